@@ -1,0 +1,34 @@
+// The hidden solve that defines a board's solution, the visible solve command and the dead-end test.
+#pragma once
+
+#include "engine/board.h"
+#include "engine/board_view.h"
+#include "engine/solver.h"
+
+namespace quintaro {
+
+// Hidden solve: runs the passes silently on a copy of board, leaves the result in solution and sets
+// noSolution when the field is not full. board (index-0 entries included) is unchanged afterwards.
+// Returns the number of passes run.
+int computeSolution(Board& b, BoardView& view, SolverPath path = SolverPath::Fast,
+                    PlacementObserver* observer = nullptr);
+
+// True when each symbol 1..9 stands in exactly 32 distinct cells (that is, no cell is empty).
+// Recounts b.symbolCounts; does not check the rules.
+bool isFieldFull(Board& b);
+
+// True when every empty cell, each copy of a shared cell on its own, still admits at least one symbol
+// under the whole-field rule check. A full field is always true.
+bool hasNoDeadEnd(Board& b, SolverPath path = SolverPath::Fast);
+
+// Visible solve: busy pointer, passes drawn as they go, status recount; tells the player when the
+// status is not the solved-board message. Recomputes the candidates when showCandidates.
+// Returns true when the board ended solved.
+bool solveBoard(Board& b, BoardView& view, bool showCandidates, SolverPath path = SolverPath::Fast);
+
+// The solve command: solveBoard; with restartFollowUp, when the field is not both complete and
+// rule-abiding and some empty cell admits no symbol, restart the board and solve once more.
+void solveCommand(Board& b, BoardView& view, bool showCandidates, bool restartFollowUp,
+                  SolverPath path = SolverPath::Fast);
+
+} // namespace quintaro
