@@ -1,0 +1,93 @@
+// Reading and writing one record of a board file on disk; the byte layout lives in board_record.cpp.
+#include "storage/board_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace quintaro {
+
+namespace {
+
+std::string saveFailure(const std::string& reason) { return "Das Brett konnte nicht gesichert werden: " + reason; }
+
+// Qt's own reason, when it has a useful one.
+std::string detail(const QFileDevice& f) {
+    const QString why = f.errorString();
+    return why.isEmpty() || why == QLatin1String("Unknown error") ? std::string() : " (" + why.toStdString() + ")";
+}
+
+} // namespace
+
+ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock) {
+    if (record < 0 || record >= kRecordCount) return ReadStatus::Unreadable;
+    const QString name = QString::fromStdString(path);
+    const QFileInfo info(name);
+    if (!info.exists()) return ReadStatus::Missing;
+    if (info.isDir()) return ReadStatus::Unreadable;
+
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) return ReadStatus::Unreadable;
+    const qint64 start = qint64{record} * kRecordSize;
+    if (file.size() < start + kRecordDataSize) return ReadStatus::TooShort;
+    if (!file.seek(start)) return ReadStatus::Unreadable;
+    std::vector<std::uint8_t> bytes(kRecordDataSize);
+    const qint64 got = file.read(reinterpret_cast<char*>(bytes.data()), kRecordDataSize);
+    if (got < 0) return ReadStatus::Unreadable;
+    if (got < kRecordDataSize) return ReadStatus::TooShort; // shrank since we looked at its size
+    decodeBoardRecord(bytes, b, clock);
+    return ReadStatus::Loaded;
+}
+
+bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
+                      RandomSource& filler, std::string& error) {
+    if (record < 0 || record >= kRecordCount) {
+        error = saveFailure("Platz " + std::to_string(record + 1) + " gibt es nicht (erlaubt sind 1 bis 4)");
+        return false;
+    }
+    const QString name = QString::fromStdString(path);
+    const QFileInfo info(name);
+    if (info.isDir()) {
+        error = saveFailure(path + " ist ein Ordner");
+        return false;
+    }
+
+    // The other three slots must survive, so the old contents are read in full before anything is written.
+    std::vector<std::uint8_t> old;
+    if (info.exists()) {
+        QFile in(name);
+        if (!in.open(QIODevice::ReadOnly)) {
+            error = saveFailure(path + " lässt sich nicht lesen" + detail(in));
+            return false;
+        }
+        const QByteArray data = in.readAll();
+        if (in.error() != QFileDevice::NoError) {
+            error = saveFailure(path + " lässt sich nicht lesen" + detail(in));
+            return false;
+        }
+        old.assign(data.begin(), data.end());
+    }
+
+    const std::vector<std::uint8_t> image = boardFileWithRecord(std::move(old), record, b, clock, filler);
+
+    QSaveFile out(name);
+    if (!out.open(QIODevice::WriteOnly)) {
+        error = saveFailure(path + " lässt sich nicht anlegen" + detail(out));
+        return false;
+    }
+    const auto size = static_cast<qint64>(image.size());
+    if (out.write(reinterpret_cast<const char*>(image.data()), size) != size) {
+        error = saveFailure("Schreibfehler in " + path + ", ist der Datenträger voll?" + detail(out));
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        error = saveFailure(path + " lässt sich nicht ersetzen" + detail(out));
+        return false;
+    }
+    return true;
+}
+
+} // namespace quintaro

@@ -1,0 +1,95 @@
+// Encoding and decoding of board-file records, kept free of file access so the fuzzer can drive it.
+#include "storage/board_record.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace quintaro {
+
+namespace {
+
+std::uint8_t fillerByte(RandomSource& filler) { return static_cast<std::uint8_t>(filler.random(9) + 1); }
+
+} // namespace
+
+bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordClock& clock) {
+    if (bytes.size() < static_cast<std::size_t>(kRecordDataSize)) return false;
+
+    std::copy_n(bytes.begin() + kBoardOffset, kCellLayerSize, b.board.begin());
+    std::copy_n(bytes.begin() + kGivensOffset, kCellLayerSize, b.givens.begin());
+    // The rule check and the counts index tallies by cell value, so damage must not get past here.
+    for (int i = 0; i < kCellLayerSize; ++i) {
+        if (b.board[i] > 9 || b.givens[i] > 9) {
+            b.board[i] = 0;
+            b.givens[i] = 0;
+        }
+    }
+
+    std::copy_n(bytes.begin() + kCandidatesOffset, kCandidateLayerSize, b.candidateBytes.begin());
+    b.candidates.fill(false);
+    for (int g = 0; g < kGridCount; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                for (int s = 1; s <= 9; ++s) {
+                    const int i = candidateIndex(c, r, s, g);
+                    b.candidates[i] = b.candidateBytes[i] != 0;
+                }
+
+    clock.runningByte = bytes[kClockFlagOffset];
+
+    std::uint64_t bits = 0;
+    for (int k = 7; k >= 0; --k) bits = (bits << 8) | bytes[kElapsedOffset + k];
+    const double elapsed = std::bit_cast<double>(bits);
+    clock.elapsedSeconds = std::isfinite(elapsed) && elapsed >= 0.0 && elapsed <= kMaxElapsedSeconds ? elapsed : 0.0;
+
+    const auto level = static_cast<std::int16_t>(bytes[kLevelOffset] | (bytes[kLevelOffset + 1] << 8));
+    clock.level = std::clamp<std::int16_t>(level, 0, 3);
+    return true;
+}
+
+void encodeBoardRecord(Board& b, const RecordClock& clock, RandomSource& filler,
+                       std::span<std::uint8_t, kRecordSize> out) {
+    std::copy(b.board.begin(), b.board.end(), out.begin() + kBoardOffset);
+    std::copy(b.givens.begin(), b.givens.end(), out.begin() + kGivensOffset);
+
+    b.candidateBytes.fill(0);
+    for (int g = 0; g < kGridCount; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                for (int s = 1; s <= 9; ++s) {
+                    const int i = candidateIndex(c, r, s, g);
+                    b.candidateBytes[i] = b.candidates[i] ? 0xFF : 0x00;
+                }
+    std::copy(b.candidateBytes.begin(), b.candidateBytes.end(), out.begin() + kCandidatesOffset);
+
+    out[kClockFlagOffset] = clock.runningByte;
+    const auto bits = std::bit_cast<std::uint64_t>(clock.elapsedSeconds);
+    for (int k = 0; k < 8; ++k) out[kElapsedOffset + k] = static_cast<std::uint8_t>(bits >> (8 * k));
+    const auto level = static_cast<std::uint16_t>(clock.level);
+    out[kLevelOffset] = static_cast<std::uint8_t>(level & 0xFF);
+    out[kLevelOffset + 1] = static_cast<std::uint8_t>(level >> 8);
+
+    for (int i = kFillerOffset; i < kRecordSize; ++i) out[i] = fillerByte(filler);
+}
+
+void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& filler) {
+    std::fill_n(out.begin(), kEmptyRecordZeros, std::uint8_t{0});
+    for (int i = kEmptyRecordZeros; i < kRecordSize; ++i) out[i] = fillerByte(filler);
+}
+
+std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, int record, Board& b,
+                                              const RecordClock& clock, RandomSource& filler) {
+    // Any other length means a foreign or damaged file: its slots are given up, but whatever lies
+    // beyond the fourth record is left alone, as the game has always done.
+    if (file.size() != static_cast<std::size_t>(kBoardFileSize)) {
+        if (file.size() < static_cast<std::size_t>(kBoardFileSize)) file.resize(kBoardFileSize);
+        for (int n = 0; n < kRecordCount; ++n)
+            fillEmptyRecord(std::span<std::uint8_t, kRecordSize>(file.data() + n * kRecordSize, kRecordSize), filler);
+    }
+    encodeBoardRecord(b, clock, filler,
+                      std::span<std::uint8_t, kRecordSize>(file.data() + record * kRecordSize, kRecordSize));
+    return file;
+}
+
+} // namespace quintaro

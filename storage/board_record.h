@@ -1,0 +1,63 @@
+// The bytes of a board-file record and of a whole board file, without any file access (no Qt).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/random_source.h"
+
+namespace quintaro {
+
+constexpr int kRecordSize = 6000;
+constexpr int kRecordCount = 4;
+constexpr int kBoardFileSize = kRecordSize * kRecordCount; // 24,000
+
+// Offsets inside a record. The filler after the level is never read.
+constexpr int kBoardOffset = 0;
+constexpr int kGivensOffset = 400;
+constexpr int kCandidatesOffset = 800;
+constexpr int kClockFlagOffset = 4800;
+constexpr int kElapsedOffset = 4801;
+constexpr int kLevelOffset = 4809;
+constexpr int kFillerOffset = 4811;
+constexpr int kRecordDataSize = kFillerOffset; // bytes a reader needs: everything up to the filler
+constexpr int kEmptyRecordZeros = 4800;        // a never-written record: these zeros, then filler
+
+// Loaded elapsed times outside 0..kMaxElapsedSeconds (about three years) are damage and read as 0.
+constexpr double kMaxElapsedSeconds = 1e8;
+
+// The clock part of a record: the running flag byte as stored, the elapsed seconds and the level.
+struct RecordClock {
+    std::uint8_t runningByte = 0; // bit 0 set: a timed game was in progress
+    double elapsedSeconds = 0.0;  // only meaningful when bit 0 is set
+    std::int16_t level = 0;       // 0..3 after reading
+};
+
+// Decodes the first kRecordDataSize bytes of one record into b.board, b.givens, b.candidateBytes
+// (as stored), b.candidates (every flag false, then true where the byte of a column, row and symbol
+// 1..9 is non-zero) and clock. A cell whose board or givens byte lies outside 0..9 loads as empty in
+// both layers; an elapsed time that is not finite or outside 0..kMaxElapsedSeconds reads as 0; a
+// level below 0 reads as 0, above 3 as 3. Returns false, changing nothing, when bytes is shorter
+// than kRecordDataSize.
+bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordClock& clock);
+
+// Encodes b.board, b.givens, the candidates and clock into a whole record in out. b.candidateBytes
+// is refreshed first: 0xFF for a set candidate of a column, row and symbol 1..9, 0x00 everywhere
+// else. The elapsed time is a little-endian IEEE double, the level little-endian 16 bits, and the
+// 1,189 filler bytes are drawn from filler as values 1..9.
+void encodeBoardRecord(Board& b, const RecordClock& clock, RandomSource& filler,
+                       std::span<std::uint8_t, kRecordSize> out);
+
+// A record that was never written: 4,800 zero bytes, then 1,200 filler bytes 1..9.
+void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& filler);
+
+// The new contents of a board file whose old contents are file (empty for a new file) after writing
+// record 0..3: a file whose length is not 24,000 bytes first has its first 24,000 bytes replaced by
+// four empty records (bytes beyond them stay), then the record is encoded at record × 6,000.
+std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, int record, Board& b,
+                                              const RecordClock& clock, RandomSource& filler);
+
+} // namespace quintaro
