@@ -1,0 +1,104 @@
+// The hidden solve, the visible solve command, the full-field test and the dead-end test.
+#include "engine/solution.h"
+
+#include "engine/candidates.h"
+#include "engine/fast_solver.h"
+#include "engine/rules.h"
+
+namespace quintaro {
+
+namespace {
+
+template <class F>
+void forEachCell(F&& f) {
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            for (int g = 0; g < kGridCount; ++g) f(c, r, g);
+        }
+    }
+}
+
+bool literalHasNoDeadEnd(Board& b) {
+    for (int g = 0; g < kGridCount; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                std::uint8_t& cell = cellAt(b.board, c, r, g);
+                if (cell != 0) continue;
+                bool admits = false;
+                for (int s = 1; s <= 9 && !admits; ++s) {
+                    cell = static_cast<std::uint8_t>(s);
+                    admits = checkRules(b);
+                    cell = 0;
+                }
+                if (!admits) return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int computeSolution(Board& b, BoardView& view, SolverPath path, PlacementObserver* observer) {
+    forEachCell([&](int c, int r, int g) { cellAt(b.boardBackup, c, r, g) = cellAt(b.board, c, r, g); });
+    b.silentSolve = true;
+    const int passes = runSolvePasses(b, view, observer, path);
+    b.noSolution = !isFieldFull(b);
+    b.solution.fill(0);
+    forEachCell([&](int c, int r, int g) {
+        cellAt(b.solution, c, r, g) = cellAt(b.board, c, r, g);
+        cellAt(b.board, c, r, g) = cellAt(b.boardBackup, c, r, g);
+    });
+    b.silentSolve = false;
+    return passes;
+}
+
+bool isFieldFull(Board& b) {
+    clearSharedCopies(b);
+    b.symbolCounts.fill(0);
+    for (int g = 0; g < kGridCount; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                const std::uint8_t v = cellAt(b.board, c, r, g);
+                // An entry above 9 is no symbol; it is not counted rather than indexing past the counts.
+                if (v <= 9) ++b.symbolCounts[v];
+            }
+        }
+    }
+    syncSharedBoxes(b);
+    for (int s = 1; s <= 9; ++s) {
+        if (b.symbolCounts[s] != kSymbolTotal) return false;
+    }
+    return true;
+}
+
+bool hasNoDeadEnd(Board& b, SolverPath path) {
+    if (path == SolverPath::Fast) {
+        bool result = false;
+        if (fastHasNoDeadEnd(b, result)) return result;
+    }
+    return literalHasNoDeadEnd(b);
+}
+
+bool solveBoard(Board& b, BoardView& view, bool showCandidates, SolverPath path) {
+    view.setBusy(true);
+    b.silentSolve = false;
+    runSolvePasses(b, view, nullptr, path);
+    const bool solved = view.countSymbols(b);
+    if (!solved) view.showNotSolvableMessage();
+    if (showCandidates) computeCandidates(b, view, true, path);
+    view.setBusy(false);
+    return solved;
+}
+
+void solveCommand(Board& b, BoardView& view, bool showCandidates, bool restartFollowUp, SolverPath path) {
+    solveBoard(b, view, showCandidates, path);
+    if (!restartFollowUp) return;
+    const bool completeAndValid = isFieldFull(b) && checkRules(b);
+    if (!completeAndValid && !hasNoDeadEnd(b, path)) {
+        restartBoard(b);
+        solveBoard(b, view, showCandidates, path);
+    }
+}
+
+} // namespace quintaro
