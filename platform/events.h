@@ -1,0 +1,48 @@
+// The game's own input events, into which the platform turns the toolkit's, and the one handler that takes them.
+#pragma once
+
+namespace quintaro::platform {
+
+enum class EventKind {
+    MenuCommand,    // code: the command id of the chosen menu item
+    KeyReleased,    // code: the virtual-key code (see VirtualKey)
+    Character,      // code: the character typed (Escape 27, Enter 13)
+    ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
+    PointerMoved,   // x, y: pointer position in client pixels
+    CloseRequested, // the player asked to close the main window
+};
+
+enum class MouseButton { Left = 1, Right = 2 };
+
+// Virtual-key codes of the key-release events; letters are 'A'..'Z' and digits '0'..'9' whatever the Shift state.
+namespace VirtualKey {
+constexpr int Backspace = 0x08, Tab = 0x09, Enter = 0x0D, Shift = 0x10, Control = 0x11, Alt = 0x12;
+constexpr int Escape = 0x1B, Space = 0x20, PageUp = 0x21, PageDown = 0x22, End = 0x23, Home = 0x24;
+constexpr int Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Insert = 0x2D, Delete = 0x2E;
+constexpr int F1 = 0x70; // F1..F12 are 0x70..0x7B
+} // namespace VirtualKey
+
+struct Event {
+    EventKind kind = EventKind::MenuCommand;
+    int code = 0;
+    double x = 0, y = 0;
+
+    static Event menu(int id) { return {EventKind::MenuCommand, id, 0, 0}; }
+    static Event keyReleased(int virtualKey) { return {EventKind::KeyReleased, virtualKey, 0, 0}; }
+    static Event character(int code) { return {EventKind::Character, code, 0, 0}; }
+    static Event pressed(MouseButton b, double x, double y) { return {EventKind::ButtonPressed, int(b), x, y}; }
+    static Event moved(double x, double y) { return {EventKind::PointerMoved, 0, x, y}; }
+    static Event closeRequested() { return {EventKind::CloseRequested, 0, 0, 0}; }
+
+    friend bool operator==(const Event&, const Event&) = default;
+};
+
+// Implemented by the application. Events arrive one at a time on the window thread; each is handled to
+// completion before the next one is delivered (a dialog opened inside a handler does not let the next one in).
+class EventHandler {
+public:
+    virtual ~EventHandler() = default;
+    virtual void handleEvent(const Event& event) = 0;
+};
+
+} // namespace quintaro::platform

@@ -1,0 +1,170 @@
+// The platform without a display, for tests: the same image surface, scripted dialogs, a fake clock,
+// a seeded random source, queued calls and events that the test delivers, recorded menu and label state.
+#pragma once
+
+#include "platform/image_surface.h"
+#include "platform/platform.h"
+#include "platform/random_service.h"
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quintaro::platform {
+
+class HeadlessPlatform;
+struct HeadlessWorker;
+
+class HeadlessLabel final : public Label {
+public:
+    HeadlessLabel(std::string name, HeadlessPlatform& platform) : name_(std::move(name)), platform_(platform) {}
+    void setCaption(const std::string& utf8) override;
+    std::string caption() const override { return caption_; }
+    void setFont(const FontSpec& font) override { font_ = font; }
+    void setBackground(Rgb colour) override { background_ = colour; }
+    void setGeometry(int x, int y, int width, int height) override { x_ = x, y_ = y, width_ = width, height_ = height; }
+
+    const std::string& name() const { return name_; }
+    const FontSpec& font() const { return font_; }
+    Rgb background() const { return background_; }
+    int x() const { return x_; }
+    int y() const { return y_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+private:
+    std::string name_;
+    HeadlessPlatform& platform_;
+    std::string caption_;
+    FontSpec font_;
+    Rgb background_{255, 255, 255};
+    int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
+};
+
+class HeadlessMainWindow final : public MainWindow {
+public:
+    explicit HeadlessMainWindow(HeadlessPlatform& platform) : platform_(platform) {}
+
+    void setTitle(const std::string& utf8) override { title_ = utf8; }
+    std::string title() const override { return title_; }
+    void open(const WindowGeometry& geometry) override;
+    WindowGeometry geometry() const override { return geometry_; }
+    void activate() override { ++activations_; }
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool isEnabled() const override { return enabled_; }
+    void setBusyPointer(bool busy) override { busy_ = busy; }
+    void setBackground(Rgb colour) override;
+    Surface& surface() override;
+    void setMenuBar(const std::vector<MenuNode>& menus) override;
+    void setMenuBarEnabled(bool enabled) override { menuBarEnabled_ = enabled; }
+    bool menuBarEnabled() const override { return menuBarEnabled_; }
+    void setMenuChecked(int id, bool checked) override;
+    bool menuChecked(int id) const override;
+    Label& createLabel(const std::string& name) override;
+
+    // Test inspection.
+    ImageSurface& imageSurface();
+    const std::vector<MenuNode>& menus() const { return menus_; }
+    int menuBarsBuilt() const { return menuBarsBuilt_; }
+    bool busyPointer() const { return busy_; }
+    Rgb background() const { return background_; }
+    int activations() const { return activations_; }
+    // The label of that name, or nullptr.
+    HeadlessLabel* label(const std::string& name);
+
+private:
+    HeadlessPlatform& platform_;
+    std::string title_;
+    WindowGeometry geometry_;
+    bool open_ = false, enabled_ = true, busy_ = false, menuBarEnabled_ = true;
+    int activations_ = 0, menuBarsBuilt_ = 0;
+    Rgb background_{255, 255, 255};
+    std::unique_ptr<ImageSurface> surface_;
+    std::vector<MenuNode> menus_;
+    std::map<int, bool> checks_;
+    std::vector<std::unique_ptr<HeadlessLabel>> labels_;
+};
+
+struct AlertRecord {
+    AlertIcon icon;
+    std::string text, buttons;
+    int defaultButton;
+    int answer;
+};
+
+class HeadlessPlatform final : public Platform {
+public:
+    // Starts a Qt GUI application on the offscreen platform if none runs yet (text needs the font database).
+    explicit HeadlessPlatform(std::uint64_t seed = 1, ScreenSize screen = {1280, 1024});
+    HeadlessPlatform(std::unique_ptr<RandomService> random, ScreenSize screen);
+    ~HeadlessPlatform() override;
+
+    MainWindow& mainWindow() override { return window_; }
+    ScreenSize screenSize() const override { return screen_; }
+    int largeFontMetric() const override { return largeFontMetric_; }
+    void setEventHandler(EventHandler* handler) override { handler_ = handler; }
+    // Delivers what is queued and returns 0; it does not wait for more.
+    int run() override;
+    bool isInputPending() override;
+    void post(std::function<void()> call) override;
+    int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override;
+    void messageBox(const std::string& text) override { messages_.push_back(text); }
+    double timer() const override { return time_.load(); }
+    std::string today() const override { return today_; }
+    int random(int n) override { return random_->random(n); }
+    // Advances the fake clock instead of waiting.
+    void pause(int milliseconds) override { advanceTime(milliseconds / 1000.0); }
+    // Records the body; it runs when the test calls runStartedThreads() or the worker is joined.
+    std::unique_ptr<WorkerThread> startThread(std::function<void()> body) override;
+
+    // --- Test controls ---
+    HeadlessMainWindow& window() { return window_; }
+    // Queues an input event, as the toolkit would.
+    void inject(const Event& event);
+    // A click as the toolkit reports it: the pointer moves there, then the button goes down.
+    void click(MouseButton button, double x, double y);
+    // Runs queued calls and delivers queued events, one at a time, until neither is left; returns the
+    // number of events delivered. Does nothing when called from inside a handler.
+    int deliverPending();
+    std::size_t queuedCalls() const;
+    std::size_t queuedEvents() const { return events_.size(); }
+    // The next alert box returns this answer; unscripted alert boxes return their default button.
+    void scriptAlertAnswer(int answer) { alertAnswers_.push_back(answer); }
+    const std::vector<AlertRecord>& alerts() const { return alerts_; }
+    const std::vector<std::string>& messages() const { return messages_; }
+    void setTime(double seconds) { time_ = seconds; }
+    void advanceTime(double seconds);
+    void setToday(std::string date) { today_ = std::move(date); }
+    void setLargeFontMetric(int metric) { largeFontMetric_ = metric; }
+    std::size_t startedThreads() const { return workers_.size(); }
+    // Runs, on this thread and in start order, every started body that has not run yet.
+    void runStartedThreads();
+    bool onWindowThread() const { return std::this_thread::get_id() == windowThread_; }
+
+private:
+    std::unique_ptr<RandomService> random_;
+    ScreenSize screen_;
+    HeadlessMainWindow window_{*this};
+    EventHandler* handler_ = nullptr;
+    std::deque<Event> events_;
+    mutable std::mutex callsMutex_;
+    std::deque<std::function<void()>> calls_;
+    bool delivering_ = false;
+    std::deque<int> alertAnswers_;
+    std::vector<AlertRecord> alerts_;
+    std::vector<std::string> messages_;
+    std::atomic<double> time_{0.0};
+    std::string today_ = "01.01.2000";
+    int largeFontMetric_ = 16;
+    std::vector<std::shared_ptr<HeadlessWorker>> workers_;
+    std::thread::id windowThread_ = std::this_thread::get_id();
+};
+
+} // namespace quintaro::platform

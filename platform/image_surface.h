@@ -1,0 +1,45 @@
+// The drawing surface over an in-memory image: the window's client area, and the page of tests.
+#pragma once
+
+#include "platform/surface.h"
+
+#include <functional>
+#include <memory>
+
+namespace quintaro::platform {
+
+class ImageSurface final : public Surface {
+public:
+    // A surface of width x height pixels, white at first. Needs a running Qt GUI application (fonts).
+    ImageSurface(int width, int height);
+    ~ImageSurface() override;
+    ImageSurface(const ImageSurface&) = delete;
+    ImageSurface& operator=(const ImageSurface&) = delete;
+
+    int width() const override;
+    int height() const override;
+    void line(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void filledRectangle(int x1, int y1, int x2, int y2) override;
+    void text(int x, int y, const std::string& utf8) override;
+    int textWidth(const std::string& utf8) const override;
+    SavedRectangle saveRectangle(int x1, int y1, int x2, int y2) const override;
+    void paintRectangle(const SavedRectangle& saved, int x, int y) override;
+    Rgb pixel(int x, int y) const override;
+    void clear(Rgb c) override;
+
+    // Called on the drawing thread after every change with the bounding box (x, y, w, h) it touched;
+    // the window uses it to schedule a repaint without waiting for it.
+    void setChangeListener(std::function<void(int, int, int, int)> listener);
+
+    // Writes the surface as a PNG file; false when it could not be written.
+    bool savePng(const std::string& path) const;
+
+    struct Impl;
+    Impl& impl() { return *impl_; }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace quintaro::platform

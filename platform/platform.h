@@ -1,0 +1,58 @@
+// The runtime services the game uses: its main window, the event loop, dialogs, time, chance and threads.
+#pragma once
+
+#include "platform/events.h"
+#include "platform/main_window.h"
+#include "platform/worker_thread.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quintaro::platform {
+
+enum class AlertIcon { None, Information, Question, Warning, Critical };
+
+struct ScreenSize {
+    int width = 0, height = 0;
+};
+
+// Everything here is called on the window thread, except where a method says otherwise.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MainWindow& mainWindow() = 0;
+    virtual ScreenSize screenSize() const = 0;
+    // The height in pixels the desktop gives a 12-point line of text: 16 on a normal display,
+    // more with large system fonts.
+    virtual int largeFontMetric() const = 0;
+
+    // Where every event goes; set before run().
+    virtual void setEventHandler(EventHandler* handler) = 0;
+    // The idle loop: delivers events until the main window is closed; returns the process exit code.
+    virtual int run() = 0;
+    // True while input (keys, buttons, pointer, menu choices) waits to be handled.
+    virtual bool isInputPending() = 0;
+    // Queues a call to run on the window thread; safe from any thread.
+    virtual void post(std::function<void()> call) = 0;
+
+    // A modal alert box. Lines of the text are separated by "|", the buttons' captions too ("&JA|&NEIN").
+    // Returns the 1-based number of the chosen button; defaultButton answers Enter, the last button Escape.
+    virtual int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) = 0;
+    // A modal message box with one OK button.
+    virtual void messageBox(const std::string& text) = 0;
+
+    // Seconds with a fraction on a steady clock; only differences of readings mean anything. Any thread.
+    virtual double timer() const = 0;
+    // Today's date as text, "dd.mm.yyyy".
+    virtual std::string today() const = 0;
+    // RANDOM(n): 0..n-1 with equal chances, from the injected source; n >= 1.
+    virtual int random(int n) = 0;
+    // Waits n milliseconds. Any thread.
+    virtual void pause(int milliseconds) = 0;
+    // Runs the function on a worker thread.
+    virtual std::unique_ptr<WorkerThread> startThread(std::function<void()> body) = 0;
+};
+
+} // namespace quintaro::platform

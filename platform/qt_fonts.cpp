@@ -1,0 +1,48 @@
+// Font requests mapped to installed families at fixed pixel sizes, so that text looks alike on every machine.
+#include "platform/qt_fonts.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quintaro::platform {
+
+QString familyFor(const std::string& face)
+{
+    const QString f = QString::fromStdString(face).toLower();
+    if (f == "arial")
+        return QStringLiteral("Liberation Sans");
+    if (f == "terminal" || f == "fixedsys")
+        return QStringLiteral("DejaVu Sans Mono");
+    if (f == "system")
+        return QStringLiteral("DejaVu Sans");
+    return QString::fromStdString(face);
+}
+
+QFont resolveFont(const FontSpec& spec)
+{
+    QFont font(familyFor(spec.face));
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::PreferMatch));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setKerning(false);
+    font.setWeight(QFont::Weight(std::clamp(spec.weight, 100, 900)));
+    font.setFixedPitch(spec.fixedPitch);
+    if (spec.pointSize > 0) {
+        font.setPixelSize(std::max(1, int(std::lround(spec.pointSize * 96.0 / 72.0))));
+        return font;
+    }
+    // Windows-style heights count the whole cell; Qt's pixel size is the em square, which is smaller.
+    int size = std::max(1, spec.height);
+    font.setPixelSize(size);
+    while (size > 1 && QFontMetrics(font).height() > spec.height)
+        font.setPixelSize(--size);
+    if (spec.width > 0) {
+        const int natural = QFontMetrics(font).horizontalAdvance(QLatin1Char('x'));
+        if (natural > 0 && natural != spec.width)
+            font.setStretch(std::clamp(int(std::lround(100.0 * spec.width / natural)), 1, 4000));
+    }
+    return font;
+}
+
+} // namespace quintaro::platform

@@ -1,0 +1,18 @@
+// Qt side of the font requests: turns a FontSpec into a QFont of a fixed pixel size, without antialiasing.
+#pragma once
+
+#include "platform/font_spec.h"
+
+#include <QFont>
+#include <QString>
+
+namespace quintaro::platform {
+
+// The installed family that stands in for a face the game asks for.
+QString familyFor(const std::string& face);
+
+// Pixel size chosen so that ascent + descent is at most spec.height (or the point size at 96 dpi),
+// stretched so that the average character width matches spec.width when it is given.
+QFont resolveFont(const FontSpec& spec);
+
+} // namespace quintaro::platform

@@ -1,0 +1,181 @@
+// The platform over Qt Widgets: the application object, the event queue in front of the game, dialogs, time.
+#include "platform/qt_platform.h"
+
+#include "platform/qt_main_window.h"
+#include "platform/random_service.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <chrono>
+#include <cmath>
+#include <deque>
+#include <random>
+#include <thread>
+
+namespace quintaro::platform {
+
+namespace {
+
+class StdWorkerThread final : public WorkerThread {
+public:
+    explicit StdWorkerThread(std::function<void()> body)
+        : thread_([this, body = std::move(body)] {
+              body();
+              finished_ = true;
+          })
+    {
+    }
+    ~StdWorkerThread() override { join(); }
+    void join() override
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+    bool finished() const override { return finished_; }
+
+private:
+    std::atomic<bool> finished_{false};
+    std::thread thread_;
+};
+
+QMessageBox::Icon qtIcon(AlertIcon icon)
+{
+    switch (icon) {
+    case AlertIcon::Information: return QMessageBox::Information;
+    case AlertIcon::Question: return QMessageBox::Question;
+    case AlertIcon::Warning: return QMessageBox::Warning;
+    case AlertIcon::Critical: return QMessageBox::Critical;
+    case AlertIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class QtPlatform final : public Platform {
+public:
+    QtPlatform(int& argc, char** argv)
+        : application_(argc, argv),
+          random_(std::make_unique<SplitMixRandom>(std::random_device{}())),
+          window_([this](const Event& e) { enqueue(e); })
+    {
+    }
+
+    MainWindow& mainWindow() override { return window_; }
+
+    ScreenSize screenSize() const override
+    {
+        const QSize s = QGuiApplication::primaryScreen()->size();
+        return {s.width(), s.height()};
+    }
+
+    int largeFontMetric() const override
+    {
+        return int(std::lround(16.0 * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 96.0));
+    }
+
+    void setEventHandler(EventHandler* handler) override { handler_ = handler; }
+
+    int run() override
+    {
+        if (!window_.isOpen())
+            return 0;
+        return QApplication::exec();
+    }
+
+    bool isInputPending() override
+    {
+        // Lets the toolkit turn what waits in its queue into game events; delivering them must wait,
+        // since this is asked from inside a handler.
+        QCoreApplication::processEvents();
+        return !events_.empty();
+    }
+
+    void post(std::function<void()> call) override
+    {
+        QMetaObject::invokeMethod(&application_, std::move(call), Qt::QueuedConnection);
+    }
+
+    int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override
+    {
+        QMessageBox box(&window_.widget());
+        box.setWindowTitle(QString::fromStdString(window_.title()));
+        box.setIcon(qtIcon(icon));
+        box.setText(QString::fromStdString(text).replace(QLatin1Char('|'), QLatin1Char('\n')));
+        std::vector<QPushButton*> added;
+        for (const QString& caption : QString::fromStdString(buttons).split(QLatin1Char('|')))
+            added.push_back(box.addButton(caption, QMessageBox::ActionRole));
+        if (defaultButton >= 1 && defaultButton <= int(added.size()))
+            box.setDefaultButton(added[std::size_t(defaultButton - 1)]);
+        box.setEscapeButton(added.back());
+        box.exec();
+        for (std::size_t i = 0; i < added.size(); ++i)
+            if (box.clickedButton() == added[i])
+                return int(i) + 1;
+        return int(added.size());
+    }
+
+    void messageBox(const std::string& text) override
+    {
+        QMessageBox::information(&window_.widget(), QString::fromStdString(window_.title()),
+                                 QString::fromStdString(text));
+    }
+
+    double timer() const override
+    {
+        using namespace std::chrono;
+        return duration<double>(steady_clock::now().time_since_epoch()).count();
+    }
+
+    std::string today() const override { return QDate::currentDate().toString("dd.MM.yyyy").toStdString(); }
+
+    int random(int n) override { return random_->random(n); }
+
+    void pause(int milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+    std::unique_ptr<WorkerThread> startThread(std::function<void()> body) override
+    {
+        return std::make_unique<StdWorkerThread>(std::move(body));
+    }
+
+private:
+    void enqueue(const Event& e)
+    {
+        events_.push_back(e);
+        QMetaObject::invokeMethod(&application_, [this] { deliver(); }, Qt::QueuedConnection);
+    }
+
+    // One event at a time, each to completion; a dialog's own event loop inside a handler
+    // reaches here too and must leave the rest for later.
+    void deliver()
+    {
+        if (delivering_)
+            return;
+        delivering_ = true;
+        while (!events_.empty() && window_.isOpen()) {
+            const Event e = events_.front();
+            events_.pop_front();
+            if (handler_)
+                handler_->handleEvent(e);
+        }
+        delivering_ = false;
+    }
+
+    QApplication application_;
+    std::unique_ptr<RandomService> random_;
+    QtMainWindow window_;
+    EventHandler* handler_ = nullptr;
+    std::deque<Event> events_;
+    bool delivering_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Platform> createQtPlatform(int& argc, char** argv)
+{
+    return std::make_unique<QtPlatform>(argc, argv);
+}
+
+} // namespace quintaro::platform
