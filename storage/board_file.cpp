@@ -19,6 +19,27 @@ std::string detail(const QFileDevice& f) {
     return why.isEmpty() || why == QLatin1String("Unknown error") ? std::string() : " (" + why.toStdString() + ")";
 }
 
+// Writes bytes to a new file beside the one at name and puts it in place only when complete.
+bool replaceFile(const QString& name, std::span<const std::uint8_t> bytes, std::string& reason) {
+    const std::string path = name.toStdString();
+    QSaveFile out(name);
+    if (!out.open(QIODevice::WriteOnly)) {
+        reason = path + " lässt sich nicht anlegen" + detail(out);
+        return false;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        reason = "Schreibfehler in " + path + ", ist der Datenträger voll?" + detail(out);
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        reason = path + " lässt sich nicht ersetzen" + detail(out);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock) {
@@ -71,20 +92,23 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     }
 
     const std::vector<std::uint8_t> image = boardFileWithRecord(std::move(old), record, b, clock, filler);
+    std::string reason;
+    if (!replaceFile(name, image, reason)) {
+        error = saveFailure(reason);
+        return false;
+    }
+    return true;
+}
 
-    QSaveFile out(name);
-    if (!out.open(QIODevice::WriteOnly)) {
-        error = saveFailure(path + " lässt sich nicht anlegen" + detail(out));
+bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error) {
+    const QString name = QString::fromStdString(path);
+    if (QFileInfo(name).isDir()) {
+        error = "Die Brettdatei konnte nicht geschrieben werden: " + path + " ist ein Ordner";
         return false;
     }
-    const auto size = static_cast<qint64>(image.size());
-    if (out.write(reinterpret_cast<const char*>(image.data()), size) != size) {
-        error = saveFailure("Schreibfehler in " + path + ", ist der Datenträger voll?" + detail(out));
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        error = saveFailure(path + " lässt sich nicht ersetzen" + detail(out));
+    std::string reason;
+    if (!replaceFile(name, bytes, reason)) {
+        error = "Die Brettdatei konnte nicht geschrieben werden: " + reason;
         return false;
     }
     return true;

@@ -1,6 +1,8 @@
 // Board files: four records of 6,000 bytes, each a complete game position, read and written byte for byte.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "engine/board.h"
@@ -30,5 +32,9 @@ ReadStatus readBoardRecord(const std::string& path, int record, Board& b, Record
 // ...") when the file could not be read or replaced; the old file is then unchanged.
 bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
                       RandomSource& filler, std::string& error);
+
+// Writes a whole board file (for the puzzle tool) the same safe way: beside the old file, which it
+// replaces only when complete. Returns false with a German message in error otherwise.
+bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error);
 
 } // namespace quintaro

@@ -1,0 +1,17 @@
+// Board-file images of puzzle collections: each puzzle in the board and givens blocks, clock flag clear.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/random_source.h"
+
+namespace quintaro {
+
+// Up to four puzzles (record 0 first) as a 24,000-byte board file: board = givens = the puzzle, no
+// candidates, clock flag 0x00, elapsed time 0 and the given level in the clock fields; the records
+// beyond the puzzles are never-written records. Filler bytes come from filler, record by record.
+std::vector<std::uint8_t> collectionFile(const std::vector<CellLayer>& puzzles, int level, RandomSource& filler);
+
+} // namespace quintaro
