@@ -205,7 +205,8 @@ void ImageSurface::text(int x, int y, const std::string& utf8)
     const QFont& font = impl_->font(this->font());
     const QFontMetrics metrics(font);
     const int w = metrics.horizontalAdvance(s);
-    const int h = metrics.height();
+    // The line box is the cell height the game asked for; the font was sized to fit inside it.
+    const int h = this->font().height > 0 ? this->font().height : metrics.height();
     {
         QPainter painter(&impl_->image);
         painter.setRenderHint(QPainter::Antialiasing, false);

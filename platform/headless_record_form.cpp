@@ -1,0 +1,50 @@
+// The record form without a display: scripted actions stand for the player's clicks and keys.
+#include "platform/headless_record_form.h"
+
+namespace quintaro::platform {
+
+HeadlessRecordForm::HeadlessRecordForm(std::string caption, int x, int y, std::deque<RecordFormAction>& actions,
+                                       RecordFormRecord& record)
+    : caption_(std::move(caption)), actions_(actions), record_(record)
+{
+    record_ = RecordFormRecord{caption_, x, y, -1, -1};
+}
+
+void HeadlessRecordForm::setOption(int k)
+{
+    if (k >= 0 && k < 4)
+        on_ = k;
+}
+
+void HeadlessRecordForm::showModal(RecordFormEvents& events)
+{
+    record_.optionOnAtShow = on_;
+    record_.focusAtShow = focus_;
+    unloaded_ = false;
+    while (!unloaded_) {
+        if (actions_.empty()) {
+            unloaded_ = true;
+            events.frm1Close();
+            break;
+        }
+        const RecordFormAction action = actions_.front();
+        actions_.pop_front();
+        switch (action.kind) {
+        case RecordFormAction::Kind::Click:
+            // A click turns the option on before the handler sees it, as with a real option button.
+            setOption(action.option);
+            focus_ = action.option;
+            events.optClick(action.option);
+            break;
+        case RecordFormAction::Kind::KeyPress: focus_ = action.option, events.optKeyPress(action.option, action.character); break;
+        case RecordFormAction::Kind::Perform: events.cmd1Click(); break;
+        case RecordFormAction::Kind::Cancel: events.cmd2Click(); break;
+        case RecordFormAction::Kind::Close:
+            unloaded_ = true;
+            events.frm1Close();
+            break;
+        }
+    }
+}
+
+} // namespace quintaro::platform

@@ -1,0 +1,124 @@
+// Qt side of the record form: typed characters and clicks on the options go to the game's handlers.
+#include "platform/qt_record_form.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quintaro::platform {
+
+QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, int y) : QDialog(owner)
+{
+    setWindowTitle(QString::fromStdString(caption));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QButtonGroup(this);
+    for (int k = 0; k < 4; ++k) {
+        auto* button = new QRadioButton(QStringLiteral("Brett &%1").arg(k + 1), this);
+        button->setObjectName(QStringLiteral("opt%1").arg(k + 1));
+        button->installEventFilter(this);
+        group->addButton(button, k);
+        layout->addWidget(button);
+        options_[std::size_t(k)] = button;
+        // Only a click by the player performs; setOption() changes the state without one.
+        connect(button, &QRadioButton::clicked, this, [this, k] {
+            if (events_)
+                events_->optClick(k);
+        });
+    }
+    auto* buttons = new QHBoxLayout;
+    cmd1_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmd1_->setObjectName(QStringLiteral("cmd1"));
+    cmd2_ = new QPushButton(QStringLiteral("Abbre&chen"), this);
+    cmd2_->setObjectName(QStringLiteral("cmd2"));
+    cmd1_->setAutoDefault(false);
+    cmd2_->setAutoDefault(false);
+    buttons->addWidget(cmd1_);
+    buttons->addWidget(cmd2_);
+    layout->addLayout(buttons);
+    connect(cmd1_, &QPushButton::clicked, this, [this] {
+        if (events_)
+            events_->cmd1Click();
+    });
+    connect(cmd2_, &QPushButton::clicked, this, [this] {
+        if (events_)
+            events_->cmd2Click();
+    });
+    move(x, y);
+}
+
+void QtRecordForm::showModal(RecordFormEvents& events)
+{
+    events_ = &events;
+    unloaded_ = false;
+    exec();
+    events_ = nullptr;
+}
+
+bool QtRecordForm::option(int k) const { return k >= 0 && k < 4 && options_[std::size_t(k)]->isChecked(); }
+
+void QtRecordForm::setOption(int k)
+{
+    if (k >= 0 && k < 4)
+        options_[std::size_t(k)]->setChecked(true);
+}
+
+void QtRecordForm::focusOption(int k)
+{
+    if (k >= 0 && k < 4)
+        options_[std::size_t(k)]->setFocus();
+}
+
+void QtRecordForm::unload()
+{
+    unloaded_ = true;
+    done(QDialog::Accepted);
+}
+
+std::string QtRecordForm::caption() const { return windowTitle().toStdString(); }
+
+bool QtRecordForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !events_)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    int character = 0;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        character = 13;
+    else if (!key->text().isEmpty())
+        character = key->text().at(0).unicode();
+    // Escape and keys that type nothing (arrows, Tab) keep their usual meaning in the dialog.
+    if (character == 0 || character == 27)
+        return QDialog::eventFilter(watched, event);
+    for (int k = 0; k < 4; ++k) {
+        if (watched == options_[std::size_t(k)]) {
+            events_->optKeyPress(k, character);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void QtRecordForm::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded_ && events_) {
+        unloaded_ = true;
+        events_->frm1Close();
+    }
+    QDialog::closeEvent(event);
+}
+
+void QtRecordForm::reject()
+{
+    // Escape cancels like cmd2; the close box arrives through closeEvent first.
+    if (!unloaded_ && events_)
+        events_->cmd2Click();
+    if (isVisible())
+        QDialog::reject();
+}
+
+} // namespace quintaro::platform
