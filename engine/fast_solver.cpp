@@ -21,49 +21,73 @@ namespace {
 constexpr std::uint16_t kAllSymbols = 0x3FE; // bits 1..9
 
 constexpr int boxOf(int c, int r) { return (r - 1) / 3 * 3 + (c - 1) / 3; }
+constexpr int boxPosition(int c, int r) { return (c - 1) % 3 * 3 + (r - 1) % 3; }
 
-// The other copy of each cell, precomputed; g = -1 where the cell is not shared.
-struct TwinCell {
-    std::int8_t c, r, g;
+// Units of all grids in one array: grid g's rows at 27g + 0..8, columns at 27g + 9..17, boxes at
+// 27g + 18..26.
+constexpr int kUnitsPerGrid = 27;
+constexpr int rowUnit(int g, int r) { return g * kUnitsPerGrid + r - 1; }
+constexpr int columnUnit(int g, int c) { return g * kUnitsPerGrid + 9 + c - 1; }
+constexpr int boxUnit(int g, int c, int r) { return g * kUnitsPerGrid + 18 + boxOf(c, r); }
+
+// The units a cell copy's symbol must be absent from: its own row, column and box first, then those
+// of its twin in the other grid (for a cell that is not shared, its own three again, so that the
+// solver's test needs no branch).
+struct CellUnits {
+    std::uint8_t unit[6];
+    std::int8_t twinC, twinR, twinG; // twinG = -1 where the cell is not shared
 };
-using TwinTable = std::array<std::array<std::array<TwinCell, 10>, 10>, kGridCount>;
+using CellTable = std::array<std::array<std::array<CellUnits, 10>, 10>, kGridCount>;
 
-constexpr TwinTable makeTwinTable() {
-    TwinTable t{};
-    for (auto& grid : t) {
-        for (auto& column : grid) {
-            for (TwinCell& cell : column) cell = {0, 0, -1};
+constexpr CellTable makeCellTable() {
+    CellTable t{};
+    for (int g = 0; g < kGridCount; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                CellUnits& u = t[g][c][r];
+                u.unit[0] = u.unit[3] = static_cast<std::uint8_t>(rowUnit(g, r));
+                u.unit[1] = u.unit[4] = static_cast<std::uint8_t>(columnUnit(g, c));
+                u.unit[2] = u.unit[5] = static_cast<std::uint8_t>(boxUnit(g, c, r));
+                u.twinC = u.twinR = 0;
+                u.twinG = -1;
+            }
         }
     }
     for (const SharedBox& box : kSharedBoxes) {
         for (int dc = 0; dc < 3; ++dc) {
             for (int dr = 0; dr < 3; ++dr) {
-                const int mc = box.masterColumn + dc, mr = box.masterRow + dr;
-                const int sc = box.secondColumn + dc, sr = box.secondRow + dr;
-                t[box.masterGrid][mc][mr] = {static_cast<std::int8_t>(sc), static_cast<std::int8_t>(sr),
-                                             static_cast<std::int8_t>(box.secondGrid)};
-                t[box.secondGrid][sc][sr] = {static_cast<std::int8_t>(mc), static_cast<std::int8_t>(mr),
-                                             static_cast<std::int8_t>(box.masterGrid)};
+                const int mc = box.masterColumn + dc, mr = box.masterRow + dr, mg = box.masterGrid;
+                const int sc = box.secondColumn + dc, sr = box.secondRow + dr, sg = box.secondGrid;
+                CellUnits& m = t[mg][mc][mr];
+                CellUnits& s = t[sg][sc][sr];
+                m.unit[3] = s.unit[0];
+                m.unit[4] = s.unit[1];
+                m.unit[5] = s.unit[2];
+                s.unit[3] = m.unit[0];
+                s.unit[4] = m.unit[1];
+                s.unit[5] = m.unit[2];
+                m.twinC = static_cast<std::int8_t>(sc);
+                m.twinR = static_cast<std::int8_t>(sr);
+                m.twinG = static_cast<std::int8_t>(sg);
+                s.twinC = static_cast<std::int8_t>(mc);
+                s.twinR = static_cast<std::int8_t>(mr);
+                s.twinG = static_cast<std::int8_t>(mg);
             }
         }
     }
     return t;
 }
-constexpr TwinTable kTwins = makeTwinTable();
+constexpr CellTable kCells = makeCellTable();
 
-// Symbols present in each row, column and box of each grid (bit s for symbol s), and which cells of
-// each unit are empty: rows by column bit, columns by row bit, boxes by scan position (column outer).
+// Symbols present in each unit (bit s for symbol s), and which cells of each unit are empty: rows by
+// column bit, columns by row bit, boxes by scan position (column outer).
 struct GridMasks {
-    std::uint16_t row[kGridCount][10]{};
-    std::uint16_t col[kGridCount][10]{};
-    std::uint16_t box[kGridCount][9]{};
+    std::array<std::uint16_t, kGridCount * kUnitsPerGrid> used{};
     std::uint16_t rowEmpty[kGridCount][10]{};
     std::uint16_t colEmpty[kGridCount][10]{};
     std::uint16_t boxEmpty[kGridCount][9]{};
     bool conflict = false;
 };
-
-constexpr int boxPosition(int c, int r) { return (c - 1) % 3 * 3 + (r - 1) % 3; }
 
 // Fills m from b.board; false when an entry lies above 9 (the masks cannot represent it).
 bool buildMasks(const Board& b, GridMasks& m) {
@@ -71,19 +95,19 @@ bool buildMasks(const Board& b, GridMasks& m) {
         for (int c = 1; c <= 9; ++c) {
             for (int r = 1; r <= 9; ++r) {
                 const int v = cellAt(b.board, c, r, g);
-                const int bx = boxOf(c, r);
                 if (v == 0) {
                     m.rowEmpty[g][r] |= static_cast<std::uint16_t>(1u << c);
                     m.colEmpty[g][c] |= static_cast<std::uint16_t>(1u << r);
-                    m.boxEmpty[g][bx] |= static_cast<std::uint16_t>(1u << boxPosition(c, r));
+                    m.boxEmpty[g][boxOf(c, r)] |= static_cast<std::uint16_t>(1u << boxPosition(c, r));
                     continue;
                 }
                 if (v > 9) return false;
                 const auto bit = static_cast<std::uint16_t>(1u << v);
-                if ((m.row[g][r] | m.col[g][c] | m.box[g][bx]) & bit) m.conflict = true;
-                m.row[g][r] |= bit;
-                m.col[g][c] |= bit;
-                m.box[g][bx] |= bit;
+                const CellUnits& u = kCells[g][c][r];
+                if ((m.used[u.unit[0]] | m.used[u.unit[1]] | m.used[u.unit[2]]) & bit) m.conflict = true;
+                m.used[u.unit[0]] |= bit;
+                m.used[u.unit[1]] |= bit;
+                m.used[u.unit[2]] |= bit;
             }
         }
     }
@@ -92,8 +116,11 @@ bool buildMasks(const Board& b, GridMasks& m) {
 
 // Symbols that cell (c, r) of grid g alone admits, the field being free of conflicts.
 std::uint16_t admitsInGrid(const GridMasks& m, int g, int c, int r) {
-    return static_cast<std::uint16_t>(kAllSymbols & ~(m.row[g][r] | m.col[g][c] | m.box[g][boxOf(c, r)]));
+    const CellUnits& u = kCells[g][c][r];
+    return static_cast<std::uint16_t>(kAllSymbols & ~(m.used[u.unit[0]] | m.used[u.unit[1]] | m.used[u.unit[2]]));
 }
+
+bool singleBit(std::uint16_t x) { return x != 0 && (x & (x - 1)) == 0; }
 
 bool sharedCopiesEqual(const Board& b) {
     for (const SharedBox& box : kSharedBoxes) {
@@ -118,28 +145,28 @@ struct Solve {
 
     // Symbols a solver trial admits: both copies of a shared cell are written, so both grids decide.
     std::uint16_t admits(int g, int c, int r) const {
-        std::uint16_t a = admitsInGrid(m, g, c, r);
-        const TwinCell& t = kTwins[g][c][r];
-        if (t.g >= 0) a &= admitsInGrid(m, t.g, t.c, t.r);
-        return a;
+        const CellUnits& u = kCells[g][c][r];
+        const auto& used = m.used;
+        return static_cast<std::uint16_t>(kAllSymbols & ~(used[u.unit[0]] | used[u.unit[1]] | used[u.unit[2]] |
+                                                          used[u.unit[3]] | used[u.unit[4]] | used[u.unit[5]]));
     }
 
     void mark(int g, int c, int r, int s) {
         const auto bit = static_cast<std::uint16_t>(1u << s);
-        const int bx = boxOf(c, r);
-        m.row[g][r] |= bit;
-        m.col[g][c] |= bit;
-        m.box[g][bx] |= bit;
+        const CellUnits& u = kCells[g][c][r];
+        m.used[u.unit[0]] |= bit;
+        m.used[u.unit[1]] |= bit;
+        m.used[u.unit[2]] |= bit;
         m.rowEmpty[g][r] &= static_cast<std::uint16_t>(~(1u << c));
         m.colEmpty[g][c] &= static_cast<std::uint16_t>(~(1u << r));
-        m.boxEmpty[g][bx] &= static_cast<std::uint16_t>(~(1u << boxPosition(c, r)));
+        m.boxEmpty[g][boxOf(c, r)] &= static_cast<std::uint16_t>(~(1u << boxPosition(c, r)));
         cellAt(b.board, c, r, g) = static_cast<std::uint8_t>(s);
     }
 
     void place(int g, int c, int r, int s, Scan scan, int unit) {
         mark(g, c, r, s);
-        const TwinCell& t = kTwins[g][c][r];
-        if (t.g >= 0) mark(t.g, t.c, t.r, s);
+        const CellUnits& u = kCells[g][c][r];
+        if (u.twinG >= 0) mark(u.twinG, u.twinC, u.twinR, s);
         b.activeGrid = static_cast<std::int16_t>(g);
         drawPlayerCell(b, view, c, r, s);
         if (observer) observer->placed({scan, g, unit, s, c, r, pass});
@@ -171,21 +198,25 @@ struct Solve {
         const int bx = boxOf(c0, r0);
         const int unit = bx + 1;
         b.activeGrid = static_cast<std::int16_t>(g);
+        int cs[9], rs[9], n = 0;
+        std::uint16_t admitted[9];
+        // The single-candidate scan. Its placements all lie in this box, so each takes only its own
+        // symbol from the other cells: the admits it saw serve the single-place scan with those removed.
+        std::uint16_t placed = 0;
         for (std::uint16_t e = m.boxEmpty[g][bx]; e != 0; e &= static_cast<std::uint16_t>(e - 1)) {
             const int p = std::countr_zero(e);
             const int c = c0 + p / 3, r = r0 + p % 3;
             const std::uint16_t a = admits(g, c, r);
-            if (std::has_single_bit(a)) place(g, c, r, std::countr_zero(a), Scan::BoxSingleCandidate, unit);
+            if (singleBit(a)) {
+                place(g, c, r, std::countr_zero(a), Scan::BoxSingleCandidate, unit);
+                placed |= a;
+                continue;
+            }
+            cs[n] = c;
+            rs[n] = r;
+            admitted[n++] = a;
         }
-        int cs[9], rs[9], n = 0;
-        std::uint16_t admitted[9];
-        for (std::uint16_t e = m.boxEmpty[g][bx]; e != 0; e &= static_cast<std::uint16_t>(e - 1)) {
-            const int p = std::countr_zero(e);
-            cs[n] = c0 + p / 3;
-            rs[n] = r0 + p % 3;
-            admitted[n] = admits(g, cs[n], rs[n]);
-            ++n;
-        }
+        for (int i = 0; i < n; ++i) admitted[i] &= static_cast<std::uint16_t>(~placed);
         singlePlaces(g, cs, rs, n, admitted, Scan::BoxSinglePlace, unit);
     }
 

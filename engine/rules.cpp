@@ -1,6 +1,8 @@
 // The whole-field rule check and the upkeep of the two copies of each shared box.
 #include "engine/rules.h"
 
+#include <utility>
+
 namespace quintaro {
 
 namespace {
@@ -20,18 +22,29 @@ bool addToTally(std::array<std::uint8_t, 10>& tally, std::uint8_t v) {
     return true;
 }
 
-// Applies f to each pair of master and second copy of every shared cell, boxes in their fixed order.
-template <class F>
-void forEachSharedPair(F&& f) {
+// Layer indices of the master and second copy of every shared cell, boxes in their fixed order, and
+// where their candidate flags start (symbol s adds 4s).
+struct CopyPair {
+    int master, second;
+    int masterFlags, secondFlags;
+};
+
+constexpr std::array<CopyPair, 36> makeCopyPairs() {
+    std::array<CopyPair, 36> pairs{};
+    int n = 0;
     for (const SharedBox& box : kSharedBoxes) {
         for (int dc = 0; dc < 3; ++dc) {
             for (int dr = 0; dr < 3; ++dr) {
-                f(box.masterColumn + dc, box.masterRow + dr, box.masterGrid, box.secondColumn + dc,
-                  box.secondRow + dr, box.secondGrid);
+                const int mc = box.masterColumn + dc, mr = box.masterRow + dr;
+                const int sc = box.secondColumn + dc, sr = box.secondRow + dr;
+                pairs[n++] = {cellIndex(mc, mr, box.masterGrid), cellIndex(sc, sr, box.secondGrid),
+                              candidateIndex(mc, mr, 0, box.masterGrid), candidateIndex(sc, sr, 0, box.secondGrid)};
             }
         }
     }
+    return pairs;
 }
+constexpr std::array<CopyPair, 36> kCopyPairs = makeCopyPairs();
 
 } // namespace
 
@@ -74,26 +87,28 @@ bool checkRules(Board& b) {
     return true;
 }
 
+// The solvers sync after every placement, so the 36 copies are unrolled with constant indices.
+template <std::size_t... I>
+void copyMasters(CellLayer& layer, std::index_sequence<I...>) {
+    ((layer[kCopyPairs[I].second] = layer[kCopyPairs[I].master]), ...);
+}
+
 void syncSharedBoxes(Board& b) {
-    forEachSharedPair([&](int mc, int mr, int mg, int sc, int sr, int sg) {
-        cellAt(b.board, sc, sr, sg) = cellAt(b.board, mc, mr, mg);
-        cellAt(b.givens, sc, sr, sg) = cellAt(b.givens, mc, mr, mg);
-    });
+    copyMasters(b.board, std::make_index_sequence<kCopyPairs.size()>{});
+    copyMasters(b.givens, std::make_index_sequence<kCopyPairs.size()>{});
 }
 
 void syncSharedCandidates(Board& b) {
-    forEachSharedPair([&](int mc, int mr, int mg, int sc, int sr, int sg) {
-        for (int s = 1; s <= 9; ++s) {
-            b.candidates[candidateIndex(sc, sr, s, sg)] = b.candidates[candidateIndex(mc, mr, s, mg)];
-        }
-    });
+    for (const CopyPair& p : kCopyPairs) {
+        for (int s = 1; s <= 9; ++s) b.candidates[p.secondFlags + 4 * s] = b.candidates[p.masterFlags + 4 * s];
+    }
 }
 
 void clearSharedCopies(Board& b) {
-    forEachSharedPair([&](int, int, int, int sc, int sr, int sg) {
-        cellAt(b.board, sc, sr, sg) = 0;
-        cellAt(b.givens, sc, sr, sg) = 0;
-    });
+    for (const CopyPair& p : kCopyPairs) {
+        b.board[p.second] = 0;
+        b.givens[p.second] = 0;
+    }
 }
 
 bool sharedTwin(int c, int r, int g, int& tc, int& tr, int& tg) {

@@ -1,0 +1,154 @@
+// Speed of the engine: hidden solve (fast against literal), candidates, dead-end test, shuffles, new game.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "engine/candidates.h"
+#include "engine/full_field.h"
+#include "engine/random_source.h"
+#include "engine/rules.h"
+#include "engine/shuffle.h"
+#include "engine/solution.h"
+#include "engine/solver.h"
+
+namespace quintaro {
+namespace {
+
+constexpr int kPuzzleCount = 8;
+
+void setBoth(CellLayer& layer, int c, int r, int g, int v) {
+    cellAt(layer, c, r, g) = static_cast<std::uint8_t>(v);
+    int tc = 0, tr = 0, tg = 0;
+    if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(layer, tc, tr, tg) = static_cast<std::uint8_t>(v);
+}
+
+// A puzzle with about `givens` givens: a random full field from which distinct cells are removed in
+// random order as long as the fast hidden solve still completes it. Minimal puzzles end near 70.
+Board makePuzzle(int givens, std::uint64_t seed) {
+    SeededRandom rnd(seed);
+    Board b;
+    generateFullField(b.board, rnd);
+    std::vector<std::array<int, 3>> cells;
+    for (int g = 0; g < kGridCount; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                int tc = 0, tr = 0, tg = 0;
+                if (!sharedTwin(c, r, g, tc, tr, tg) || tg > g) cells.push_back({c, r, g});
+            }
+        }
+    }
+    for (std::size_t i = cells.size() - 1; i > 0; --i) std::swap(cells[i], cells[rnd.random(static_cast<int>(i) + 1)]);
+    int filled = kDistinctCells;
+    BoardView quiet;
+    for (const auto& [c, r, g] : cells) {
+        if (filled <= givens) break;
+        const int v = cellAt(b.board, c, r, g);
+        setBoth(b.board, c, r, g, 0);
+        computeSolution(b, quiet);
+        if (b.noSolution) {
+            setBoth(b.board, c, r, g, v);
+        } else {
+            --filled;
+        }
+    }
+    b.givens = b.board;
+    b.solution = {};
+    return b;
+}
+
+const std::vector<Board>& puzzles(int givens) {
+    static std::array<std::vector<Board>, kDistinctCells + 1> cache;
+    auto& set = cache[givens];
+    if (set.empty()) {
+        for (int i = 0; i < kPuzzleCount; ++i) set.push_back(makePuzzle(givens, 1000 + i));
+    }
+    return set;
+}
+
+void BM_HiddenSolve(benchmark::State& state, SolverPath path) {
+    const auto& set = puzzles(static_cast<int>(state.range(0)));
+    BoardView quiet;
+    std::size_t i = 0;
+    long passes = 0;
+    for (auto _ : state) {
+        Board b = set[i++ % set.size()];
+        passes += computeSolution(b, quiet, path);
+        benchmark::DoNotOptimize(b.solution);
+    }
+    state.counters["passes"] = benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_HiddenSolve, Fast, SolverPath::Fast)->Arg(80)->Arg(120)->Arg(180)->Arg(240)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_HiddenSolve, Literal, SolverPath::Literal)->Arg(80)->Arg(120)->Arg(180)->Arg(240)->Unit(benchmark::kMicrosecond);
+
+// The candidates and the dead-end test on a puzzle half solved by the player.
+Board halfSolved() {
+    Board b = puzzles(80).front();
+    BoardView quiet;
+    computeSolution(b, quiet);
+    int n = 0;
+    for (int i = 0; i < kCellLayerSize; ++i) {
+        if (b.board[i] == 0 && b.solution[i] != 0 && n++ % 2 == 0) b.board[i] = b.solution[i];
+    }
+    syncSharedBoxes(b);
+    return b;
+}
+
+void BM_ComputeCandidates(benchmark::State& state, SolverPath path) {
+    Board b = halfSolved();
+    BoardView quiet;
+    for (auto _ : state) {
+        computeCandidates(b, quiet, true, path);
+        benchmark::DoNotOptimize(b.candidates);
+    }
+}
+BENCHMARK_CAPTURE(BM_ComputeCandidates, Fast, SolverPath::Fast)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComputeCandidates, Literal, SolverPath::Literal)->Unit(benchmark::kMicrosecond);
+
+void BM_HasNoDeadEnd(benchmark::State& state, SolverPath path) {
+    Board b = halfSolved();
+    for (auto _ : state) benchmark::DoNotOptimize(hasNoDeadEnd(b, path));
+}
+BENCHMARK_CAPTURE(BM_HasNoDeadEnd, Fast, SolverPath::Fast)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_HasNoDeadEnd, Literal, SolverPath::Literal)->Unit(benchmark::kMicrosecond);
+
+void BM_Shuffle(benchmark::State& state, bool symmetric) {
+    Board b = puzzles(80).front();
+    SeededRandom rnd(7);
+    BoardView quiet;
+    for (auto _ : state) {
+        shuffleBoard(b, quiet, rnd, symmetric);
+        benchmark::DoNotOptimize(b.board);
+    }
+}
+BENCHMARK_CAPTURE(BM_Shuffle, Symmetric, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Free, false)->Unit(benchmark::kMicrosecond);
+
+// A whole new game: a collection puzzle is loaded, shuffled symmetrically and solved in hiding.
+void BM_NewGame(benchmark::State& state) {
+    const auto& set = puzzles(80);
+    SeededRandom rnd(11);
+    BoardView quiet;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Board b = set[i++ % set.size()];
+        b.errorCount = 0;
+        shuffleBoard(b, quiet, rnd, true);
+        benchmark::DoNotOptimize(b.solution);
+    }
+}
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
+
+void BM_GenerateFullField(benchmark::State& state) {
+    SeededRandom rnd(13);
+    CellLayer layer{};
+    for (auto _ : state) {
+        generateFullField(layer, rnd);
+        benchmark::DoNotOptimize(layer);
+    }
+}
+BENCHMARK(BM_GenerateFullField)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace quintaro
