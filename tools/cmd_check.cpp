@@ -21,7 +21,7 @@ constexpr std::array<OptionSpec, 4> kOptions{{
 
 struct CheckSettings {
     int shuffles = 500;
-    std::uint64_t seed = 1;
+    std::uint64_t seed = kShuffleCheckSeed;
     int maxPasses = kMaxStoredPasses;
     bool minimal = false;
 };

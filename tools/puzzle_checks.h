@@ -44,6 +44,9 @@ struct SolveOutcome {
 // The game's hidden solve on a board whose cells and givens are givens.
 SolveOutcome solveGivens(const CellLayer& givens, SolverPath path = SolverPath::Fast);
 
+// The seed from which a collection's shuffle check draws, unless told otherwise.
+constexpr std::uint64_t kShuffleCheckSeed = 1;
+
 struct ShuffleOutcome {
     int tried = 0;                 // shuffles run, over both variants
     int failed = 0;                // shuffles after which the hidden solve left the field incomplete

@@ -12,10 +12,11 @@ namespace quintaro {
 namespace {
 
 constexpr std::array<LevelRecipe, 4> kRecipes{{
-    {"Leicht", 130, 4, 1, 4},
-    {"Mittel", 105, 8, 5, 8},
-    {"Schwer", 90, 11, 8, 11},
-    {"Extrem", 0, kMaxSolvePasses, 9, kMaxStoredPasses},
+    // name     stop at  removal  max givens  passes
+    {"Leicht", 130, 2, 130, 1, 2},
+    {"Mittel", 106, 5, 106, 4, 5},
+    {"Schwer", 92, 8, 92, 6, 8},
+    {"Extrem", 0, kMaxSolvePasses, 84, 9, kMaxStoredPasses},
 }};
 
 std::string describe(int attempt, int givens, int passes, const char* verdict) {
@@ -68,7 +69,7 @@ std::optional<MadePuzzle> makePuzzle(const LevelRecipe& recipe, std::uint64_t se
             report("passes outside the level's range");
             continue;
         }
-        if (recipe.stopAtGivens > 0 && count > recipe.stopAtGivens) {
+        if (count > recipe.maxGivens) {
             report("too many givens left");
             continue;
         }
@@ -76,7 +77,8 @@ std::optional<MadePuzzle> makePuzzle(const LevelRecipe& recipe, std::uint64_t se
             report("not minimal"); // thinning visits every pair, so this would be an engine fault
             continue;
         }
-        if (checkShuffles(givens, shufflesPerShape, rnd.next(), true, path).failed > 0) {
+        if (checkShuffles(givens, shufflesPerShape, kShuffleCheckSeed, true, path).failed > 0 ||
+            checkShuffles(givens, shufflesPerShape, rnd.next(), true, path).failed > 0) {
             report("a shuffle defeats the hidden solve");
             continue;
         }

@@ -18,6 +18,7 @@ struct LevelRecipe {
     const char* name;     // the level as the game names it
     int stopAtGivens;     // thinning stops once this few givens remain; 0 = thin until no pair can go
     int removalMaxPasses; // a pair goes only when the hidden solve still finishes within this many passes
+    int maxGivens;        // the finished puzzle has at most this many givens
     int minPasses;        // the finished puzzle needs at least this many passes
     int maxPasses;        // and at most this many
 };
@@ -43,8 +44,9 @@ struct MadePuzzle {
 };
 
 // Tries full fields drawn from SeededRandom(seed) one after another and returns the first puzzle that
-// meets the recipe, is finished after each of shufflesPerShape shuffles of either variant, and, when
-// the recipe thins to the end, is minimal. Gives up after maxAttempts fields. progress, when set, is
+// meets the recipe, is finished after each of shufflesPerShape shuffles of either variant (those
+// qbr check makes, from kShuffleCheckSeed, and as many more from seed), and, when the recipe thins
+// to the end, is minimal. Gives up after maxAttempts fields. progress, when set, is
 // told about each attempt.
 std::optional<MadePuzzle> makePuzzle(const LevelRecipe& recipe, std::uint64_t seed, int shufflesPerShape,
                                      int maxAttempts, const std::function<void(const std::string&)>& progress = {},
