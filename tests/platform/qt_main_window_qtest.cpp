@@ -1,0 +1,142 @@
+// The Qt main window at widget level: input becomes game events, the menu bar is built from data,
+// close requests are reported, labels take captions from other threads.
+#include "platform/qt_key_codes.h"
+#include "platform/qt_main_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+#include <thread>
+#include <vector>
+
+using namespace quintaro::platform;
+
+class QtMainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::vector<Event> events;
+    std::unique_ptr<QtMainWindow> window;
+
+private slots:
+    void init()
+    {
+        events.clear();
+        window = std::make_unique<QtMainWindow>([this](const Event& e) { events.push_back(e); });
+        window->open({10, 20, 1052, 835});
+    }
+    void cleanup() { window.reset(); }
+
+    void clientAreaIsTheOuterSizeLessTheFrameAllowance()
+    {
+        QCOMPARE(window->surface().width(), 1052);
+        QCOMPARE(window->surface().height(), 787);
+        QCOMPARE(window->widget().canvas().size(), QSize(1052, 787));
+    }
+
+    void virtualKeysIgnoreShift()
+    {
+        QCOMPARE(virtualKeyFor(Qt::Key_A), 0x41);
+        QCOMPARE(virtualKeyFor(Qt::Key_Z), 0x5A);
+        QCOMPARE(virtualKeyFor(Qt::Key_0), 0x30);
+        QCOMPARE(virtualKeyFor(Qt::Key_Escape), 0x1B);
+        QCOMPARE(virtualKeyFor(Qt::Key_Enter), 0x0D);
+        QCOMPARE(virtualKeyFor(Qt::Key_F12), 0x7B);
+        QCOMPARE(virtualKeyFor(Qt::Key_Adiaeresis), 0);
+
+        Canvas& canvas = window->widget().canvas();
+        QTest::keyRelease(&canvas, Qt::Key_K, Qt::ShiftModifier);
+        QTest::keyRelease(&canvas, Qt::Key_K);
+        std::vector<int> letters;
+        for (const Event& e : events)
+            if (e.kind == EventKind::KeyReleased && e.code != VirtualKey::Shift)
+                letters.push_back(e.code);
+        QCOMPARE(letters, (std::vector<int>{0x4B, 0x4B}));
+    }
+
+    void keyPressesTypeTheirCharacter()
+    {
+        Canvas& canvas = window->widget().canvas();
+        QTest::keyPress(&canvas, Qt::Key_Escape);
+        QTest::keyPress(&canvas, Qt::Key_Return);
+        QTest::keyClick(&canvas, 'a');
+        QTest::keyPress(&canvas, Qt::Key_Shift); // types nothing
+        std::vector<int> codes;
+        for (const Event& e : events)
+            if (e.kind == EventKind::Character)
+                codes.push_back(e.code);
+        QCOMPARE(codes, (std::vector<int>{27, 13, 'a'}));
+    }
+
+    void aPressIsPrecededByThePointerPosition()
+    {
+        Canvas& canvas = window->widget().canvas();
+        QTest::mousePress(&canvas, Qt::RightButton, {}, QPoint(100, 200));
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(100, 200));
+        QCOMPARE(events.size(), std::size_t(3)); // no second move for the same place
+        QCOMPARE(events[0], Event::moved(100, 200));
+        QCOMPARE(events[1], Event::pressed(MouseButton::Right, 100, 200));
+        QCOMPARE(events[2], Event::pressed(MouseButton::Left, 100, 200));
+    }
+
+    void menuBarIsBuiltFromNodesAndReportsIds()
+    {
+        window->setMenuBar({MenuNode::submenu("&Quintaro", {MenuNode::item(8, "&Neues Spiel"), MenuNode::separator(),
+                                                            MenuNode::submenu("&Mehr", {MenuNode::item(30, "&Leicht")})}),
+                            MenuNode::submenu("&Hilfe", {MenuNode::item(60, "&Anleitung")})});
+        QMenuBar* bar = window->widget().menuBar();
+        const auto titles = bar->actions();
+        QCOMPARE(titles.size(), 2);
+        QCOMPARE(titles[0]->text(), QString("&Quintaro"));
+        const auto items = titles[0]->menu()->actions();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0]->text(), QString("&Neues Spiel"));
+        QVERIFY(items[1]->isSeparator());
+        QCOMPARE(items[2]->menu()->actions().at(0)->text(), QString("&Leicht"));
+
+        window->setMenuChecked(30, true);
+        window->action(30)->trigger();
+        QCOMPARE(events.back(), Event::menu(30));
+        QVERIFY(window->menuChecked(30)); // only the game changes check marks
+        window->action(8)->trigger();
+        QVERIFY(!window->menuChecked(8));
+
+        window->setMenuBarEnabled(false);
+        QVERIFY(!window->menuBarEnabled());
+        QVERIFY(!bar->isEnabled());
+    }
+
+    void closeRequestIsReportedUntilTheGameCloses()
+    {
+        QVERIFY(!window->widget().close());
+        QCOMPARE(events.back(), Event::closeRequested());
+        QVERIFY(window->isOpen());
+        window->close();
+        QVERIFY(!window->isOpen());
+        QVERIFY(!window->widget().isVisible());
+    }
+
+    void labelCaptionFromAnotherThreadIsQueued()
+    {
+        Label& label = window->createLabel("uhr");
+        label.setCaption(" 99:99:99");
+        QCOMPARE(label.caption(), std::string(" 99:99:99"));
+        std::thread([&] { label.setCaption(" 00:00:05"); }).join();
+        QCOMPARE(label.caption(), std::string(" 99:99:99"));
+        QCoreApplication::processEvents();
+        QCOMPARE(label.caption(), std::string(" 00:00:05"));
+    }
+
+    void drawingNeedsNoRepaintToBeVisibleInTheImage()
+    {
+        Surface& s = window->surface();
+        s.setForeground({0, 0, 188});
+        s.line(5, 5, 50, 5);
+        QCOMPARE(s.pixel(50, 5), (Rgb{0, 0, 188}));
+    }
+};
+
+QTEST_MAIN(QtMainWindowTest)
+#include "qt_main_window_qtest.moc"
