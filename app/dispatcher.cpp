@@ -1,6 +1,7 @@
 // The command dispatcher: every menu command runs inside the same opening and closing steps.
 #include "app/game.h"
 
+#include "app/prompts.h"
 #include "ui/help_panel.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@ namespace quintaro {
 
 namespace {
 
-constexpr const char* kPromptChooseCommand = "Bitte Menupunkt auswählen!";
-constexpr const char* kPromptClickCell = "Bitte ein Feld anklicken!";
 constexpr std::array kCommandsOnTheBoard{8, 10, 11, 20, 21, 22, 24, 25};
 constexpr int kButtonBarX = 18, kButtonBarY = 727;
 
@@ -22,7 +21,7 @@ void Game::Win_0_MenuEvent(int id)
     state.escapeConsumed = false;
     mainForm->setMenuBarEnabled(false);
     if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), id) != kCommandsOnTheBoard.end()) {
-        state.hintText = kPromptClickCell;
+        state.hintText = prompt::ClickCell;
         Display d = display();
         drawHelpPanel(d, state.hintText);
     }
@@ -51,7 +50,7 @@ void Game::endOfCommand()
     mainForm->setMenuBarEnabled(true);
     mainForm->setBusyPointer(false);
     refreshCheckMarks();
-    state.hintText = kPromptChooseCommand;
+    state.hintText = prompt::ChooseCommand;
     Display d = display();
     drawHint(d, state.hintText);
     mainForm->surface().paintRectangle(buttonBarBackground, kButtonBarX, kButtonBarY);

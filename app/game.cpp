@@ -1,6 +1,7 @@
 // Start-up of the game and the window's events outside of commands.
 #include "app/game.h"
 
+#include "app/prompts.h"
 #include "app/rounding.h"
 #include "app/window_position.h"
 #include "ui/bottom_bar.h"
@@ -13,7 +14,6 @@ namespace quintaro {
 namespace {
 
 constexpr const char* kTitle = "Quintaro V6.0 by Norvik";
-constexpr const char* kPromptChooseCommand = "Bitte Menupunkt auswählen!";
 
 } // namespace
 
@@ -47,7 +47,7 @@ void Game::startUp()
     window.setBackground(colourTable[colour::Background]);
     // Still blank background here: painting it back erases the button bar later.
     buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
-    state.hintText = kPromptChooseCommand;
+    state.hintText = prompt::ChooseCommand;
 
     clockDisplay = &window.createLabel("uhr");
     clockDisplay->setCaption(" 99:99:99");

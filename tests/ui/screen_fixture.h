@@ -1,0 +1,35 @@
+// A client-area surface of the main window with the program's colours, for drawing tests.
+#pragma once
+
+#include "platform/headless_platform.h"
+#include "platform/image_surface.h"
+#include "platform/rgb_printer.h"
+#include "ui/display.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+
+class ScreenFixture : public ::testing::Test {
+protected:
+    ScreenFixture() { surface.clear(kProgramColours[colour::Background]); }
+
+    Display display(int largeFontMetric = 16) { return Display{surface, kProgramColours, screen, largeFontMetric}; }
+    platform::Rgb at(int x, int y) const { return surface.pixel(x, y); }
+    static platform::Rgb c(int index) { return kProgramColours[std::size_t(index)]; }
+
+    int count(int colourIndex, int x1, int y1, int x2, int y2) const
+    {
+        int n = 0;
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x)
+                n += surface.pixel(x, y) == c(colourIndex);
+        return n;
+    }
+
+    platform::HeadlessPlatform platform; // the GUI application that text needs
+    platform::ImageSurface surface{1052, 787};
+    ScreenState screen;
+};
+
+} // namespace quintaro
