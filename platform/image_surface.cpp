@@ -281,11 +281,6 @@ void ImageSurface::setChangeListener(std::function<void(int, int, int, int)> lis
     impl_->listener = std::move(listener);
 }
 
-bool ImageSurface::savePng(const std::string& path) const
-{
-    return impl_->image.save(QString::fromStdString(path), "PNG");
-}
-
 const QImage& imageOf(const ImageSurface& surface)
 {
     return const_cast<ImageSurface&>(surface).impl().image;

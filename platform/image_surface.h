@@ -32,9 +32,6 @@ public:
     // the window uses it to schedule a repaint without waiting for it.
     void setChangeListener(std::function<void(int, int, int, int)> listener);
 
-    // Writes the surface as a PNG file; false when it could not be written.
-    bool savePng(const std::string& path) const;
-
     struct Impl;
     Impl& impl() { return *impl_; }
 
