@@ -1,4 +1,5 @@
-// libFuzzer harness: arbitrary bytes as a board-file record, as a whole board file and as a text field.
+// libFuzzer harness: arbitrary bytes as a board-file record (read and written back), as a whole board
+// file to save into, and as a text field.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
