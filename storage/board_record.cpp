@@ -80,8 +80,9 @@ void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& fil
 
 std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, int record, Board& b,
                                               const RecordClock& clock, RandomSource& filler) {
-    // Any other length means a foreign or damaged file: its slots are given up, but whatever lies
-    // beyond the fourth record is left alone, as the game has always done.
+    // Any other length means a foreign or damaged file: its slots are given up. Whatever lies beyond
+    // the fourth record is left where it is, so such a file keeps its length and is reset again on
+    // every later save.
     if (file.size() != static_cast<std::size_t>(kBoardFileSize)) {
         if (file.size() < static_cast<std::size_t>(kBoardFileSize)) file.resize(kBoardFileSize);
         for (int n = 0; n < kRecordCount; ++n)

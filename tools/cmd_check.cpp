@@ -12,7 +12,7 @@ namespace quintaro {
 
 namespace {
 
-constexpr std::array<OptionSpec, 4> kOptions{{
+constexpr std::array<KnownOption, 4> kOptions{{
     {"shuffles", 0, true},
     {"seed", 0, true},
     {"max-passes", 0, true},

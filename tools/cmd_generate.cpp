@@ -15,7 +15,7 @@ namespace quintaro {
 
 namespace {
 
-constexpr std::array<OptionSpec, 7> kOptions{{
+constexpr std::array<KnownOption, 7> kOptions{{
     {"level", 'l', true},
     {"seed", 's', true},
     {"output", 'o', true},

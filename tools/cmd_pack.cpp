@@ -12,7 +12,7 @@ namespace quintaro {
 
 namespace {
 
-constexpr std::array<OptionSpec, 3> kOptions{{{"output", 'o', true}, {"level", 'l', true}, {"seed", 0, true}}};
+constexpr std::array<KnownOption, 3> kOptions{{{"output", 'o', true}, {"level", 'l', true}, {"seed", 0, true}}};
 
 int run(const CommandLine& line, Streams& io) {
     const auto output = line.value("output");

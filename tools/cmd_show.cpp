@@ -11,7 +11,7 @@ namespace quintaro {
 
 namespace {
 
-constexpr std::array<OptionSpec, 1> kOptions{{{"givens", 'g', false}}};
+constexpr std::array<KnownOption, 1> kOptions{{{"givens", 'g', false}}};
 
 int candidateCount(const Board& b) {
     int n = 0;

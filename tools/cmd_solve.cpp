@@ -12,7 +12,7 @@ namespace quintaro {
 
 namespace {
 
-constexpr std::array<OptionSpec, 2> kOptions{{{"trace", 't', false}, {"literal", 0, false}}};
+constexpr std::array<KnownOption, 2> kOptions{{{"trace", 't', false}, {"literal", 0, false}}};
 
 class TracePrinter final : public PlacementObserver {
 public:

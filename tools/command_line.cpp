@@ -16,7 +16,7 @@ std::optional<std::string> CommandLine::value(const std::string& name) const {
     return it->second;
 }
 
-bool parseCommandLine(const std::vector<std::string>& args, std::span<const OptionSpec> known, CommandLine& out,
+bool parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known, CommandLine& out,
                       std::string& error) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -31,7 +31,7 @@ bool parseCommandLine(const std::vector<std::string>& args, std::span<const Opti
         }
         std::string name, inlineValue;
         bool hasInlineValue = false;
-        const OptionSpec* spec = nullptr;
+        const KnownOption* option = nullptr;
         if (arg.rfind("--", 0) == 0) {
             name = arg.substr(2);
             if (const auto eq = name.find('='); eq != std::string::npos) {
@@ -39,18 +39,18 @@ bool parseCommandLine(const std::vector<std::string>& args, std::span<const Opti
                 name.resize(eq);
                 hasInlineValue = true;
             }
-            for (const OptionSpec& s : known)
-                if (name == s.name) spec = &s;
+            for (const KnownOption& s : known)
+                if (name == s.name) option = &s;
         } else if (arg.size() == 2) {
-            for (const OptionSpec& s : known)
-                if (s.letter != 0 && arg[1] == s.letter) spec = &s;
+            for (const KnownOption& s : known)
+                if (s.letter != 0 && arg[1] == s.letter) option = &s;
         }
-        if (spec == nullptr) {
+        if (option == nullptr) {
             error = "unknown option " + arg;
             return false;
         }
-        name = spec->name;
-        if (!spec->takesValue) {
+        name = option->name;
+        if (!option->takesValue) {
             if (hasInlineValue) {
                 error = "option --" + name + " takes no value";
                 return false;

@@ -11,7 +11,7 @@
 namespace quintaro {
 
 // An option a command knows: --name, or its one-letter form -x when letter is set.
-struct OptionSpec {
+struct KnownOption {
     const char* name;
     char letter;     // 0: no short form
     bool takesValue; // --name VALUE or --name=VALUE; otherwise a flag
@@ -28,7 +28,7 @@ struct CommandLine {
 
 // Parses the arguments after the command word. "--" ends the options. Returns false with a message
 // in error for an unknown option, a missing value or a value given to a flag.
-bool parseCommandLine(const std::vector<std::string>& args, std::span<const OptionSpec> known, CommandLine& out,
+bool parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known, CommandLine& out,
                       std::string& error);
 
 // A whole decimal number within min..max; nothing else (no sign for seeds, no trailing characters).

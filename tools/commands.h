@@ -23,7 +23,7 @@ struct Command {
     const char* name;
     const char* summary; // one line for the overview
     const char* help;    // the full text of "qbr NAME --help"
-    std::span<const OptionSpec> options;
+    std::span<const KnownOption> options;
     int (*run)(const CommandLine&, Streams&);
 };
 

@@ -189,37 +189,6 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
     EXPECT_EQ(b.candidateBytes[candidateIndex(0, 5, 6, 2)], 0x00);
 }
 
-TEST(EncodeBoardRecord, WritesANegativeLevelAsTwosComplement) {
-    Board b;
-    CountingRandom filler;
-    std::vector<std::uint8_t> out(kRecordSize);
-    encodeBoardRecord(b, RecordClock{0, 0.0, -2}, filler, std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
-    EXPECT_EQ(out[4809], 0xFE);
-    EXPECT_EQ(out[4810], 0xFF);
-}
-
-TEST(EncodeBoardRecord, DecodingWhatWasEncodedGivesThePositionBack) {
-    Board b = sampleBoard();
-    const RecordClock clock{0x01, 59.75, 1};
-    CountingRandom filler;
-    std::vector<std::uint8_t> out(kRecordSize);
-    encodeBoardRecord(b, clock, filler, std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
-
-    Board back;
-    RecordClock backClock;
-    ASSERT_TRUE(decodeBoardRecord(out, back, backClock));
-    EXPECT_EQ(back.board, b.board);
-    EXPECT_EQ(back.givens, b.givens);
-    EXPECT_EQ(back.candidateBytes, b.candidateBytes);
-    Board expected = sampleBoard();
-    expected.candidates[candidateIndex(0, 5, 6, 2)] = false; // meaningless entries do not travel
-    expected.candidates[candidateIndex(4, 5, 0, 2)] = false;
-    EXPECT_EQ(back.candidates, expected.candidates);
-    EXPECT_EQ(backClock.runningByte, 0x01);
-    EXPECT_EQ(backClock.elapsedSeconds, 59.75);
-    EXPECT_EQ(backClock.level, 1);
-}
-
 std::vector<std::uint8_t> patterned(std::size_t size) {
     std::vector<std::uint8_t> v(size);
     for (std::size_t i = 0; i < size; ++i) v[i] = static_cast<std::uint8_t>(i * 7 + 3);

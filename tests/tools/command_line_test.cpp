@@ -8,7 +8,7 @@
 namespace quintaro {
 namespace {
 
-constexpr std::array<OptionSpec, 3> kKnown{{{"output", 'o', true}, {"trace", 't', false}, {"seed", 0, true}}};
+constexpr std::array<KnownOption, 3> kKnown{{{"output", 'o', true}, {"trace", 't', false}, {"seed", 0, true}}};
 
 CommandLine parsed(const std::vector<std::string>& args) {
     CommandLine line;
