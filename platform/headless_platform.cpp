@@ -161,6 +161,12 @@ std::size_t HeadlessPlatform::queuedCalls() const
     return calls_.size();
 }
 
+std::unique_ptr<RecordForm> HeadlessPlatform::loadRecordForm(const std::string& caption, int x, int y)
+{
+    ++recordFormsLoaded_;
+    return std::make_unique<HeadlessRecordForm>(caption, x, y, recordFormActions_, lastRecordForm_);
+}
+
 int HeadlessPlatform::alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton)
 {
     int answer = defaultButton;

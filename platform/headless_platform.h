@@ -2,6 +2,7 @@
 // a seeded random source, queued calls and events that the test delivers, recorded menu and label state.
 #pragma once
 
+#include "platform/headless_record_form.h"
 #include "platform/image_surface.h"
 #include "platform/platform.h"
 #include "platform/random_service.h"
@@ -116,6 +117,7 @@ public:
     void post(std::function<void()> call) override;
     int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override;
     void messageBox(const std::string& text) override { messages_.push_back(text); }
+    std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override;
     double timer() const override { return time_.load(); }
     std::string today() const override { return today_; }
     int random(int n) override { return random_->random(n); }
@@ -139,6 +141,11 @@ public:
     void scriptAlertAnswer(int answer) { alertAnswers_.push_back(answer); }
     const std::vector<AlertRecord>& alerts() const { return alerts_; }
     const std::vector<std::string>& messages() const { return messages_; }
+    // What the player does in the next record forms, in order; a form with nothing left is closed.
+    void scriptRecordForm(RecordFormAction action) { recordFormActions_.push_back(action); }
+    // The last record form shown: caption, position, and the option on and focused when it showed.
+    const RecordFormRecord& lastRecordForm() const { return lastRecordForm_; }
+    int recordFormsLoaded() const { return recordFormsLoaded_; }
     void setTime(double seconds) { time_ = seconds; }
     void advanceTime(double seconds);
     void setToday(std::string date) { today_ = std::move(date); }
@@ -160,6 +167,9 @@ private:
     std::deque<int> alertAnswers_;
     std::vector<AlertRecord> alerts_;
     std::vector<std::string> messages_;
+    std::deque<RecordFormAction> recordFormActions_;
+    RecordFormRecord lastRecordForm_;
+    int recordFormsLoaded_ = 0;
     std::atomic<double> time_{0.0};
     std::string today_ = "01.01.2000";
     int largeFontMetric_ = 16;

@@ -2,6 +2,7 @@
 #include "platform/qt_platform.h"
 
 #include "platform/qt_main_window.h"
+#include "platform/qt_record_form.h"
 #include "platform/random_service.h"
 
 #include <QApplication>
@@ -121,6 +122,11 @@ public:
     {
         QMessageBox::information(&window_.widget(), QString::fromStdString(window_.title()),
                                  QString::fromStdString(text));
+    }
+
+    std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override
+    {
+        return std::make_unique<QtRecordForm>(&window_.widget(), caption, x, y);
     }
 
     double timer() const override

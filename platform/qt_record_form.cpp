@@ -55,6 +55,8 @@ void QtRecordForm::showModal(RecordFormEvents& events)
 {
     events_ = &events;
     unloaded_ = false;
+    // The owner is disabled while the form is open; a window child must be enabled explicitly then.
+    setEnabled(true);
     exec();
     events_ = nullptr;
 }
