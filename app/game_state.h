@@ -28,6 +28,9 @@ struct GameState {
     std::atomic<bool> clockHold{false};   // the clock thread must not touch the window
     std::atomic<double> gameStart{0.0};   // timer reading at the start of the running game
 
+    std::int16_t selectedRecord = 0; // slot 0..3 last chosen in the load/save form; kept between dialogs
+    bool dialogDone = false;         // the open dialog has finished
+
     int mouseX = 0, mouseY = 0;   // last pointer position in client pixels
     bool rightClick = false;      // the current click was made with the right button
     bool gridHit = false;         // the current click fell inside a grid

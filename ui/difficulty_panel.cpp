@@ -1,6 +1,7 @@
 // The difficulty panel.
 #include "ui/difficulty_panel.h"
 
+#include "engine/rules.h"
 #include "ui/fonts.h"
 #include "ui/panel.h"
 
@@ -24,6 +25,19 @@ void drawGivenCount(Display& display, int givenCount, const std::string& levelNa
     s.text(953, 455, rightAligned(givenCount, 2) + " ");
     selectFont(display, font::Symbols);
     s.text(816, 468, levelName + "  ");
+}
+
+int countGivens(Display& display, Board& b, const std::string& levelName)
+{
+    clearSharedCopies(b);
+    int count = 0;
+    for (int g = 0; g < kGridCount; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                count += cellAt(b.givens, c, r, g) != 0;
+    syncSharedBoxes(b);
+    drawGivenCount(display, count, levelName);
+    return count;
 }
 
 } // namespace quintaro

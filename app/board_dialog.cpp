@@ -1,0 +1,120 @@
+// The load and save dialogs: frm1's handlers pick the slot, perform the load or save, and close the form.
+#include "app/board_dialog.h"
+
+#include "app/board_records.h"
+#include "app/game.h"
+#include "engine/solution.h"
+
+namespace quintaro {
+
+namespace {
+
+constexpr const char* kPlayerBoardFile = "brett.qbr";
+
+// The events of frm1 while it is open in one mode.
+class Frm1 final : public platform::RecordFormEvents {
+public:
+    Frm1(Game& game, platform::RecordForm& form, bool loading) : game_(game), form_(form), loading_(loading) {}
+
+    void optClick(int) override { cmd1_Click(); }
+
+    // The digits 1..4 pick their slot, Enter the option typed on; every character performs.
+    void optKeyPress(int k, int character) override
+    {
+        std::int16_t& selected = game_.state.selectedRecord;
+        if (character >= '1' && character <= '4')
+            selected = std::int16_t(character - '1');
+        else if (character == 13)
+            selected = std::int16_t(k);
+        form_.setOption(selected);
+        form_.focusOption(selected);
+        cmd1_Click();
+    }
+
+    void cmd1Click() override { cmd1_Click(); }
+
+    void cmd2Click() override
+    {
+        game_.state.dialogDone = true;
+        form_.unload();
+        game_.mainForm->setEnabled(true);
+    }
+
+    void frm1Close() override
+    {
+        game_.state.dialogDone = true;
+        game_.mainForm->setEnabled(true);
+    }
+
+private:
+    void cmd1_Click()
+    {
+        for (int k = 0; k < 4; ++k) {
+            if (form_.option(k)) {
+                game_.state.selectedRecord = std::int16_t(k);
+                break;
+            }
+        }
+        const int record = game_.state.selectedRecord;
+        if (loading_)
+            reportLoad(loadBoardRecord(game_, record));
+        else
+            saveBoardRecord(game_, record);
+        game_.state.dialogDone = true;
+        game_.mainForm->setEnabled(true);
+        form_.unload();
+    }
+
+    // A slot that could not be read leaves the board as it was; the player learns why.
+    void reportLoad(ReadStatus status)
+    {
+        const std::string& file = game_.state.boardFile;
+        switch (status) {
+        case ReadStatus::Loaded: return;
+        case ReadStatus::Missing: game_.platform.messageBox("Es gibt noch keine Datei \"" + file + "\"."); return;
+        case ReadStatus::TooShort:
+            game_.platform.messageBox("Die Datei \"" + file + "\" ist zu kurz für dieses Brett.");
+            return;
+        case ReadStatus::Unreadable:
+            game_.platform.messageBox("Die Datei \"" + file + "\" kann nicht gelesen werden.");
+            return;
+        }
+    }
+
+    Game& game_;
+    platform::RecordForm& form_;
+    bool loading_;
+};
+
+void showRecordDialog(Game& game, bool loading, const char* caption)
+{
+    platform::MainWindow& window = *game.mainForm;
+    window.setEnabled(false);
+    const platform::WindowGeometry at = window.geometry();
+    std::unique_ptr<platform::RecordForm> form = game.platform.loadRecordForm(caption, at.x + 686, at.y + 266);
+    // Showing the last choice is no click: it performs nothing.
+    form->setOption(game.state.selectedRecord);
+    form->focusOption(game.state.selectedRecord);
+    game.state.dialogDone = false;
+    Frm1 events(game, *form, loading);
+    form->showModal(events);
+    // Whatever ended the form, the main window takes input again.
+    window.setEnabled(true);
+}
+
+} // namespace
+
+void showSaveDialog(Game& game)
+{
+    game.state.boardFile = kPlayerBoardFile;
+    showRecordDialog(game, false, "Sichern unter ...");
+}
+
+void showLoadDialog(Game& game)
+{
+    showRecordDialog(game, true, "Welches Brett laden?");
+    BoardView silent;
+    computeSolution(game.board, silent);
+}
+
+} // namespace quintaro

@@ -1,0 +1,45 @@
+// Loading and saving one record of the board file named in boardFile, with the clock and level it holds.
+#include "app/board_records.h"
+
+#include "app/game.h"
+#include "ui/difficulty_panel.h"
+
+namespace quintaro {
+
+ReadStatus loadBoardRecord(Game& game, int record)
+{
+    GameState& state = game.state;
+    state.gameRunning = false;
+    state.clockHold = true;
+    RecordClock clock;
+    const ReadStatus status = readBoardRecord(state.boardFile, record, game.board, clock);
+    if (status == ReadStatus::Loaded) {
+        const bool running = (clock.runningByte & 1) != 0;
+        if (running) {
+            state.gameSolved = false;
+            state.gameStart = game.platform.timer() - clock.elapsedSeconds;
+            state.level = clock.level;
+            Display d = game.display();
+            countGivens(d, game.board, game.levelNames[std::size_t(state.level)]);
+        }
+        state.gameRunning = running;
+    }
+    state.clockHold = false;
+    return status;
+}
+
+bool saveBoardRecord(Game& game, int record)
+{
+    const GameState& state = game.state;
+    RecordClock clock;
+    clock.runningByte = state.gameRunning ? 0xFF : 0x00;
+    clock.elapsedSeconds = game.platform.timer() - state.gameStart;
+    clock.level = state.level;
+    std::string error;
+    if (writeBoardRecord(state.boardFile, record, game.board, clock, game.randomSource, error))
+        return true;
+    game.platform.messageBox(error);
+    return false;
+}
+
+} // namespace quintaro
