@@ -22,6 +22,8 @@ constexpr std::uint16_t kAllSymbols = 0x3FE; // bits 1..9
 
 constexpr int boxOf(int c, int r) { return (r - 1) / 3 * 3 + (c - 1) / 3; }
 constexpr int boxPosition(int c, int r) { return (c - 1) % 3 * 3 + (r - 1) % 3; }
+constexpr int kBoxColumnOffset[9] = {0, 0, 0, 1, 1, 1, 2, 2, 2};
+constexpr int kBoxRowOffset[9] = {0, 1, 2, 0, 1, 2, 0, 1, 2};
 
 // Units of all grids in one array: grid g's rows at 27g + 0..8, columns at 27g + 9..17, boxes at
 // 27g + 18..26.
@@ -35,6 +37,8 @@ constexpr int boxUnit(int g, int c, int r) { return g * kUnitsPerGrid + 18 + box
 // solver's test needs no branch).
 struct CellUnits {
     std::uint8_t unit[6];
+    std::uint8_t box;       // 0..8, row-major
+    std::uint16_t boxBit;   // the cell's bit in its box's empty-cell mask
     std::int8_t twinC, twinR, twinG; // twinG = -1 where the cell is not shared
 };
 using CellTable = std::array<std::array<std::array<CellUnits, 10>, 10>, kGridCount>;
@@ -48,6 +52,8 @@ constexpr CellTable makeCellTable() {
                 u.unit[0] = u.unit[3] = static_cast<std::uint8_t>(rowUnit(g, r));
                 u.unit[1] = u.unit[4] = static_cast<std::uint8_t>(columnUnit(g, c));
                 u.unit[2] = u.unit[5] = static_cast<std::uint8_t>(boxUnit(g, c, r));
+                u.box = static_cast<std::uint8_t>(boxOf(c, r));
+                u.boxBit = static_cast<std::uint16_t>(1u << boxPosition(c, r));
                 u.twinC = u.twinR = 0;
                 u.twinG = -1;
             }
@@ -159,7 +165,7 @@ struct Solve {
         m.used[u.unit[2]] |= bit;
         m.rowEmpty[g][r] &= static_cast<std::uint16_t>(~(1u << c));
         m.colEmpty[g][c] &= static_cast<std::uint16_t>(~(1u << r));
-        m.boxEmpty[g][boxOf(c, r)] &= static_cast<std::uint16_t>(~(1u << boxPosition(c, r)));
+        m.boxEmpty[g][u.box] &= static_cast<std::uint16_t>(~u.boxBit);
         cellAt(b.board, c, r, g) = static_cast<std::uint8_t>(s);
     }
 
@@ -205,7 +211,7 @@ struct Solve {
         std::uint16_t placed = 0;
         for (std::uint16_t e = m.boxEmpty[g][bx]; e != 0; e &= static_cast<std::uint16_t>(e - 1)) {
             const int p = std::countr_zero(e);
-            const int c = c0 + p / 3, r = r0 + p % 3;
+            const int c = c0 + kBoxColumnOffset[p], r = r0 + kBoxRowOffset[p];
             const std::uint16_t a = admits(g, c, r);
             if (singleBit(a)) {
                 place(g, c, r, std::countr_zero(a), Scan::BoxSingleCandidate, unit);

@@ -31,6 +31,15 @@ struct DistinctCell {
     int unitCount;
 };
 
+// Bit counts of the 10-bit symbol masks, so the hot loop needs no library call where the target
+// has no population-count instruction.
+constexpr std::array<std::uint8_t, 1024> makeBitCounts() {
+    std::array<std::uint8_t, 1024> counts{};
+    for (int m = 1; m < 1024; ++m) counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
+    return counts;
+}
+constexpr std::array<std::uint8_t, 1024> kBitCounts = makeBitCounts();
+
 int rowUnit(int g, int r) { return g * kUnitsPerGrid + r - 1; }
 int columnUnit(int g, int c) { return g * kUnitsPerGrid + 9 + c - 1; }
 int boxUnit(int g, int c, int r) { return g * kUnitsPerGrid + 18 + (r - 1) / 3 * 3 + (c - 1) / 3; }
@@ -68,7 +77,7 @@ const std::array<DistinctCell, kDistinctCells>& distinctCells() {
 
 // A uniformly chosen set bit of mask (mask != 0).
 int randomBit(std::uint16_t mask, RandomSource& rnd) {
-    int pick = rnd.random(std::popcount(mask));
+    int pick = rnd.random(kBitCounts[mask]);
     while (pick-- > 0) mask &= static_cast<std::uint16_t>(mask - 1);
     return std::countr_zero(mask);
 }
@@ -114,7 +123,7 @@ bool attempt(Search& s, RandomSource& rnd) {
         std::uint16_t bestMask = 0;
         for (int i = depth; i < kDistinctCells; ++i) {
             const std::uint16_t m = allowed(s, cells[s.order[i]]);
-            const int n = std::popcount(m);
+            const int n = kBitCounts[m];
             if (n < bestCount) {
                 best = i;
                 bestCount = n;
