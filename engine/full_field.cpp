@@ -15,8 +15,9 @@ namespace {
 constexpr int kUnitsPerGrid = 27;
 constexpr std::uint16_t kAllSymbols = 0x3FE; // bits 1..9
 // A search that needs this many placements has wandered into a barren corner; starting afresh with
-// new random choices is far cheaper than exhausting it.
-constexpr int kPlacementLimit = 4000;
+// new random choices is far cheaper than exhausting it. Each fresh start allows twice as many, so
+// even a source that repeats its draws ends in a complete search.
+constexpr long kFirstPlacementLimit = 4000;
 
 struct Copy {
     int c, r, g;
@@ -107,15 +108,15 @@ void unassign(Search& s, const DistinctCell& cell, int cellIndex) {
     for (int k = 0; k < cell.unitCount; ++k) s.used[cell.units[k]] &= static_cast<std::uint16_t>(~(1u << symbol));
 }
 
-// One bounded attempt; true when every cell got a symbol.
-bool attempt(Search& s, RandomSource& rnd) {
+// One attempt of at most `limit` placements; true when every cell got a symbol.
+bool attempt(Search& s, RandomSource& rnd, long limit) {
     const auto& cells = distinctCells();
     s = Search{};
     for (int i = 0; i < kDistinctCells; ++i) s.order[i] = i;
     for (int i = kDistinctCells - 1; i > 0; --i) std::swap(s.order[i], s.order[rnd.random(i + 1)]);
 
     int depth = 0;
-    int placements = 0;
+    long placements = 0;
     while (depth < kDistinctCells) {
         // Most constrained open cell; ties go to the earliest in the shuffled order.
         int best = depth;
@@ -139,7 +140,7 @@ bool attempt(Search& s, RandomSource& rnd) {
             --depth;
             unassign(s, cells[s.order[depth]], s.order[depth]);
         }
-        if (++placements > kPlacementLimit) return false;
+        if (++placements > limit) return false;
         const int symbol = randomBit(s.untried[depth], rnd);
         s.untried[depth] &= static_cast<std::uint16_t>(~(1u << symbol));
         assign(s, cells[s.order[depth]], s.order[depth], symbol);
@@ -152,7 +153,7 @@ bool attempt(Search& s, RandomSource& rnd) {
 
 void generateFullField(CellLayer& layer, RandomSource& rnd) {
     Search search;
-    while (!attempt(search, rnd)) {
+    for (long limit = kFirstPlacementLimit; !attempt(search, rnd, limit); limit *= 2) {
     }
     layer.fill(0);
     const auto& cells = distinctCells();

@@ -161,6 +161,20 @@ TEST(FullField, IsCompleteValidAndSharedCopiesAgree) {
     }
 }
 
+// A source without any randomness still yields a field: the search cannot loop on a barren start.
+struct ConstantRandom : RandomSource {
+    int random(int) override { return 0; }
+};
+
+TEST(FullField, EndsEvenWithADegenerateSource) {
+    ConstantRandom rnd;
+    Board b;
+    generateFullField(b.board, rnd);
+    EXPECT_TRUE(checkRules(b));
+    EXPECT_TRUE(isFieldFull(b));
+    EXPECT_TRUE(sharedCopiesEqual(b.board));
+}
+
 TEST(FullField, DependsOnlyOnTheRandomSource) {
     EXPECT_EQ(fullBoard(42).board, fullBoard(42).board);
     EXPECT_NE(fullBoard(42).board, fullBoard(43).board);
