@@ -53,7 +53,7 @@ void Game::startUp()
     clockDisplay->setCaption(" 99:99:99");
     clockDisplay->setGeometry(804, 662, 160, 30);
     clockDisplay->setBackground(colourTable[colour::White]);
-    clockDisplay->setFont(platform::FontSpec::points("ARIAL", 24));
+    clockDisplay->setFont(platform::FontRequest::points("ARIAL", 24));
 
     Display d = display();
     drawBottomBar(d);

@@ -26,12 +26,12 @@ public:
     HeadlessLabel(std::string name, HeadlessPlatform& platform) : name_(std::move(name)), platform_(platform) {}
     void setCaption(const std::string& utf8) override;
     std::string caption() const override { return caption_; }
-    void setFont(const FontSpec& font) override { font_ = font; }
+    void setFont(const FontRequest& font) override { font_ = font; }
     void setBackground(Rgb colour) override { background_ = colour; }
     void setGeometry(int x, int y, int width, int height) override { x_ = x, y_ = y, width_ = width, height_ = height; }
 
     const std::string& name() const { return name_; }
-    const FontSpec& font() const { return font_; }
+    const FontRequest& font() const { return font_; }
     Rgb background() const { return background_; }
     int x() const { return x_; }
     int y() const { return y_; }
@@ -42,7 +42,7 @@ private:
     std::string name_;
     HeadlessPlatform& platform_;
     std::string caption_;
-    FontSpec font_;
+    FontRequest font_;
     Rgb background_{255, 255, 255};
     int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
 };

@@ -131,7 +131,7 @@ private:
     bool hasFill_ = false;
 };
 
-std::string fontKey(const FontSpec& f)
+std::string fontKey(const FontRequest& f)
 {
     return f.face + '/' + std::to_string(f.height) + '/' + std::to_string(f.width) + '/' + std::to_string(f.weight) +
            '/' + std::to_string(f.fixedPitch) + '/' + std::to_string(f.pointSize);
@@ -144,11 +144,11 @@ struct ImageSurface::Impl {
     std::function<void(int, int, int, int)> listener;
     mutable std::map<std::string, QFont> fonts;
 
-    const QFont& font(const FontSpec& spec) const
+    const QFont& font(const FontRequest& request) const
     {
-        auto [it, inserted] = fonts.try_emplace(fontKey(spec));
+        auto [it, inserted] = fonts.try_emplace(fontKey(request));
         if (inserted)
-            it->second = resolveFont(spec);
+            it->second = resolveFont(request);
         return it->second;
     }
 

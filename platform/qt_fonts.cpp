@@ -20,27 +20,27 @@ QString familyFor(const std::string& face)
     return QString::fromStdString(face);
 }
 
-QFont resolveFont(const FontSpec& spec)
+QFont resolveFont(const FontRequest& request)
 {
-    QFont font(familyFor(spec.face));
+    QFont font(familyFor(request.face));
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::PreferMatch));
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setKerning(false);
-    font.setWeight(QFont::Weight(std::clamp(spec.weight, 100, 900)));
-    font.setFixedPitch(spec.fixedPitch);
-    if (spec.pointSize > 0) {
-        font.setPixelSize(std::max(1, int(std::lround(spec.pointSize * 96.0 / 72.0))));
+    font.setWeight(QFont::Weight(std::clamp(request.weight, 100, 900)));
+    font.setFixedPitch(request.fixedPitch);
+    if (request.pointSize > 0) {
+        font.setPixelSize(std::max(1, int(std::lround(request.pointSize * 96.0 / 72.0))));
         return font;
     }
     // Windows-style heights count the whole cell; Qt's pixel size is the em square, which is smaller.
-    int size = std::max(1, spec.height);
+    int size = std::max(1, request.height);
     font.setPixelSize(size);
-    while (size > 1 && QFontMetrics(font).height() > spec.height)
+    while (size > 1 && QFontMetrics(font).height() > request.height)
         font.setPixelSize(--size);
-    if (spec.width > 0) {
+    if (request.width > 0) {
         const int natural = QFontMetrics(font).horizontalAdvance(QLatin1Char('x'));
-        if (natural > 0 && natural != spec.width)
-            font.setStretch(std::clamp(int(std::lround(100.0 * spec.width / natural)), 1, 4000));
+        if (natural > 0 && natural != request.width)
+            font.setStretch(std::clamp(int(std::lround(100.0 * request.width / natural)), 1, 4000));
     }
     return font;
 }

@@ -1,7 +1,7 @@
-// Qt side of the font requests: turns a FontSpec into a QFont of a fixed pixel size, without antialiasing.
+// Qt side of the font requests: turns a FontRequest into a QFont of a fixed pixel size, without antialiasing.
 #pragma once
 
-#include "platform/font_spec.h"
+#include "platform/font_request.h"
 
 #include <QFont>
 #include <QString>
@@ -11,8 +11,8 @@ namespace quintaro::platform {
 // The installed family that stands in for a face the game asks for.
 QString familyFor(const std::string& face);
 
-// Pixel size chosen so that ascent + descent is at most spec.height (or the point size at 96 dpi),
-// stretched so that the average character width matches spec.width when it is given.
-QFont resolveFont(const FontSpec& spec);
+// Pixel size chosen so that ascent + descent is at most request.height (or the point size at 96 dpi),
+// stretched so that the average character width matches request.width when it is given.
+QFont resolveFont(const FontRequest& request);
 
 } // namespace quintaro::platform

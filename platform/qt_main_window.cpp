@@ -110,7 +110,7 @@ void QtLabel::setCaption(const std::string& utf8)
 
 std::string QtLabel::caption() const { return label_->text().toStdString(); }
 
-void QtLabel::setFont(const FontSpec& font) { label_->setFont(resolveFont(font)); }
+void QtLabel::setFont(const FontRequest& font) { label_->setFont(resolveFont(font)); }
 
 void QtLabel::setBackground(Rgb colour)
 {

@@ -61,7 +61,7 @@ public:
     QtLabel(QWidget* parent);
     void setCaption(const std::string& utf8) override;
     std::string caption() const override;
-    void setFont(const FontSpec& font) override;
+    void setFont(const FontRequest& font) override;
     void setBackground(Rgb colour) override;
     void setGeometry(int x, int y, int width, int height) override;
     QLabel& widget() { return *label_; }

@@ -1,7 +1,7 @@
 // The drawing surface of the main window and the printer page: the game's drawing state and primitives.
 #pragma once
 
-#include "platform/font_spec.h"
+#include "platform/font_request.h"
 #include "platform/rgb.h"
 #include "platform/saved_rectangle.h"
 
@@ -31,7 +31,7 @@ public:
     void setFill(bool on) { fill_ = on; }
     void setMixMode(MixMode m) { mixMode_ = m; }
     void setTextBackground(TextBackground t) { textBackground_ = t; }
-    void setFont(const FontSpec& f) { font_ = f; }
+    void setFont(const FontRequest& f) { font_ = f; }
 
     Rgb foreground() const { return foreground_; }
     Rgb background() const { return background_; }
@@ -39,7 +39,7 @@ public:
     bool fill() const { return fill_; }
     MixMode mixMode() const { return mixMode_; }
     TextBackground textBackground() const { return textBackground_; }
-    const FontSpec& font() const { return font_; }
+    const FontRequest& font() const { return font_; }
 
     virtual int width() const = 0;
     virtual int height() const = 0;
@@ -72,7 +72,7 @@ private:
     bool fill_ = true;
     MixMode mixMode_ = MixMode::Copy;
     TextBackground textBackground_ = TextBackground::Opaque;
-    FontSpec font_ = FontSpec::points("System", 9.75, 700);
+    FontRequest font_ = FontRequest::points("System", 9.75, 700);
 };
 
 } // namespace quintaro::platform

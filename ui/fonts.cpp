@@ -7,35 +7,35 @@ namespace {
 
 constexpr int kLargeFontThreshold = 16;
 
-platform::FontSpec stockVariablePitchFont() { return platform::FontSpec::points("DejaVu Sans", 8.25); }
+platform::FontRequest stockVariablePitchFont() { return platform::FontRequest::points("DejaVu Sans", 8.25); }
 
 } // namespace
 
-platform::FontSpec fontFor(int id)
+platform::FontRequest fontFor(int id)
 {
-    using platform::FontSpec;
+    using platform::FontRequest;
     switch (id) {
-    case font::CandidateLetters: return FontSpec::pixels("ARIAL", 14, 7, 200);
-    case font::CandidateDigits: return FontSpec::pixels("ARIAL", 14, 8, 200);
-    case font::Popup: return FontSpec::pixels("ARIAL", 22, 10, 700);
-    case font::Body: return FontSpec::pixels("Terminal", 12, 8, 400, true);
-    case font::Accelerator: return FontSpec::points("Fixedsys", 9);
-    case font::Symbols: return FontSpec::pixels("ARIAL", 36, 18, 200);
-    default: return FontSpec::points("System", 9.75, 700);
+    case font::CandidateLetters: return FontRequest::pixels("ARIAL", 14, 7, 200);
+    case font::CandidateDigits: return FontRequest::pixels("ARIAL", 14, 8, 200);
+    case font::Popup: return FontRequest::pixels("ARIAL", 22, 10, 700);
+    case font::Body: return FontRequest::pixels("Terminal", 12, 8, 400, true);
+    case font::Accelerator: return FontRequest::points("Fixedsys", 9);
+    case font::Symbols: return FontRequest::pixels("ARIAL", 36, 18, 200);
+    default: return FontRequest::points("System", 9.75, 700);
     }
 }
 
 void selectFont(Display& display, int id)
 {
     const bool large = display.largeFontMetric > kLargeFontThreshold;
-    platform::FontSpec spec = fontFor(id);
+    platform::FontRequest request = fontFor(id);
     if (id == font::Body && large) {
-        spec = platform::FontSpec::pixels("ARIAL", 14, 8, 200);
+        request = platform::FontRequest::pixels("ARIAL", 14, 8, 200);
         display.screen.largeFontMode = true;
-    } else if (spec.pointSize > 0 && large) {
-        spec = stockVariablePitchFont();
+    } else if (request.pointSize > 0 && large) {
+        request = stockVariablePitchFont();
     }
-    display.surface.setFont(spec);
+    display.surface.setFont(request);
     display.screen.currentFont = id;
     display.screen.fontCreated = true;
 }

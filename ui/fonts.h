@@ -1,7 +1,7 @@
 // The numbered fonts of the screen and selectFont, which makes one of them current.
 #pragma once
 
-#include "platform/font_spec.h"
+#include "platform/font_request.h"
 #include "ui/display.h"
 
 namespace quintaro {
@@ -12,7 +12,7 @@ constexpr int CandidateLetters = 4, CandidateDigits = 5, Popup = 6, Body = 8, Ac
 } // namespace font
 
 // The font id stands for, before any large-font fallback.
-platform::FontSpec fontFor(int id);
+platform::FontRequest fontFor(int id);
 
 // Makes font id current on the surface. With large system fonts (metric above 16) the named fonts
 // give way to the stock variable-pitch font, and font 8 to Arial 14/8/200, which sets largeFontMode.

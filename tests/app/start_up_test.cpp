@@ -71,7 +71,7 @@ TEST_F(StartUpTest, ClockLabelShowsNoTime)
     EXPECT_EQ(uhr->caption(), " 99:99:99");
     EXPECT_EQ((std::array{uhr->x(), uhr->y(), uhr->width(), uhr->height()}), (std::array{804, 662, 160, 30}));
     EXPECT_EQ(uhr->background(), (platform::Rgb{255, 255, 255}));
-    EXPECT_EQ(uhr->font(), platform::FontSpec::points("ARIAL", 24));
+    EXPECT_EQ(uhr->font(), platform::FontRequest::points("ARIAL", 24));
 }
 
 TEST_F(StartUpTest, ButtonBarBackgroundIsTheBlankStripUnderTheField)

@@ -146,7 +146,7 @@ TEST_F(ImageSurfaceTest, TextIsDrawnPlainlyWhateverTheMixMode)
     surface.setForeground(kRed);
     surface.setTextBackground(TextBackground::Transparent);
     surface.setMixMode(MixMode::Xor);
-    surface.setFont(FontSpec::pixels("ARIAL", 36, 18, 700));
+    surface.setFont(FontRequest::pixels("ARIAL", 36, 18, 700));
     surface.text(2, 2, "HH");
     EXPECT_GT(countColour(kRed, 0, 0, 63, 47), 50);
     EXPECT_EQ(countColour(Rgb{0, 255, 255}, 0, 0, 63, 47), 0); // what xor would have made of white
@@ -159,7 +159,7 @@ TEST_F(ImageSurfaceTest, OpaqueTextFillsItsBoxTransparentTextLeavesIt)
     surface.clear(kPaper);
     surface.setForeground(kBlack);
     surface.setBackground(kRed);
-    surface.setFont(FontSpec::pixels("Terminal", 12, 8, 400, true));
+    surface.setFont(FontRequest::pixels("Terminal", 12, 8, 400, true));
     surface.setTextBackground(TextBackground::Transparent);
     surface.text(0, 0, "  ");
     EXPECT_EQ(countColour(kPaper, 0, 0, 63, 47), 64 * 48);
@@ -175,10 +175,10 @@ TEST_F(ImageSurfaceTest, OpaqueTextFillsItsBoxTransparentTextLeavesIt)
 
 TEST_F(ImageSurfaceTest, FontsKeepTheirRequestedPixelSize)
 {
-    surface.setFont(FontSpec::pixels("ARIAL", 36, 18, 200));
+    surface.setFont(FontRequest::pixels("ARIAL", 36, 18, 200));
     const int w = surface.textWidth("xxxxxxxxxx");
     EXPECT_NEAR(w, 180, 10);
-    surface.setFont(FontSpec::pixels("Terminal", 12, 8, 400, true));
+    surface.setFont(FontRequest::pixels("Terminal", 12, 8, 400, true));
     EXPECT_EQ(surface.textWidth("Vorgegebene Zahlen: "), 160);
 }
 

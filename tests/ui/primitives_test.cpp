@@ -77,7 +77,7 @@ TEST_F(PrimitivesTest, LargeSystemFontsSwitchBodyFontToArialForGood)
     selectFont(large, font::Titles);
     EXPECT_NE(surface.font().face, "System");
     selectFont(large, font::Body);
-    EXPECT_EQ(surface.font(), platform::FontSpec::pixels("ARIAL", 14, 8, 200));
+    EXPECT_EQ(surface.font(), platform::FontRequest::pixels("ARIAL", 14, 8, 200));
     EXPECT_TRUE(screen.largeFontMode);
 
     Display normal = display(16);

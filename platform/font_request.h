@@ -7,7 +7,7 @@ namespace quintaro::platform {
 
 // The platform maps the game's faces to installed families: "ARIAL" to Liberation Sans,
 // "Terminal" and "Fixedsys" to DejaVu Sans Mono, "System" to DejaVu Sans; other names are asked for as they are.
-struct FontSpec {
+struct FontRequest {
     std::string face;
     int height = 0;         // cell height in pixels (ascent + descent); 0 when pointSize is used
     int width = 0;          // average character width in pixels; 0 = the face's natural width
@@ -15,15 +15,15 @@ struct FontSpec {
     bool fixedPitch = false;
     double pointSize = 0;   // > 0: a named face at this size, converted at 96 dots per inch
 
-    static FontSpec pixels(std::string face, int height, int width, int weight, bool fixedPitch = false)
+    static FontRequest pixels(std::string face, int height, int width, int weight, bool fixedPitch = false)
     {
-        return FontSpec{std::move(face), height, width, weight, fixedPitch, 0};
+        return FontRequest{std::move(face), height, width, weight, fixedPitch, 0};
     }
-    static FontSpec points(std::string face, double pointSize, int weight = 400)
+    static FontRequest points(std::string face, double pointSize, int weight = 400)
     {
-        return FontSpec{std::move(face), 0, 0, weight, false, pointSize};
+        return FontRequest{std::move(face), 0, 0, weight, false, pointSize};
     }
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
 } // namespace quintaro::platform
