@@ -1,4 +1,4 @@
-// Helpers shared by the engine tests: a recording view and boards written as field text.
+// Helpers shared by the engine tests: a recording view, a placement trace and boards to start from.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,9 @@
 #include "engine/board.h"
 #include "engine/board_view.h"
 #include "engine/field_text.h"
+#include "engine/full_field.h"
+#include "engine/placement_trace.h"
+#include "engine/random_source.h"
 #include "engine/rules.h"
 #include "engine/solution.h"
 
@@ -21,14 +24,9 @@ struct RecordingView : BoardView {
         bool wrong;
     };
     std::vector<Shown> shown;
-    int stopTimingCalls = 0;
-    int candidateDraws = 0;
-    int notSolvableMessages = 0;
-    int busyOn = 0, busyOff = 0;
+    int stopTimingCalls = 0, candidateDraws = 0, notSolvableMessages = 0, busyOn = 0, busyOff = 0;
 
-    void showPlayerCell(const Board&, int c, int r, int g, int s, bool wrong) override {
-        shown.push_back({c, r, g, s, wrong});
-    }
+    void showPlayerCell(const Board&, int c, int r, int g, int s, bool wrong) override { shown.push_back({c, r, g, s, wrong}); }
     void stopTiming() override { ++stopTimingCalls; }
     void showCandidates(const Board&) override { ++candidateDraws; }
     bool countSymbols(Board& b) override { return isFieldFull(b) && checkRules(b); }
@@ -36,44 +34,70 @@ struct RecordingView : BoardView {
     void showNotSolvableMessage() override { ++notSolvableMessages; }
 };
 
-inline CellLayer layerFromText(std::string_view text) {
-    CellLayer layer{};
-    TextError err;
-    EXPECT_TRUE(parseFieldText(text, layer, err)) << err.line << ":" << err.column << " " << err.message;
-    return layer;
-}
+struct Trace : PlacementObserver {
+    std::vector<Placement> placements;
+    void placed(const Placement& p) override { placements.push_back(p); }
+};
 
-// A board whose entries are all givens.
+// A board whose entries, read from field text, are all givens.
 inline Board puzzleFromText(std::string_view text) {
     Board b;
-    b.board = layerFromText(text);
+    TextError err;
+    EXPECT_TRUE(parseFieldText(text, b.board, err)) << err.line << ":" << err.column << " " << err.message;
     b.givens = b.board;
     return b;
 }
 
-// True when both copies of every shared cell hold the same symbol in layer.
+inline Board fullBoard(std::uint64_t seed) {
+    SeededRandom rnd(seed);
+    Board b;
+    generateFullField(b.board, rnd);
+    return b;
+}
+
+// Writes v into cell (c, r, g) and into its twin when the cell is shared.
+inline void setBoth(CellLayer& layer, int c, int r, int g, int v) {
+    cellAt(layer, c, r, g) = static_cast<std::uint8_t>(v);
+    int tc = 0, tr = 0, tg = 0;
+    if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(layer, tc, tr, tg) = static_cast<std::uint8_t>(v);
+}
+
+// A full field with `gaps` random distinct cells emptied, all the rest givens.
+inline Board puzzleWithGaps(std::uint64_t seed, int gaps) {
+    SeededRandom rnd(seed);
+    Board b;
+    generateFullField(b.board, rnd);
+    while (gaps > 0) {
+        const int c = rnd.random(9) + 1, r = rnd.random(9) + 1, g = rnd.random(4);
+        if (cellAt(b.board, c, r, g) == 0) continue;
+        setBoth(b.board, c, r, g, 0);
+        --gaps;
+    }
+    b.givens = b.board;
+    return b;
+}
+
 inline bool sharedCopiesEqual(const CellLayer& layer) {
     for (const SharedBox& box : kSharedBoxes) {
-        for (int dc = 0; dc < 3; ++dc) {
-            for (int dr = 0; dr < 3; ++dr) {
-                if (cellAt(layer, box.masterColumn + dc, box.masterRow + dr, box.masterGrid) !=
-                    cellAt(layer, box.secondColumn + dc, box.secondRow + dr, box.secondGrid)) {
-                    return false;
-                }
+        for (int d = 0; d < 9; ++d) {
+            if (cellAt(layer, box.masterColumn + d / 3, box.masterRow + d % 3, box.masterGrid) !=
+                cellAt(layer, box.secondColumn + d / 3, box.secondRow + d % 3, box.secondGrid)) {
+                return false;
             }
         }
     }
     return true;
 }
 
+// Filled cells of columns and rows 1..9 of all grids, both copies of a shared cell counted.
 inline int filledCells(const CellLayer& layer) {
     int n = 0;
-    for (int c = 1; c <= 9; ++c) {
-        for (int r = 1; r <= 9; ++r) {
-            for (int g = 0; g < kGridCount; ++g) n += cellAt(layer, c, r, g) != 0;
-        }
-    }
+    for (int i = 0; i < kCellLayerSize; ++i) n += i / 40 != 0 && i / 4 % 10 != 0 && layer[i] != 0;
     return n;
+}
+
+inline const char* pathName(const testing::TestParamInfo<SolverPath>& info) {
+    return info.param == SolverPath::Fast ? "Fast" : "Literal";
 }
 
 } // namespace quintaro::test
