@@ -1,16 +1,14 @@
-// The load/save dialog played headless: slot keys, preselection, cancelling, clock and level, failures.
+// The load/save dialog played headless: slot keys, last choice, cancelling, hidden solve, clock and level, failures.
+#include "game_fixture.h"
+
 #include "app/board_dialog.h"
 #include "app/board_records.h"
-#include "app/game.h"
 #include "engine/full_field.h"
-#include "platform/headless_platform.h"
 #include "storage/record_fixture.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <tuple>
 
 namespace quintaro {
 namespace {
@@ -18,31 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 using platform::RecordFormAction;
 
-std::vector<std::uint8_t> fileBytes(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeBytes(const fs::path& p, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-// A game started headless inside a fresh working directory of its own.
-class BoardDialogTest : public ::testing::Test {
+// A game inside a fresh working directory of its own, loading from brett.qbr.
+class BoardDialogTest : public GameTest {
 protected:
     BoardDialogTest()
     {
-        dir = fs::temp_directory_path() / ("quintaro-dialog-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
-        previous = fs::current_path();
         fs::current_path(dir);
-        platform.setEventHandler(&game);
-        game.startUp();
+        game.state.boardFile = "brett.qbr";
     }
     ~BoardDialogTest() override
     {
@@ -50,10 +32,10 @@ protected:
         fs::remove_all(dir);
     }
 
-    // A file of four records; record k has symbol k+1 in cell (5, 5) of grid 3, as board and given.
-    void writeFourMarkedRecords(std::uint8_t clockFlag = 0)
+    // Four records; record k has symbol k + 1 in cell (5, 5) of grid 3, as board and given.
+    static void writeFourMarkedRecords(std::uint8_t clockFlag)
     {
-        std::vector<std::uint8_t> file;
+        std::ofstream out("brett.qbr", std::ios::binary);
         for (int k = 0; k < 4; ++k) {
             test::RecordBytes rec;
             rec.boardCell(5, 5, 3, std::uint8_t(k + 1));
@@ -61,157 +43,115 @@ protected:
             rec.clockFlag(clockFlag);
             rec.elapsed(125.5);
             rec.level(2, 0);
-            file.insert(file.end(), rec.bytes.begin(), rec.bytes.end());
+            out.write(reinterpret_cast<const char*>(rec.bytes.data()), std::streamsize(rec.bytes.size()));
         }
-        writeBytes("brett.qbr", file);
     }
-    int markedRecord() { return cellAt(game.board.board, 5, 5, 3) - 1; }
+    static int marked(const Board& b) { return cellAt(b.board, 5, 5, 3) - 1; }
+    void load(RecordFormAction action)
+    {
+        platform.scriptRecordForm(action);
+        showLoadDialog(game);
+    }
 
-    fs::path dir, previous;
-    platform::HeadlessPlatform platform{7, {1280, 1024}};
-    Game game{platform};
+    const fs::path previous = fs::current_path();
+    const fs::path dir = fs::temp_directory_path() / ("quintaro-dialog-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-TEST_F(BoardDialogTest, SlotKeysAndTheLastChoice)
+TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice)
 {
-    writeFourMarkedRecords();
-    game.state.boardFile = "brett.qbr";
-    // "3" on any option picks slot 2, Enter on opt4 slot 3, any other character the last choice.
-    platform.scriptRecordForm(RecordFormAction::keyPress(0, '3'));
-    showLoadDialog(game);
-    EXPECT_EQ(markedRecord(), 2);
-    EXPECT_EQ(game.state.selectedRecord, 2);
-    platform.scriptRecordForm(RecordFormAction::keyPress(3, 13));
-    showLoadDialog(game);
-    EXPECT_EQ(markedRecord(), 3);
-    platform.scriptRecordForm(RecordFormAction::keyPress(1, 'x'));
-    showLoadDialog(game);
-    EXPECT_EQ(markedRecord(), 3);
-    // The form opened on the slot chosen last, with its caption beside the main window.
+    writeFourMarkedRecords(0x00);
+    game.state.level = 1;
+    game.state.gameRunning = true;
+    // "3" on any option picks record 2, Enter on opt4 record 3, other characters the last choice.
+    struct Step { RecordFormAction action; int record; };
+    for (const Step k : {Step{RecordFormAction::keyPress(0, '3'), 2}, {RecordFormAction::keyPress(3, 13), 3},
+                         {RecordFormAction::keyPress(1, 'x'), 3}, {RecordFormAction::click(1), 1}}) {
+        const int before = game.state.selectedRecord;
+        load(k.action);
+        EXPECT_EQ(marked(game.board), k.record);
+        EXPECT_EQ(game.state.selectedRecord, k.record);
+        EXPECT_EQ(platform.lastRecordForm().optionOnAtShow, before);
+        EXPECT_EQ(platform.lastRecordForm().focusAtShow, before);
+    }
     const auto& shown = platform.lastRecordForm();
-    EXPECT_EQ(shown.optionOnAtShow, 3);
-    EXPECT_EQ(shown.focusAtShow, 3);
-    EXPECT_EQ(shown.caption, "Welches Brett laden?");
-    const auto at = game.mainForm->geometry();
-    EXPECT_EQ(shown.x, at.x + 686);
-    EXPECT_EQ(shown.y, at.y + 266);
-    platform.scriptRecordForm(RecordFormAction::click(1));
-    showLoadDialog(game);
-    EXPECT_EQ(markedRecord(), 1);
-    EXPECT_TRUE(game.mainForm->isEnabled());
-    EXPECT_TRUE(game.state.dialogDone);
+    const auto at = window.geometry();
+    EXPECT_EQ(std::tuple(shown.caption, shown.x - at.x, shown.y - at.y),
+              std::tuple("Welches Brett laden?", 686, 266));
+    // No timed game was stored: the level stays and the clock stops.
+    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_EQ(game.state.level, 1);
 }
 
-TEST_F(BoardDialogTest, SaveWritesTheChosenSlotOfBrettQbr)
+TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardAndChoiceButTheHiddenSolveRuns)
 {
-    game.state.boardFile = "leicht.qbr";
-    game.state.selectedRecord = 1;
-    cellAt(game.board.board, 2, 3, 0) = 7;
-    game.board.candidates[candidateIndex(4, 4, 9, 1)] = true;
-    platform.scriptRecordForm(RecordFormAction::perform());
-    showSaveDialog(game);
-    EXPECT_EQ(game.state.boardFile, "brett.qbr");
-    EXPECT_EQ(platform.lastRecordForm().caption, "Sichern unter ...");
-    EXPECT_EQ(platform.lastRecordForm().optionOnAtShow, 1);
-    const auto bytes = fileBytes("brett.qbr");
-    ASSERT_EQ(bytes.size(), 24000u);
-    EXPECT_EQ(bytes[6000 + cellIndex(2, 3, 0)], 7);
-    EXPECT_EQ(bytes[6000 + 800 + candidateIndex(4, 4, 9, 1)], 0xFF);
-    EXPECT_EQ(bytes[6000 + 4800], 0x00); // no timed game
-    EXPECT_TRUE(test::isEmptyRecord(bytes.data()));
-    EXPECT_TRUE(test::isEmptyRecord(bytes.data() + 12000));
-}
-
-TEST_F(BoardDialogTest, CancelAndCloseBoxLeaveBoardAndChoiceButStillSolve)
-{
-    writeFourMarkedRecords();
-    game.state.boardFile = "brett.qbr";
+    writeFourMarkedRecords(0x00);
     game.state.selectedRecord = 2;
     CellLayer full{};
     SeededRandom rnd(11);
     generateFullField(full, rnd);
-    game.board.board = full;
-    cellAt(game.board.board, 1, 1, 0) = 0;
-    for (auto action : {RecordFormAction::cancel(), RecordFormAction::close()}) {
+    CellLayer puzzle = full;
+    cellAt(puzzle, 1, 1, 0) = 0;
+    game.board.board = puzzle;
+    for (const RecordFormAction action : {RecordFormAction::cancel(), RecordFormAction::close()}) {
         game.board.solution = {};
-        platform.scriptRecordForm(action);
-        showLoadDialog(game);
-        EXPECT_EQ(cellAt(game.board.board, 1, 1, 0), 0);
+        load(action);
+        EXPECT_EQ(game.board.board, puzzle);
         EXPECT_EQ(game.state.selectedRecord, 2);
-        // The hidden solve ran on the unchanged board.
         EXPECT_FALSE(game.board.noSolution);
         EXPECT_EQ(game.board.solution, full);
-        EXPECT_TRUE(game.mainForm->isEnabled());
+        EXPECT_TRUE(window.isEnabled());
     }
     EXPECT_TRUE(platform.messages().empty());
 }
 
-TEST_F(BoardDialogTest, ARunningGameContinuesItsClockAndLevel)
+TEST_F(BoardDialogTest, ARunningGameKeepsItsClockAndLevelThroughLoadAndSave)
 {
     writeFourMarkedRecords(0xFF);
-    game.state.boardFile = "brett.qbr";
     platform.setTime(1000.0);
-    platform.scriptRecordForm(RecordFormAction::keyPress(0, '1'));
-    showLoadDialog(game);
+    load(RecordFormAction::keyPress(0, '2'));
     EXPECT_TRUE(game.state.gameRunning);
     EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
     EXPECT_EQ(game.state.level, 2);
     EXPECT_FALSE(game.state.clockHold);
 
-    // Saving it again stores the elapsed time as the clock shows it now.
+    // Saving goes to brett.qbr, on the slot chosen last, with the time the clock shows now.
+    game.state.boardFile = "leicht.qbr";
+    cellAt(game.board.board, 2, 3, 0) = 7;
     platform.setTime(1010.0);
-    platform.scriptRecordForm(RecordFormAction::keyPress(0, '4'));
+    platform.scriptRecordForm(RecordFormAction::perform());
     showSaveDialog(game);
+    EXPECT_EQ(game.state.boardFile, "brett.qbr");
+    EXPECT_EQ(platform.lastRecordForm().caption, "Sichern unter ...");
     Board reread;
     RecordClock clock;
-    ASSERT_EQ(readBoardRecord("brett.qbr", 3, reread, clock), ReadStatus::Loaded);
-    EXPECT_EQ(clock.runningByte, 0xFF);
-    EXPECT_DOUBLE_EQ(clock.elapsedSeconds, 135.5);
-    EXPECT_EQ(clock.level, 2);
+    ASSERT_EQ(readBoardRecord("brett.qbr", 1, reread, clock), ReadStatus::Loaded);
+    EXPECT_EQ(cellAt(reread.board, 2, 3, 0), 7);
+    EXPECT_EQ(std::tuple(int(clock.runningByte), clock.elapsedSeconds, int(clock.level)), std::tuple(0xFF, 135.5, 2));
+    ASSERT_EQ(readBoardRecord("brett.qbr", 0, reread, clock), ReadStatus::Loaded);
+    EXPECT_EQ(marked(reread), 0) << "the other slots stay";
 }
 
-TEST_F(BoardDialogTest, ARecordWithoutAGameInProgressKeepsLevelAndStopsTheClock)
+TEST_F(BoardDialogTest, AMissingOrShortFileLoadsNothingAndSaysSo)
 {
-    writeFourMarkedRecords(0x00);
-    game.state.boardFile = "brett.qbr";
-    game.state.level = 1;
-    game.state.gameRunning = true;
-    game.state.gameStart = 5.0;
-    platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
-    showLoadDialog(game);
-    EXPECT_EQ(markedRecord(), 1);
-    EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.state.level, 1);
-    EXPECT_DOUBLE_EQ(game.state.gameStart, 5.0);
-}
-
-TEST_F(BoardDialogTest, MissingOrShortFilesLoadNothingAndSaySo)
-{
-    game.state.boardFile = "brett.qbr";
     cellAt(game.board.board, 1, 1, 0) = 4;
-    platform.scriptRecordForm(RecordFormAction::keyPress(0, '1'));
-    showLoadDialog(game);
+    load(RecordFormAction::keyPress(0, '1'));
+    std::ofstream("brett.qbr", std::ios::binary) << std::string(6000, '\0');
+    load(RecordFormAction::keyPress(0, '3'));
     EXPECT_EQ(cellAt(game.board.board, 1, 1, 0), 4);
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_NE(platform.messages()[0].find("brett.qbr"), std::string::npos);
-
-    writeBytes("brett.qbr", std::vector<std::uint8_t>(6000, 0));
-    platform.scriptRecordForm(RecordFormAction::keyPress(0, '3'));
-    showLoadDialog(game);
-    EXPECT_EQ(cellAt(game.board.board, 1, 1, 0), 4);
-    EXPECT_EQ(platform.messages().size(), 2u);
+    ASSERT_EQ(platform.messages().size(), 2u);
+    for (const std::string& m : platform.messages())
+        EXPECT_NE(m.find("\"brett.qbr\""), std::string::npos) << m;
 }
 
 TEST_F(BoardDialogTest, AFailedSaveIsReportedAndKeepsWhatWasStored)
 {
-    // A folder where the file should be: nothing can replace it.
-    fs::create_directory("brett.qbr");
+    fs::create_directory("brett.qbr"); // nothing can replace a folder
     platform.scriptRecordForm(RecordFormAction::perform());
     showSaveDialog(game);
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_NE(platform.messages()[0].find("nicht gesichert"), std::string::npos);
     EXPECT_TRUE(fs::is_directory("brett.qbr"));
-    EXPECT_TRUE(game.mainForm->isEnabled());
 }
 
 } // namespace

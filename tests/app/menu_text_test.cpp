@@ -1,4 +1,4 @@
-// The menu text read into drop-down menus: titles, ids, texts, separators, nesting, malformed text.
+// The menu text read into drop-down menus: titles, ids, texts with accelerators, separators, nesting, malformed text.
 #include "app/menu_text.h"
 
 #include <gtest/gtest.h>
@@ -36,25 +36,19 @@ TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder)
     EXPECT_EQ(shape({bar[3]}), "&Hilfe[60=&Anleitung;-;1=über &Quintaro...;];");
 }
 
-TEST(MenuTextTest, NestedDropDownsAndColonsInItemTexts)
+TEST(MenuTextTest, NestingColonsInTextsAndTheEmptyEntryThatEndsTheBar)
 {
-    const auto bar = readMenuText({"&A", "1:x:y", ">&Sub", "2:two", ">&Deep", "3:three", "", "", "4:four", "", ""});
-    EXPECT_EQ(shape(bar), "&A[1=x:y;&Sub[2=two;&Deep[3=three;];];4=four;];");
-}
-
-TEST(MenuTextTest, EmptyTopLevelEntryEndsTheBar)
-{
-    EXPECT_TRUE(readMenuText({""}).empty());
-    EXPECT_EQ(readMenuText({"&A", "", "", "&B", "5:x", ""}).size(), 1u);
+    EXPECT_EQ(shape(readMenuText({"&A", "1:x:y", ">&Sub", "2:two", ">&Deep", "3:three", "", "", "4:four", "", ""})),
+              "&A[1=x:y;&Sub[2=two;&Deep[3=three;];];4=four;];");
+    EXPECT_EQ(shape(readMenuText({"&A", "", "", "&B", "5:x", ""})), "&A[];");
 }
 
 TEST(MenuTextTest, MalformedTextIsRefused)
 {
-    EXPECT_THROW(readMenuText({"&A", "Neues Spiel", ""}), std::invalid_argument);
-    EXPECT_THROW(readMenuText({"&A", ":x", ""}), std::invalid_argument);
-    EXPECT_THROW(readMenuText({"&A", "8x:x", ""}), std::invalid_argument);
-    EXPECT_THROW(readMenuText({"&A", "8:x"}), std::invalid_argument);
-    EXPECT_THROW(readMenuText({"&A", ">&Sub", "8:x", ""}), std::invalid_argument);
+    using Text = std::vector<std::string>;
+    for (const Text& text : {Text{"&A", "Neues Spiel", ""}, Text{"&A", ":x", ""}, Text{"&A", "8x:x", ""},
+                             Text{"&A", "8:x"}, Text{"&A", ">&Sub", "8:x", ""}})
+        EXPECT_THROW(readMenuText(text), std::invalid_argument) << text[1];
 }
 
 } // namespace

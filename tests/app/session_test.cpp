@@ -1,72 +1,47 @@
-// Scripted sessions: events fed to the headless platform reach the game's handlers.
-#include "app/game.h"
-#include "platform/headless_platform.h"
-#include "platform/rgb_printer.h"
-
-#include <gtest/gtest.h>
+// Scripted sessions: events fed to the headless platform reach the dispatcher and the window's handlers.
+#include "game_fixture.h"
 
 namespace quintaro {
 namespace {
 
 using platform::Event;
+using platform::Rgb;
+using SessionTest = GameTest;
 
-class SessionTest : public ::testing::Test {
-protected:
-    SessionTest()
-    {
-        platform.setEventHandler(&game);
-        game.startUp();
+TEST_F(SessionTest, LevelAndSymmetryCommandsMoveTheirCheckMarks)
+{
+    struct Step { int command, level; bool symmetry; };
+    for (const Step k : {Step{32, 2, true}, {33, 3, true}, {45, 3, false}, {30, 0, false}, {45, 0, true}}) {
+        platform.inject(Event::menu(k.command));
+        platform.run();
+        EXPECT_EQ(game.state.level, k.level) << k.command;
+        EXPECT_EQ(game.state.puzzleSymmetry, k.symmetry) << k.command;
+        for (int id = 30; id <= 33; ++id)
+            EXPECT_EQ(window.menuChecked(id), id == 30 + k.level) << k.command << " then " << id;
+        EXPECT_EQ(window.menuChecked(45), k.symmetry) << k.command;
     }
-    platform::HeadlessPlatform platform{1, {1280, 1024}};
-    Game game{platform};
-    platform::HeadlessMainWindow& window = platform.window();
-};
-
-TEST_F(SessionTest, LevelCommandsMoveTheCheckMark)
-{
-    platform.inject(Event::menu(32));
-    EXPECT_EQ(platform.run(), 0);
-    EXPECT_EQ(game.state.level, 2);
-    EXPECT_TRUE(window.menuChecked(32));
-    EXPECT_FALSE(window.menuChecked(30));
-    platform.inject(Event::menu(33));
-    platform.inject(Event::menu(30));
-    platform.deliverPending();
-    EXPECT_EQ(game.state.level, 0);
-    EXPECT_TRUE(window.menuChecked(30));
-    EXPECT_FALSE(window.menuChecked(33));
 }
 
-TEST_F(SessionTest, SymmetryCommandTogglesItsCheckMark)
-{
-    platform.inject(Event::menu(45));
-    platform.deliverPending();
-    EXPECT_FALSE(game.state.puzzleSymmetry);
-    EXPECT_FALSE(window.menuChecked(45));
-    platform.inject(Event::menu(45));
-    platform.deliverPending();
-    EXPECT_TRUE(window.menuChecked(45));
-}
-
-TEST_F(SessionTest, EveryCommandEndsIdleWhateverItWas)
+TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped)
 {
     game.state.escapeConsumed = true;
     game.state.gameRunning = true;
     window.setBusyPointer(true);
     platform::Surface& s = window.surface();
     s.setForeground({0, 0, 0});
-    s.filledRectangle(18, 727, 707, 752); // something where the button bar stands
+    s.filledRectangle(18, 727, 707, 752);
     game.state.hintText = "Rechte Taste löscht Feld!";
-    platform.inject(Event::menu(8)); // a command that does not exist yet does nothing else
+    platform.inject(Event::menu(8)); // a command that does nothing else yet
     platform.deliverPending();
     EXPECT_FALSE(game.state.escapeConsumed);
     EXPECT_FALSE(game.state.gameRunning);
     EXPECT_FALSE(window.busyPointer());
     EXPECT_TRUE(window.menuBarEnabled());
     EXPECT_EQ(game.state.hintText, "Bitte Menupunkt auswählen!");
-    EXPECT_EQ(s.pixel(18, 727), (platform::Rgb{180, 201, 208}));
-    EXPECT_EQ(s.pixel(707, 752), (platform::Rgb{180, 201, 208}));
-    EXPECT_EQ(s.pixel(17, 740), (platform::Rgb{64, 64, 64})) << "the recess stays";
+    for (int y = 727; y <= 752; ++y)
+        for (int x = 18; x <= 707; ++x)
+            ASSERT_EQ(s.pixel(x, y), (Rgb{180, 201, 208})) << x << ',' << y;
+    EXPECT_EQ(s.pixel(17, 740), (Rgb{64, 64, 64})) << "the recess stays";
 }
 
 TEST_F(SessionTest, MenuChoicesWhileTheBarIsOffAreIgnored)
@@ -77,35 +52,23 @@ TEST_F(SessionTest, MenuChoicesWhileTheBarIsOffAreIgnored)
     EXPECT_EQ(game.state.level, 0);
 }
 
-TEST_F(SessionTest, PointerPositionIsKeptRoundedHalfToEven)
+TEST_F(SessionTest, PointerPositionIsRoundedHalfToEven)
 {
     platform.inject(Event::moved(10.5, 11.5));
     platform.deliverPending();
-    EXPECT_EQ(game.state.mouseX, 10);
-    EXPECT_EQ(game.state.mouseY, 12);
-    platform.click(platform::MouseButton::Left, 300, 40);
-    platform.inject(Event::keyReleased('A'));
-    platform.inject(Event::character(27));
-    platform.deliverPending();
-    EXPECT_EQ(game.state.mouseX, 300);
-    EXPECT_EQ(game.state.level, 0);
+    EXPECT_EQ((std::pair{game.state.mouseX, game.state.mouseY}), (std::pair{10, 12}));
 }
 
-TEST_F(SessionTest, ClosingOrQuittingEndsTheIdleLoop)
+TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop)
 {
-    platform.inject(Event::closeRequested());
-    platform.inject(Event::menu(32));
-    EXPECT_EQ(platform.run(), 0);
-    EXPECT_FALSE(window.isOpen());
-    EXPECT_EQ(game.state.level, 0) << "nothing is handled after the window closed";
-
-    platform::HeadlessPlatform other;
-    Game quitting(other);
-    other.setEventHandler(&quitting);
-    quitting.startUp();
-    other.inject(Event::menu(99));
-    other.deliverPending();
-    EXPECT_FALSE(other.window().isOpen());
+    for (const Event end : {Event::closeRequested(), Event::menu(99)}) {
+        HeadlessGame g;
+        g.platform.inject(end);
+        g.platform.inject(Event::menu(32));
+        g.platform.run();
+        EXPECT_FALSE(g.window.isOpen());
+        EXPECT_EQ(g.game.state.level, 0) << "nothing is handled after the window closed";
+    }
 }
 
 TEST_F(SessionTest, EngineRandomSourceDrawsFromThePlatform)

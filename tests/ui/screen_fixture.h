@@ -10,6 +10,11 @@
 
 namespace quintaro {
 
+// One expected colour index at one pixel.
+struct Probe {
+    int x, y, colour;
+};
+
 class ScreenFixture : public ::testing::Test {
 protected:
     ScreenFixture() { surface.clear(kProgramColours[colour::Background]); }
@@ -17,6 +22,12 @@ protected:
     Display display(int largeFontMetric = 16) { return Display{surface, kProgramColours, screen, largeFontMetric}; }
     platform::Rgb at(int x, int y) const { return surface.pixel(x, y); }
     static platform::Rgb c(int index) { return kProgramColours[std::size_t(index)]; }
+
+    void expectProbes(std::initializer_list<Probe> probes) const
+    {
+        for (const Probe& p : probes)
+            EXPECT_EQ(at(p.x, p.y), c(p.colour)) << "at " << p.x << ',' << p.y;
+    }
 
     int count(int colourIndex, int x1, int y1, int x2, int y2) const
     {

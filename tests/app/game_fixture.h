@@ -1,0 +1,25 @@
+// A game started on the headless platform, shared by the tests that drive it.
+#pragma once
+
+#include "app/game.h"
+#include "platform/headless_platform.h"
+#include "platform/rgb_printer.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+
+struct HeadlessGame {
+    HeadlessGame()
+    {
+        platform.setEventHandler(&game);
+        game.startUp();
+    }
+    platform::HeadlessPlatform platform{1, {1280, 1024}};
+    Game game{platform};
+    platform::HeadlessMainWindow& window = platform.window();
+};
+
+class GameTest : public ::testing::Test, protected HeadlessGame {};
+
+} // namespace quintaro
