@@ -3,40 +3,41 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/board.h"
-#include "engine/board_view.h"
+#include "engine/candidates.h"
 #include "engine/field_text.h"
 #include "engine/full_field.h"
-#include "engine/placement_trace.h"
-#include "engine/random_source.h"
 #include "engine/rules.h"
 #include "engine/solution.h"
+#include "engine/solver.h"
 
 namespace quintaro::test {
 
 // Records what the engine asks of the screen; its status is "solved" when the field is full and valid.
 struct RecordingView : BoardView {
-    struct Shown {
-        int c, r, g, s;
-        bool wrong;
-    };
+    struct Shown { int g; bool wrong; };
     std::vector<Shown> shown;
-    int stopTimingCalls = 0, candidateDraws = 0, notSolvableMessages = 0, busyOn = 0, busyOff = 0;
+    int stopTimingCalls = 0, candidateDraws = 0, notSolvableMessages = 0, busy = 0;
 
-    void showPlayerCell(const Board&, int c, int r, int g, int s, bool wrong) override { shown.push_back({c, r, g, s, wrong}); }
+    void showPlayerCell(const Board&, int, int, int g, int, bool wrong) override { shown.push_back({g, wrong}); }
     void stopTiming() override { ++stopTimingCalls; }
     void showCandidates(const Board&) override { ++candidateDraws; }
     bool countSymbols(Board& b) override { return isFieldFull(b) && checkRules(b); }
-    void setBusy(bool on) override { ++(on ? busyOn : busyOff); }
+    void setBusy(bool on) override { busy += on ? 1 : -1; }
     void showNotSolvableMessage() override { ++notSolvableMessages; }
 };
 
+// Each placement reported, as one line of text.
 struct Trace : PlacementObserver {
-    std::vector<Placement> placements;
-    void placed(const Placement& p) override { placements.push_back(p); }
+    std::vector<std::string> placements;
+    void placed(const Placement& p) override {
+        placements.push_back(std::string(scanName(p.scan)) + " " + std::to_string(p.unit) + " of grid " +
+                             std::to_string(p.grid) + ": " + std::to_string(p.symbol) + " at " + std::to_string(p.column) +
+                             "," + std::to_string(p.row) + " in pass " + std::to_string(p.pass));
+    }
 };
 
 // A board whose entries, read from field text, are all givens.
@@ -48,18 +49,11 @@ inline Board puzzleFromText(std::string_view text) {
     return b;
 }
 
-inline Board fullBoard(std::uint64_t seed) {
-    SeededRandom rnd(seed);
-    Board b;
-    generateFullField(b.board, rnd);
-    return b;
-}
-
 // Writes v into cell (c, r, g) and into its twin when the cell is shared.
 inline void setBoth(CellLayer& layer, int c, int r, int g, int v) {
-    cellAt(layer, c, r, g) = static_cast<std::uint8_t>(v);
     int tc = 0, tr = 0, tg = 0;
     if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(layer, tc, tr, tg) = static_cast<std::uint8_t>(v);
+    cellAt(layer, c, r, g) = static_cast<std::uint8_t>(v);
 }
 
 // A full field with `gaps` random distinct cells emptied, all the rest givens.
@@ -77,17 +71,7 @@ inline Board puzzleWithGaps(std::uint64_t seed, int gaps) {
     return b;
 }
 
-inline bool sharedCopiesEqual(const CellLayer& layer) {
-    for (const SharedBox& box : kSharedBoxes) {
-        for (int d = 0; d < 9; ++d) {
-            if (cellAt(layer, box.masterColumn + d / 3, box.masterRow + d % 3, box.masterGrid) !=
-                cellAt(layer, box.secondColumn + d / 3, box.secondRow + d % 3, box.secondGrid)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
+inline Board fullBoard(std::uint64_t seed) { return puzzleWithGaps(seed, 0); }
 
 // Filled cells of columns and rows 1..9 of all grids, both copies of a shared cell counted.
 inline int filledCells(const CellLayer& layer) {
@@ -96,7 +80,14 @@ inline int filledCells(const CellLayer& layer) {
     return n;
 }
 
-inline const char* pathName(const testing::TestParamInfo<SolverPath>& info) {
+inline bool sharedCopiesEqual(const CellLayer& layer) {
+    Board b;
+    b.board = layer;
+    syncSharedBoxes(b);
+    return b.board == layer;
+}
+
+inline std::string pathName(const testing::TestParamInfo<SolverPath>& info) {
     return info.param == SolverPath::Fast ? "Fast" : "Literal";
 }
 

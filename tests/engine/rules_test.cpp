@@ -1,37 +1,25 @@
-// The rule check over every grid, the shared boxes' copies and the full-field generator.
+// The rule check, the full-field generator and count, candidates, restarting and clearing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "engine/rules.h"
 #include "engine_test_support.h"
 
 namespace quintaro {
 namespace {
 
-using test::fullBoard;
-
 TEST(RuleCheck, RepeatInAnyColumnRowOrBoxOfAnyGridFails) {
     Board empty;
     EXPECT_TRUE(checkRules(empty));
+    // Same column in two boxes, same row, same box only; then an entry above 9, which is no symbol.
+    const int repeats[][5] = {{4, 1, 4, 9, 5}, {2, 5, 8, 5, 7}, {7, 7, 9, 9, 3}, {3, 3, 3, 3, 200}};
     for (int g = 0; g < kGridCount; ++g) {
-        SCOPED_TRACE(g);
-        Board col, row, box;
-        cellAt(col.board, 4, 1, g) = cellAt(col.board, 4, 9, g) = 5; // one column, two boxes
-        cellAt(row.board, 2, 5, g) = cellAt(row.board, 8, 5, g) = 7;
-        cellAt(box.board, 7, 7, g) = cellAt(box.board, 9, 9, g) = 3;  // one box only
-        EXPECT_FALSE(checkRules(col));
-        EXPECT_FALSE(checkRules(row));
-        EXPECT_FALSE(checkRules(box));
-        EXPECT_FALSE(checkBox(box, g, 7, 7));
-        EXPECT_TRUE(checkBox(box, g, 1, 1));
+        for (const auto& [c1, r1, c2, r2, v] : repeats) {
+            Board b;
+            cellAt(b.board, c1, r1, g) = cellAt(b.board, c2, r2, g) = static_cast<std::uint8_t>(v);
+            EXPECT_FALSE(checkRules(b)) << "grid " << g << ": " << v << " at " << c1 << "," << r1 << " and " << c2 << "," << r2;
+        }
     }
-    Board damaged; // an entry above 9 is no symbol: taken for a conflict
-    cellAt(damaged.board, 3, 3, 2) = 200;
-    EXPECT_FALSE(checkRules(damaged));
-}
-
-TEST(RuleCheck, SharedBoxIsCheckedThroughEachGridsCopy) {
     Board b; // only grid 1's copy of the upper-left box holds the 6 that its row repeats
     cellAt(b.board, 7, 2, 1) = cellAt(b.board, 1, 2, 1) = 6;
     EXPECT_FALSE(checkRules(b));
@@ -41,70 +29,90 @@ TEST(RuleCheck, SharedBoxIsCheckedThroughEachGridsCopy) {
     EXPECT_TRUE(checkRules(side));
 }
 
-TEST(SharedBoxes, TwinsLieOnTheSameFieldCellBothWays) {
-    int shared = 0;
-    for (int i = 0; i < kCellLayerSize; ++i) {
-        const int c = i / 40, r = i / 4 % 10, g = i % 4;
-        int tc = 0, tr = 0, tg = 0, bc = 0, br = 0, bg = 0;
-        if (c == 0 || r == 0 || !sharedTwin(c, r, g, tc, tr, tg)) continue;
-        ++shared;
-        EXPECT_EQ(kGridFieldColumn[g] + c, kGridFieldColumn[tg] + tc);
-        EXPECT_EQ(kGridFieldRow[g] + r, kGridFieldRow[tg] + tr);
-        ASSERT_TRUE(sharedTwin(tc, tr, tg, bc, br, bg));
-        EXPECT_EQ(bc * 40 + br * 4 + bg, i);
-    }
-    EXPECT_EQ(shared, 72);
+// Validity over many seeds is checked with every shuffled field.
+TEST(FullField, DrawsFromItsSourceAndEndsEvenWithADegenerateOne) {
+    EXPECT_NE(test::fullBoard(42).board, test::fullBoard(43).board);
+    struct ConstantRandom : RandomSource {
+        int random(int) override { return 0; }
+    } constant;
+    Board b;
+    generateFullField(b.board, constant);
+    EXPECT_TRUE(checkRules(b) && isFieldFull(b) && test::sharedCopiesEqual(b.board));
+    EXPECT_EQ(std::count(b.board.begin(), b.board.end(), 0), kCellLayerSize - 4 * 81); // index 0 stays empty
 }
 
-TEST(SharedBoxes, CopiesFollowTheMasterAndClearThenSyncRestores) {
+TEST(FieldFull, CountsEachDistinctCellOnceAndNotTheRules) {
+    Board b = test::fullBoard(41);
+    std::swap(cellAt(b.board, 1, 4, 0), cellAt(b.board, 2, 4, 0));
+    cellAt(b.board, 2, 2, 3) = 0; // a second copy: the count restores it from its master
+    EXPECT_TRUE(isFieldFull(b) && cellAt(b.board, 2, 2, 3) != 0);
+    clearSharedCopies(b);
+    EXPECT_TRUE(test::filledCells(b.board) == kDistinctCells && test::filledCells(b.givens) == kDistinctCells);
+    cellAt(b.board, 8, 8, 1) = 0; // that master
+    EXPECT_FALSE(isFieldFull(b));
+}
+
+std::vector<int> candidatesOf(const Board& b, int c, int r, int g) {
+    std::vector<int> out;
+    for (int s = 1; s <= 9; ++s)
+        if (b.candidates[candidateIndex(c, r, s, g)]) out.push_back(s);
+    return out;
+}
+
+class CandidatePaths : public ::testing::TestWithParam<SolverPath> {};
+
+TEST_P(CandidatePaths, EmptyCellsGetWhatTheirUnitsLeaveAndAConflictLeavesNone) {
+    Board b = test::fullBoard(31);
+    const int v = cellAt(b.board, 5, 5, 2);
+    cellAt(b.board, 5, 5, 2) = cellAt(b.board, 1, 1, 0) = 0;
+    test::RecordingView view;
+    computeCandidates(b, view, true, GetParam());
+    EXPECT_EQ(candidatesOf(b, 5, 5, 2), std::vector<int>{v});
+    EXPECT_TRUE(candidatesOf(b, 4, 4, 2).empty()); // filled cells have none
+    EXPECT_EQ(view.stopTimingCalls, 1);
+    cellAt(b.board, 9, 9, 3) = cellAt(b.board, 9, 1, 3);
+    computeCandidates(b, view, true, GetParam());
+    EXPECT_EQ(b.candidates, CandidateFlags{});
+
+    // Hidden candidates are only merged (the twin of grid 0's (1, 7) has no flag) and drawn.
+    b.candidates[candidateIndex(1, 7, 2, 0)] = b.candidates[candidateIndex(5, 5, 3, 0)] = true;
+    computeCandidates(b, view, false, GetParam());
+    EXPECT_TRUE(!b.candidates[candidateIndex(1, 7, 2, 0)] && b.candidates[candidateIndex(5, 5, 3, 0)]);
+    EXPECT_TRUE(view.stopTimingCalls == 2 && view.candidateDraws == 3);
+}
+
+TEST_P(CandidatePaths, SharedCellKeepsOnlyWhatBothGridsAdmit) {
+    // Grid 0's (7, 7) is grid 2's (1, 1): grid 0's row 7 holds 1 and 2, grid 2's row 1 holds 3 and
+    // its column 1 holds 4. The neighbour (8, 7) lies in grid 2's column 2, which holds no 4.
     Board b;
-    cellAt(b.givens, 3, 9, 0) = cellAt(b.board, 3, 9, 0) = 5; // upper-left master
-    cellAt(b.board, 1, 3, 3) = 7;                              // lower-left second copy, master empty
-    b.candidates[candidateIndex(8, 8, 4, 1)] = true;           // lower-left master flag
-    b.candidates[candidateIndex(2, 2, 5, 3)] = true;
+    cellAt(b.board, 1, 7, 0) = 1;
+    cellAt(b.board, 4, 7, 0) = 2;
+    cellAt(b.board, 5, 1, 2) = 3;
+    cellAt(b.board, 1, 9, 2) = 4;
     syncSharedBoxes(b);
-    syncSharedCandidates(b);
-    EXPECT_EQ(cellAt(b.board, 9, 3, 1), 5);
-    EXPECT_EQ(cellAt(b.givens, 9, 3, 1), 5);
-    EXPECT_EQ(cellAt(b.board, 1, 3, 3), 0);
-    EXPECT_TRUE(b.candidates[candidateIndex(2, 2, 4, 3)]);
-    EXPECT_FALSE(b.candidates[candidateIndex(2, 2, 5, 3)]);
-
-    Board full = fullBoard(3);
-    full.givens = full.board;
-    const Board before = full;
-    clearSharedCopies(full);
-    EXPECT_EQ(test::filledCells(full.board), kDistinctCells);
-    EXPECT_EQ(test::filledCells(full.givens), kDistinctCells);
-    syncSharedBoxes(full);
-    EXPECT_EQ(full.board, before.board);
-    EXPECT_EQ(full.givens, before.givens);
+    test::RecordingView view;
+    computeCandidates(b, view, true, GetParam());
+    EXPECT_EQ(candidatesOf(b, 7, 7, 0), (std::vector<int>{5, 6, 7, 8, 9}));
+    EXPECT_EQ(candidatesOf(b, 1, 1, 2), (std::vector<int>{5, 6, 7, 8, 9}));
+    EXPECT_EQ(candidatesOf(b, 2, 1, 2), (std::vector<int>{4, 5, 6, 7, 8, 9}));
 }
 
-TEST(FullField, IsCompleteValidAndSharedCopiesAgree) {
-    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-        SCOPED_TRACE(seed);
-        Board b = fullBoard(seed);
-        ASSERT_TRUE(checkRules(b));
-        ASSERT_TRUE(test::sharedCopiesEqual(b.board));
-        ASSERT_TRUE(isFieldFull(b));
-        ASSERT_EQ(test::filledCells(b.board), 4 * 81); // and nothing in the index-0 entries
-        ASSERT_EQ(std::count(b.board.begin(), b.board.end(), 0), kCellLayerSize - 4 * 81);
-    }
-    EXPECT_EQ(fullBoard(42).board, fullBoard(42).board);
-    EXPECT_NE(fullBoard(42).board, fullBoard(43).board);
-}
+INSTANTIATE_TEST_SUITE_P(Engine, CandidatePaths, ::testing::Values(SolverPath::Literal, SolverPath::Fast), test::pathName);
 
-struct ConstantRandom : RandomSource {
-    int random(int) override { return 0; }
-};
-
-TEST(FullField, EndsEvenWithADegenerateSource) {
-    ConstantRandom rnd;
-    Board b;
-    generateFullField(b.board, rnd);
-    EXPECT_TRUE(checkRules(b));
-    EXPECT_TRUE(isFieldFull(b));
+TEST(RestartAndClear, RestartKeepsExactlyTheGivensClearOnlyTheSolution) {
+    Board b = test::fullBoard(43);
+    for (int c = 1; c <= 9; ++c) cellAt(b.givens, c, 3, 0) = cellAt(b.givens, c, 5, 1) = 0;
+    b.candidates.fill(true);
+    b.solution = b.board;
+    b.noSolution = true;
+    restartBoard(b);
+    EXPECT_EQ(b.board, b.givens);
+    EXPECT_EQ(b.candidates, CandidateFlags{});
+    EXPECT_TRUE(b.noSolution && test::filledCells(b.solution) == 4 * 81);
+    b.candidates.fill(true);
+    clearBoard(b);
+    EXPECT_TRUE(!b.noSolution && b.board == CellLayer{} && b.givens == CellLayer{} && b.candidates == CandidateFlags{});
+    EXPECT_EQ(test::filledCells(b.solution), 4 * 81);
 }
 
 } // namespace

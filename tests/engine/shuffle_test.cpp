@@ -7,8 +7,6 @@
 namespace quintaro {
 namespace {
 
-using test::RecordingView;
-
 // Half turn about the field centre: grid 0 <-> 3 and grid 1 <-> 2, (c, r) -> (10 - c, 10 - r).
 constexpr int kOpposite[kGridCount] = {3, 2, 1, 0};
 
@@ -23,7 +21,6 @@ bool halfTurnSymmetric(const CellLayer& layer) {
 // A full field whose givens form a half-turn symmetric pattern; the rest are the player's entries.
 Board symmetricPuzzle(std::uint64_t seed) {
     Board b = test::fullBoard(seed);
-    b.givens = b.board;
     SeededRandom rnd(seed);
     for (int i = 0; i < 60; ++i) {
         const int c = rnd.random(9) + 1, r = rnd.random(9) + 1, g = rnd.random(4);
@@ -41,30 +38,25 @@ TEST_P(ShuffleVariants, FullFieldStaysValidAndGivensStay) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         Board b = symmetricPuzzle(seed);
         const int givens = test::filledCells(b.givens);
-        b.candidates[candidateIndex(4, 4, 4, 0)] = true;
+        b.candidates[candidateIndex(4, 4, 4, 0)] = true; // candidates are not touched
         SeededRandom rnd(seed * 7919);
-        RecordingView view;
+        test::RecordingView view;
         shuffleBoard(b, view, rnd, symmetric);
-        ASSERT_TRUE(checkRules(b));
-        ASSERT_TRUE(test::sharedCopiesEqual(b.board));
-        ASSERT_TRUE(test::sharedCopiesEqual(b.givens));
+        ASSERT_TRUE(checkRules(b) && test::sharedCopiesEqual(b.board) && test::sharedCopiesEqual(b.givens));
         ASSERT_EQ(test::filledCells(b.givens), givens);
-        for (int i = 0; i < kCellLayerSize; ++i) {
-            ASSERT_TRUE(b.givens[i] == 0 || b.givens[i] == b.board[i]);
-        }
+        for (int i = 0; i < kCellLayerSize; ++i) ASSERT_TRUE(b.givens[i] == 0 || b.givens[i] == b.board[i]) << i;
         ASSERT_TRUE(!symmetric || halfTurnSymmetric(b.givens));
         ASSERT_TRUE(b.candidates[candidateIndex(4, 4, 4, 0)]);
-        ASSERT_EQ(b.solution, b.board); // the hidden solve describes the shuffled board
-        ASSERT_FALSE(b.noSolution);
+        ASSERT_TRUE(b.solution == b.board && !b.noSolution); // the hidden solve describes the shuffled board
     }
 }
 
 TEST_P(ShuffleVariants, EmptyCellsStayEmpty) {
     Board b = symmetricPuzzle(99);
     b.board = b.givens;
-    SeededRandom rnd(4);
-    RecordingView view;
     const int filled = test::filledCells(b.board);
+    SeededRandom rnd(4);
+    test::RecordingView view;
     shuffleBoard(b, view, rnd, GetParam());
     EXPECT_EQ(test::filledCells(b.board), filled);
     EXPECT_EQ(b.board, b.givens);
@@ -73,51 +65,39 @@ TEST_P(ShuffleVariants, EmptyCellsStayEmpty) {
 INSTANTIATE_TEST_SUITE_P(Engine, ShuffleVariants, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Symmetric" : "Free"; });
 
-TEST(ShuffleMoves, MirrorsTwiceAndQuarterTurnFourTimesAreIdentity) {
+TEST(ShuffleMoves, MirrorsTwiceAndQuarterTurnFourTimesAreIdentityAndTheTurnIsClockwise) {
     SeededRandom rnd(3); // arbitrary bytes, not a valid field: the moves only move cells
     Board b;
-    for (int i = 0; i < kCellLayerSize; ++i) {
-        b.board[i] = static_cast<std::uint8_t>(rnd.random(10));
-        b.givens[i] = static_cast<std::uint8_t>(rnd.random(10));
-    }
+    for (CellLayer* layer : {&b.board, &b.givens})
+        for (std::uint8_t& v : *layer) v = static_cast<std::uint8_t>(rnd.random(10));
     const Board start = b;
     for (void (*move)(Board&) : {mirrorLeftRight, mirrorTopBottom}) {
         move(b);
         EXPECT_NE(b.board, start.board);
         move(b);
-        EXPECT_EQ(b.board, start.board);
-        EXPECT_EQ(b.givens, start.givens);
+        EXPECT_EQ(std::tie(b.board, b.givens), std::tie(start.board, start.givens));
     }
     for (int i = 1; i <= 4; ++i) {
         rotateClockwise(b);
         EXPECT_EQ(b.board == start.board, i == 4);
     }
     EXPECT_EQ(b.givens, start.givens);
-}
 
-TEST(ShuffleMoves, QuarterTurnIsClockwiseOnTheScreen) {
-    Board b;
-    cellAt(b.board, 2, 1, 0) = 5;  // top grid, upper edge, near its left side
-    cellAt(b.givens, 1, 9, 1) = 6; // left grid, bottom-left corner
-    rotateClockwise(b);
-    EXPECT_EQ(cellAt(b.board, 9, 2, 2), 5);  // right grid, right edge, near its top
-    EXPECT_EQ(cellAt(b.givens, 1, 1, 0), 6); // top grid, top-left corner
+    Board one;
+    cellAt(one.board, 2, 1, 0) = 5;  // top grid, upper edge, near its left side
+    cellAt(one.givens, 1, 9, 1) = 6; // left grid, bottom-left corner
+    rotateClockwise(one);
+    EXPECT_EQ(cellAt(one.board, 9, 2, 2), 5);  // right grid, right edge, near its top
+    EXPECT_EQ(cellAt(one.givens, 1, 1, 0), 6); // top grid, top-left corner
 }
-
-// Hands out 0 for every range except 9, which cycles so that permutations finish.
-struct ScriptedRandom : RandomSource {
-    std::vector<int> ranges;
-    int nines = 0;
-    int random(int n) override {
-        ranges.push_back(n);
-        return n == 9 ? nines++ % 9 : 0;
-    }
-};
 
 TEST(ShuffleDraws, SymmetricVariantDrawsInItsFixedOrder) {
+    struct ScriptedRandom : RandomSource { // 0 for every range but 9, which cycles so permutations finish
+        std::vector<int> ranges;
+        int random(int n) override { ranges.push_back(n); return n == 9 ? static_cast<int>(ranges.size() % 9) : 0; }
+    } rnd;
     Board b;
-    ScriptedRandom rnd;
-    RecordingView view;
+    test::RecordingView view;
     shuffleBoard(b, view, rnd, true);
     // 101 repetitions: x, chance, x, chance, x, two chances, nine permutation draws, three chances.
     const std::vector<int> repetition{2, 2, 2, 2, 2, 2, 2, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2, 2, 2};

@@ -32,19 +32,15 @@ struct RecordBytes {
 };
 
 // Draws 0, 1, 2, ... modulo n: predictable filler for byte-level checks.
-class CountingRandom final : public RandomSource {
-public:
-    int random(int n) override { return static_cast<int>(count_++ % static_cast<unsigned>(n)); }
-
-private:
-    unsigned count_ = 0;
+struct CountingRandom final : RandomSource {
+    unsigned count = 0;
+    int random(int n) override { return static_cast<int>(count++ % static_cast<unsigned>(n)); }
 };
 
+// 4,800 zero bytes, then filler 1..9.
 inline bool isEmptyRecord(const std::uint8_t* record) {
-    for (int i = 0; i < 4800; ++i)
-        if (record[i] != 0) return false;
-    for (int i = 4800; i < 6000; ++i)
-        if (record[i] < 1 || record[i] > 9) return false;
+    for (int i = 0; i < 6000; ++i)
+        if (i < 4800 ? record[i] != 0 : record[i] < 1 || record[i] > 9) return false;
     return true;
 }
 
