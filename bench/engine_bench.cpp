@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kPuzzleCount = 8;
 
-void setBoth(CellLayer& layer, int c, int r, int g, int v) {
-    cellAt(layer, c, r, g) = static_cast<std::uint8_t>(v);
-    int tc = 0, tr = 0, tg = 0;
-    if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(layer, tc, tr, tg) = static_cast<std::uint8_t>(v);
-}
-
 // A puzzle with about `givens` givens: a random full field from which distinct cells are removed in
 // random order as long as the fast hidden solve still completes it. Minimal puzzles end near 70.
 Board makePuzzle(int givens, std::uint64_t seed) {
@@ -45,10 +39,10 @@ Board makePuzzle(int givens, std::uint64_t seed) {
     for (const auto& [c, r, g] : cells) {
         if (filled <= givens) break;
         const int v = cellAt(b.board, c, r, g);
-        setBoth(b.board, c, r, g, 0);
+        setCellAndTwin(b.board, c, r, g, 0);
         computeSolution(b, quiet);
         if (b.noSolution) {
-            setBoth(b.board, c, r, g, v);
+            setCellAndTwin(b.board, c, r, g, static_cast<std::uint8_t>(v));
         } else {
             --filled;
         }

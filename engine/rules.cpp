@@ -131,4 +131,10 @@ bool sharedTwin(int c, int r, int g, int& tc, int& tr, int& tg) {
     return false;
 }
 
+void setCellAndTwin(CellLayer& layer, int c, int r, int g, std::uint8_t v) {
+    cellAt(layer, c, r, g) = v;
+    int tc = 0, tr = 0, tg = 0;
+    if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(layer, tc, tr, tg) = v;
+}
+
 } // namespace quintaro

@@ -26,4 +26,7 @@ void clearSharedCopies(Board& b);
 // otherwise stores the twin's column, row and grid.
 bool sharedTwin(int c, int r, int g, int& tc, int& tr, int& tg);
 
+// Writes v into cell (c, r, g) of layer and, when the cell lies in a shared box, into its twin too.
+void setCellAndTwin(CellLayer& layer, int c, int r, int g, std::uint8_t v);
+
 } // namespace quintaro

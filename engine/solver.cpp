@@ -34,9 +34,7 @@ struct Step {
 
 void place(Board& b, BoardView& view, int c, int r, int s, const Step& step) {
     const int g = b.activeGrid;
-    cellAt(b.board, c, r, g) = static_cast<std::uint8_t>(s);
-    int tc = 0, tr = 0, tg = 0;
-    if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(b.board, tc, tr, tg) = static_cast<std::uint8_t>(s);
+    setCellAndTwin(b.board, c, r, g, static_cast<std::uint8_t>(s));
     drawPlayerCell(b, view, c, r, s);
     if (step.observer) step.observer->placed({step.scan, g, step.unit, s, c, r, step.pass});
 }

@@ -51,9 +51,7 @@ inline Board puzzleFromText(std::string_view text) {
 
 // Writes v into cell (c, r, g) and into its twin when the cell is shared.
 inline void setBoth(CellLayer& layer, int c, int r, int g, int v) {
-    int tc = 0, tr = 0, tg = 0;
-    if (sharedTwin(c, r, g, tc, tr, tg)) cellAt(layer, tc, tr, tg) = static_cast<std::uint8_t>(v);
-    cellAt(layer, c, r, g) = static_cast<std::uint8_t>(v);
+    setCellAndTwin(layer, c, r, g, static_cast<std::uint8_t>(v));
 }
 
 // A full field with `gaps` random distinct cells emptied, all the rest givens.
