@@ -20,7 +20,8 @@ ReadStatus loadBoardRecord(Game& game, int record)
             state.gameStart = game.platform.timer() - clock.elapsedSeconds;
             state.level = clock.level;
             Display d = game.display();
-            countGivens(d, game.board, game.levelNames[std::size_t(state.level)]);
+            PanelContext panels = game.panels();
+            countGivens(d, panels);
         }
         state.gameRunning = running;
     }

@@ -24,6 +24,11 @@ Display Game::display()
     return Display{mainForm->surface(), colourTable, screen, platform.largeFontMetric()};
 }
 
+PanelContext Game::panels()
+{
+    return PanelContext{board, panelState, view, state.digitMode, levelNames[std::size_t(state.level)]};
+}
+
 void Game::startUp()
 {
     platform::MainWindow& window = platform.mainWindow();
@@ -38,8 +43,6 @@ void Game::startUp()
     state.puzzleSymmetry = true;
     readHallOfFame();
     levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
-    gridOriginX = {213, 15, 411, 213};
-    gridOriginY = {15, 213, 213, 411};
 
     mainForm = &window;
     buildMenuBar();
@@ -57,7 +60,8 @@ void Game::startUp()
 
     Display d = display();
     drawBottomBar(d);
-    drawField(d, PanelValues{state.digitMode, board.errorCount, 0, levelNames[std::size_t(state.level)]});
+    PanelContext p = panels();
+    drawField(d, p);
     drawHelpPanel(d, state.hintText);
 
     state.htmlHelp = detectHtmlHelp();
@@ -99,6 +103,12 @@ void Game::Win_0_MouseMove(double x, double y)
 {
     state.mouseX = roundHalfEven(x);
     state.mouseY = roundHalfEven(y);
+}
+
+void Game::refreshClock()
+{
+    if (!state.gameRunning)
+        clockDisplay->setCaption(" 99:99:99");
 }
 
 void Game::readHallOfFame() {}

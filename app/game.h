@@ -2,10 +2,13 @@
 #pragma once
 
 #include "app/game_state.h"
+#include "app/game_view.h"
 #include "app/platform_random.h"
 #include "engine/board.h"
 #include "platform/platform.h"
 #include "ui/display.h"
+#include "ui/entry_popup.h"
+#include "ui/panel_context.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +42,17 @@ public:
 
     // The drawing context of the main window's client area.
     Display display();
+    // What the side panels show and judge, for the board and mode of the moment.
+    PanelContext panels();
+
+    // Redraws all 4 x 81 cells (each shared cell once per grid; a redraw counts no error), the counts
+    // and status, then the candidates: computed afresh when showCandidates, else as they stand.
+    void drawBoard();
+    // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
+    // the clock holds still.
+    void drawEntryPopup(int c, int r);
+    // The clock label: " 99:99:99" while no game is timed.
+    void refreshClock();
 
     platform::Platform& platform;
     PlatformRandom randomSource;
@@ -46,8 +60,10 @@ public:
     GameState state;
     ColourTable colourTable{};
     std::array<std::string, 4> levelNames;
-    std::array<std::int16_t, 4> gridOriginX{}, gridOriginY{};
     ScreenState screen;
+    PanelState panelState;
+    EntryPopup popup;
+    GameView view{*this};
     platform::MainWindow* mainForm = nullptr;
     platform::Label* clockDisplay = nullptr; // the label "uhr"
     platform::SavedRectangle buttonBarBackground;

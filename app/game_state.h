@@ -18,7 +18,6 @@ struct GameState {
     bool escapeConsumed = false;  // an Escape was used up; the game loops ignore it
     bool ownBoardMode = false;    // the own-board loop runs
     std::string hintText;         // the prompt of the help panel
-    std::string statusText;       // the status panel's message
     std::string boardFile;        // file of the next load or save
     std::string finalTime;        // clock text of the last solved game
     std::string pendingKey;       // first key of the two-key solve sequence

@@ -46,7 +46,7 @@ struct Board {
     CandidateBytes candidateBytes{}; // candidates as bytes, for the board file only
     CellLayer boardBackup{}; // board saved around the hidden solve; scratch of the quarter turn
     CellLayer solution{};    // the board as the last hidden solve left it
-    std::array<std::uint8_t, 10> symbolCounts{};
+    std::array<int, 10> symbolCounts{};  // index 0 counts empty cells, up to 288
     std::array<std::uint8_t, 10> ruleTally{};
     std::array<std::uint8_t, 10> symbolMap{};
     std::array<bool, 10> symbolFree{};

@@ -53,7 +53,7 @@ int computeSolution(Board& b, BoardView& view, SolverPath path, PlacementObserve
     return passes;
 }
 
-bool isFieldFull(Board& b) {
+void recountSymbols(Board& b) {
     clearSharedCopies(b);
     b.symbolCounts.fill(0);
     for (int g = 0; g < kGridCount; ++g) {
@@ -66,10 +66,30 @@ bool isFieldFull(Board& b) {
         }
     }
     syncSharedBoxes(b);
+}
+
+bool allSymbolsComplete(const Board& b) {
     for (int s = 1; s <= 9; ++s) {
         if (b.symbolCounts[s] != kSymbolTotal) return false;
     }
     return true;
+}
+
+bool isFieldFull(Board& b) {
+    recountSymbols(b);
+    return allSymbolsComplete(b);
+}
+
+bool hasWrongEntry(const Board& b) {
+    for (int g = 0; g < kGridCount; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                const std::uint8_t v = cellAt(b.board, c, r, g);
+                if (cellAt(b.givens, c, r, g) == 0 && v != 0 && cellAt(b.solution, c, r, g) != v) return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool hasNoDeadEnd(Board& b, SolverPath path) {

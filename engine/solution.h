@@ -13,9 +13,19 @@ namespace quintaro {
 int computeSolution(Board& b, BoardView& view, SolverPath path = SolverPath::Fast,
                     PlacementObserver* observer = nullptr);
 
+// Recounts b.symbolCounts over the distinct cells of the field (each shared cell once); index 0
+// counts the empty cells. The second copies are blanked for the count and restored from the masters.
+void recountSymbols(Board& b);
+
+// True when b.symbolCounts holds 32 for each symbol 1..9, as it stands (no recount).
+bool allSymbolsComplete(const Board& b);
+
 // True when each symbol 1..9 stands in exactly 32 distinct cells (that is, no cell is empty).
 // Recounts b.symbolCounts; does not check the rules.
 bool isFieldFull(Board& b);
+
+// True when some filled cell that is not a given holds another symbol than b.solution.
+bool hasWrongEntry(const Board& b);
 
 // True when every empty cell, each copy of a shared cell on its own, still admits at least one symbol
 // under the whole-field rule check. A full field is always true.

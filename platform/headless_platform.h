@@ -117,6 +117,7 @@ public:
     void post(std::function<void()> call) override;
     int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override;
     void messageBox(const std::string& text) override { messages_.push_back(text); }
+    void beep() override { ++beeps_; }
     std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override;
     double timer() const override { return time_.load(); }
     std::string today() const override { return today_; }
@@ -141,6 +142,7 @@ public:
     void scriptAlertAnswer(int answer) { alertAnswers_.push_back(answer); }
     const std::vector<AlertRecord>& alerts() const { return alerts_; }
     const std::vector<std::string>& messages() const { return messages_; }
+    int beeps() const { return beeps_; }
     // What the player does in the next record forms, in order; a form with nothing left is closed.
     void scriptRecordForm(RecordFormAction action) { recordFormActions_.push_back(action); }
     // The last record form shown: caption, position, and the option on and focused when it showed.
@@ -167,6 +169,7 @@ private:
     std::deque<int> alertAnswers_;
     std::vector<AlertRecord> alerts_;
     std::vector<std::string> messages_;
+    int beeps_ = 0;
     std::deque<RecordFormAction> recordFormActions_;
     RecordFormRecord lastRecordForm_;
     int recordFormsLoaded_ = 0;

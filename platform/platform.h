@@ -43,6 +43,8 @@ public:
     virtual int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) = 0;
     // A modal message box with one OK button.
     virtual void messageBox(const std::string& text) = 0;
+    // The desktop's default alert sound.
+    virtual void beep() = 0;
     // Loads the record form hidden, owned by the main window, with its caption and its top-left
     // corner at (x, y) on the screen; the caller sets options and focus, then shows it.
     virtual std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) = 0;

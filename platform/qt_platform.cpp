@@ -65,6 +65,7 @@ public:
     }
 
     MainWindow& mainWindow() override { return window_; }
+    void beep() override { QApplication::beep(); }
 
     ScreenSize screenSize() const override
     {

@@ -7,28 +7,17 @@
 
 namespace quintaro {
 
-void drawDifficultyPanel(Display& display, const PanelValues& values)
+void drawDifficultyPanel(Display& display, PanelContext& panels)
 {
     drawPanel(display, kDifficultyPanel);
     selectFont(display, font::Body);
-    display.surface.text(790, 455, "Vorgegebene Zahlen: " + rightAligned(values.givenCount, 2));
-    drawGivenCount(display, values.givenCount, values.levelName);
+    display.surface.text(790, 455, "Vorgegebene Zahlen: " + rightAligned(panels.state.givenCount, 2));
+    countGivens(display, panels);
 }
 
-void drawGivenCount(Display& display, int givenCount, const std::string& levelName)
+void countGivens(Display& display, PanelContext& panels)
 {
-    platform::Surface& s = display.surface;
-    selectFont(display, font::Body);
-    // The Arial fallback is wider: blank the old count before writing the new one.
-    if (display.screen.largeFontMode)
-        s.text(953, 455, "       ");
-    s.text(953, 455, rightAligned(givenCount, 2) + " ");
-    selectFont(display, font::Symbols);
-    s.text(816, 468, levelName + "  ");
-}
-
-int countGivens(Display& display, Board& b, const std::string& levelName)
-{
+    Board& b = panels.board;
     clearSharedCopies(b);
     int count = 0;
     for (int g = 0; g < kGridCount; ++g)
@@ -36,8 +25,18 @@ int countGivens(Display& display, Board& b, const std::string& levelName)
             for (int r = 1; r <= 9; ++r)
                 count += cellAt(b.givens, c, r, g) != 0;
     syncSharedBoxes(b);
-    drawGivenCount(display, count, levelName);
-    return count;
+    panels.state.givenCount = count;
+
+    platform::Surface& s = display.surface;
+    selectFont(display, font::Body);
+    display.foreground(colour::Black);
+    display.background(colour::White);
+    // The Arial fallback is wider: blank the old count before writing the new one.
+    if (display.screen.largeFontMode)
+        s.text(953, 455, "       ");
+    s.text(953, 455, rightAligned(count, 2) + " ");
+    selectFont(display, font::Symbols);
+    s.text(816, 468, panels.levelName + "  ");
 }
 
 } // namespace quintaro

@@ -4,6 +4,8 @@
 #include "platform/surface.h"
 #include "ui/colour_table.h"
 
+#include <array>
+
 namespace quintaro {
 
 // Screen values that the drawing routines set and later ones read.
@@ -13,6 +15,9 @@ struct ScreenState {
     int currentFont = 0;                    // id of the font selectFont made current last
     bool fontCreated = false;               // selectFont has run
     bool largeFontMode = false;             // font 8 fell back to Arial for large system fonts; never cleared
+    // Top-left cell corner of each grid: top, left, right, bottom.
+    std::array<int, 4> gridOriginX{213, 15, 411, 213};
+    std::array<int, 4> gridOriginY{15, 213, 213, 411};
 };
 
 struct Display {

@@ -51,7 +51,7 @@ void drawGrid(Display& display, int x, int y)
     s.setLineWidth(1);
 }
 
-void drawField(Display& display, const PanelValues& values)
+void drawField(Display& display, PanelContext& panels)
 {
     platform::Surface& s = display.surface;
     drawBevel(display, true, 2, 321, 321, 401, 401);
@@ -87,8 +87,8 @@ void drawField(Display& display, const PanelValues& values)
     display.foreground(colour::Black);
     display.background(colour::White);
 
-    drawStatisticsPanel(display, values);
-    drawDifficultyPanel(display, values);
+    drawStatisticsPanel(display, panels);
+    drawDifficultyPanel(display, panels);
     drawClockPanel(display);
 }
 

@@ -2,12 +2,15 @@
 #pragma once
 
 #include "ui/display.h"
-#include "ui/panel_values.h"
+#include "ui/panel_context.h"
 
 namespace quintaro {
 
 // The panel with its row labels, the symbols 1..9 (digits or letters) and, in digit mode, a
-// placeholder count " 0" under each; then the status panel below it.
-void drawStatisticsPanel(Display& display, const PanelValues& values);
+// placeholder count " 0" under each; then countSymbols and the status panel below it.
+void drawStatisticsPanel(Display& display, PanelContext& panels);
+
+// Recounts b.symbolCounts (each cell of a shared box once), writes the count row, then updateStatus.
+void countSymbols(Display& display, PanelContext& panels);
 
 } // namespace quintaro

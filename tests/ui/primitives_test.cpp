@@ -3,7 +3,6 @@
 
 #include "ui/fonts.h"
 #include "ui/primitives.h"
-#include "ui/statistics_panel.h"
 
 namespace quintaro {
 namespace {
@@ -79,14 +78,6 @@ TEST_F(PrimitivesTest, LargeSystemFontsSwitchBodyFontToArialForGoodAndMoveAccele
     EXPECT_EQ(leftmostBlack(), normalX + 31) << "the mode stays once set";
     selectFont(normal, font::Titles);
     EXPECT_EQ(surface.font().face, "System");
-}
-
-TEST_F(PrimitivesTest, StatisticsInLetterModeShowNoCounts)
-{
-    Display d = display();
-    drawStatisticsPanel(d, PanelValues{false, 0, 0, " Leicht "});
-    EXPECT_EQ(count(Black, 803, 271, 1018, 286), 0) << "count row";
-    EXPECT_GT(count(Black, 812, 254, 1020, 265), 9 * 5) << "letters A..I";
 }
 
 } // namespace

@@ -5,10 +5,18 @@
 #include "platform/image_surface.h"
 #include "platform/rgb_printer.h"
 #include "ui/display.h"
+#include "ui/panel_context.h"
 
 #include <gtest/gtest.h>
 
 namespace quintaro {
+
+// Counts what the status check asks of the game.
+struct CountingListener : StatusListener {
+    void ruleBroken() override { ++beeps; }
+    void boardSolved() override { ++solved; }
+    int beeps = 0, solved = 0;
+};
 
 // One expected colour index at one pixel.
 struct Probe {
@@ -20,6 +28,7 @@ protected:
     ScreenFixture() { surface.clear(kProgramColours[colour::Background]); }
 
     Display display(int largeFontMetric = 16) { return Display{surface, kProgramColours, screen, largeFontMetric}; }
+    PanelContext panels(bool digitMode = true) { return PanelContext{board, panelState, listener, digitMode, " Leicht "}; }
     platform::Rgb at(int x, int y) const { return surface.pixel(x, y); }
     static platform::Rgb c(int index) { return kProgramColours[std::size_t(index)]; }
 
@@ -41,6 +50,9 @@ protected:
     platform::HeadlessPlatform platform; // the GUI application that text needs
     platform::ImageSurface surface{1052, 787};
     ScreenState screen;
+    Board board;
+    PanelState panelState;
+    CountingListener listener;
 };
 
 } // namespace quintaro

@@ -16,7 +16,7 @@ protected:
     {
         Display d = display();
         drawBottomBar(d);
-        drawField(d, PanelValues{true, 0, 0, " Leicht "});
+        PanelContext p = panels(); drawField(d, p);
         drawHelpPanel(d, "Bitte Menupunkt auswählen!");
     }
 };

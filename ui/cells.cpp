@@ -1,0 +1,101 @@
+// Given and player symbols in their cells, and candidate marks.
+#include "ui/cells.h"
+
+#include "ui/fonts.h"
+#include "ui/symbol_text.h"
+
+namespace quintaro {
+
+namespace {
+
+constexpr int kCell = 33;
+
+// Erases the inside of the cell, leaving its lines and the wider box lines on its right and lower edge.
+void eraseCell(Display& display, CellCorner p, int c, int r)
+{
+    const int a = c % 3 == 0 ? 1 : 0, b = r % 3 == 0 ? 1 : 0;
+    display.surface.setFill(true);
+    display.foreground(colour::White);
+    display.background(colour::White);
+    display.surface.filledRectangle(p.x, p.y, p.x + 31 - a, p.y + 31 - b);
+}
+
+// Writes the symbol at its place in the cell in the current foreground colour, then leaves black on
+// white, copy mode and opaque text.
+void writeSymbol(Display& display, CellCorner p, int s, bool digitMode)
+{
+    platform::Surface& surface = display.surface;
+    display.background(colour::White);
+    surface.setMixMode(platform::MixMode::Merge);
+    surface.setTextBackground(platform::TextBackground::Transparent);
+    const std::string text = symbolText(s, digitMode);
+    if (!text.empty()) {
+        const int dx = (digitMode ? 4 : 0) + (text == "I" ? 10 : 0) + (text == "A" ? 1 : 0);
+        surface.text(p.x + dx, p.y - 2, text);
+    }
+    surface.setMixMode(platform::MixMode::Copy);
+    surface.setTextBackground(platform::TextBackground::Opaque);
+    display.foreground(colour::Black);
+    display.background(colour::White);
+}
+
+} // namespace
+
+CellCorner cellCorner(const ScreenState& screen, int c, int r, int g)
+{
+    return {kCell * (c - 1) + screen.gridOriginX[std::size_t(g)] + 1, kCell * (r - 1) + screen.gridOriginY[std::size_t(g)] + 1};
+}
+
+void drawGivenCell(Display& display, Board& b, int c, int r, int s, bool digitMode)
+{
+    const CellCorner p = cellCorner(display.screen, c, r, b.activeGrid);
+    selectFont(display, font::Symbols);
+    eraseCell(display, p, c, r);
+    display.foreground(colour::Black);
+    writeSymbol(display, p, s, digitMode);
+    cellAt(b.givens, c, r, b.activeGrid) = std::uint8_t(s);
+}
+
+void paintPlayerCell(Display& display, int c, int r, int g, int s, bool wrong, bool digitMode)
+{
+    const CellCorner p = cellCorner(display.screen, c, r, g);
+    selectFont(display, font::Symbols);
+    eraseCell(display, p, c, r);
+    display.foreground(wrong ? colour::Red : colour::DarkBlue);
+    writeSymbol(display, p, s, digitMode);
+}
+
+void drawCandidates(Display& display, const Board& b, bool digitMode)
+{
+    platform::Surface& surface = display.surface;
+    const ScreenState& screen = display.screen;
+    surface.setFill(true);
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            for (int g = 0; g < kGridCount; ++g) {
+                if (cellAt(b.board, c, r, g) != 0)
+                    continue;
+                for (int k = 1; k <= 9; ++k) {
+                    const int cx = 10 * ((k - 1) % 3) + kCell * (c - 1) + screen.gridOriginX[std::size_t(g)] + 2;
+                    const int cy = 10 * ((k - 1) / 3) + kCell * (r - 1) + screen.gridOriginY[std::size_t(g)];
+                    display.foreground(colour::White);
+                    display.background(colour::White);
+                    surface.filledRectangle(cx, cy + 2, cx + 9, cy + 10);
+                    display.foreground(colour::Black);
+                    display.background(colour::White);
+                    if (!b.candidates[std::size_t(candidateIndex(c, r, k, g))])
+                        continue;
+                    surface.setMixMode(platform::MixMode::Merge);
+                    surface.setTextBackground(platform::TextBackground::Transparent);
+                    selectFont(display, digitMode ? font::CandidateDigits : font::CandidateLetters);
+                    const std::string text = symbolText(k, digitMode);
+                    surface.text(text == "I" ? cx + 3 : cx, cy, text);
+                    surface.setMixMode(platform::MixMode::Copy);
+                    surface.setTextBackground(platform::TextBackground::Opaque);
+                }
+            }
+        }
+    }
+}
+
+} // namespace quintaro
