@@ -5,8 +5,8 @@
 
 namespace quintaro::platform {
 
-// The platform maps the game's faces to installed families: "ARIAL" to Liberation Sans,
-// "Terminal" and "Fixedsys" to DejaVu Sans Mono, "System" to DejaVu Sans; other names are asked for as they are.
+// The platform maps the game's faces to installed families: "ARIAL" to Liberation Sans, "Terminal" to
+// Liberation Mono, "Fixedsys" to DejaVu Sans Mono, "System" to DejaVu Sans; other names are asked for as they are.
 struct FontRequest {
     std::string face;
     int height = 0;         // cell height in pixels (ascent + descent); 0 when pointSize is used

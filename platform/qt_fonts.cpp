@@ -13,7 +13,10 @@ QString familyFor(const std::string& face)
     const QString f = QString::fromStdString(face).toLower();
     if (f == "arial")
         return QStringLiteral("Liberation Sans");
-    if (f == "terminal" || f == "fixedsys")
+    // The panels' body text wants a plain zero; DejaVu's dotted one reads like a circled dot at 7 pixels.
+    if (f == "terminal")
+        return QStringLiteral("Liberation Mono");
+    if (f == "fixedsys")
         return QStringLiteral("DejaVu Sans Mono");
     if (f == "system")
         return QStringLiteral("DejaVu Sans");
