@@ -37,7 +37,7 @@ std::string displayText(double elapsedSeconds);
 std::string recordText(double elapsedSeconds);
 
 // Shows the elapsed time of a timed game in the clock label and records the time of a solved one.
-// Every method runs on the window thread. The label and the flags must outlive the clock.
+// Every method but tick runs on the window thread. The label and the flags must outlive the clock.
 class GameClock {
 public:
     // Hands a solved game's record to the hall of fame; the label shows the record meanwhile.
@@ -70,9 +70,9 @@ public:
     // interval's wait). The thread polls every 50 ms until gameRunning is cleared or its run is ended.
     void startThread();
 
-    // One polling step of the clock thread; the thread calls it after each pause. When the timer has
-    // reached a new whole second and the clock is not held, the display text goes to the window thread,
-    // which shows it only if the game still runs, unsolved and not held, in the same run.
+    // One polling step of the clock thread, safe from any thread; the thread calls it after each pause.
+    // When the timer has reached a new whole second and the clock is not held, the display text goes to
+    // the window thread, which shows it only if the game still runs, unsolved and not held, in the same run.
     void tick();
 
     // The record of the last solved game; "X" after a new game.
