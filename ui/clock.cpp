@@ -15,7 +15,8 @@ const char* const kZero = " 00:00:00";
 
 std::string two(int n)
 {
-    const std::string text = "0" + std::to_string(n);
+    std::string text = "0";
+    text += std::to_string(n);
     return text.substr(text.size() - 2);
 }
 
@@ -32,7 +33,9 @@ ElapsedSplit splitElapsed(double elapsedSeconds)
 std::string displayText(double elapsedSeconds)
 {
     const ElapsedSplit s = splitElapsed(elapsedSeconds);
-    return " " + two(s.hours) + ":" + two(s.minutes) + ":" + two(int(std::trunc(s.seconds)));
+    std::string text = " ";
+    text += two(s.hours) + ":" + two(s.minutes) + ":" + two(int(std::trunc(s.seconds)));
+    return text;
 }
 
 std::string recordText(double elapsedSeconds)
@@ -63,7 +66,7 @@ void GameClock::startGame()
     flags_.gameRunning = true;
     flags_.gameStart = platform_.timer();
     flags_.gameSolved = false;
-    finalTime_ = "X";
+    finalTime_ = std::string(1, 'X');
     refreshClock();
 }
 
