@@ -16,6 +16,8 @@ class Frm1 final : public platform::RecordFormEvents {
 public:
     Frm1(Game& game, platform::RecordForm& form, bool loading) : game_(game), form_(form), loading_(loading) {}
 
+    bool loaded = false; // a record was read into the board
+
     void optClick(int) override { cmd1_Click(); }
 
     // The digits 1..4 pick their slot, Enter the option typed on; every character performs.
@@ -68,17 +70,9 @@ private:
     // A slot that could not be read leaves the board as it was; the player learns why.
     void reportLoad(ReadStatus status)
     {
-        const std::string& file = game_.state.boardFile;
-        switch (status) {
-        case ReadStatus::Loaded: return;
-        case ReadStatus::Missing: game_.platform.messageBox("Es gibt noch keine Datei \"" + file + "\"."); return;
-        case ReadStatus::TooShort:
-            game_.platform.messageBox("Die Datei \"" + file + "\" ist zu kurz für dieses Brett.");
-            return;
-        case ReadStatus::Unreadable:
-            game_.platform.messageBox("Die Datei \"" + file + "\" kann nicht gelesen werden.");
-            return;
-        }
+        loaded = status == ReadStatus::Loaded;
+        if (!loaded)
+            game_.platform.messageBox(readFailureMessage(status, game_.state.boardFile));
     }
 
     Game& game_;
@@ -86,7 +80,7 @@ private:
     bool loading_;
 };
 
-void showRecordDialog(Game& game, bool loading, const char* caption)
+bool showRecordDialog(Game& game, bool loading, const char* caption)
 {
     platform::MainWindow& window = *game.mainForm;
     window.setEnabled(false);
@@ -100,6 +94,7 @@ void showRecordDialog(Game& game, bool loading, const char* caption)
     form->showModal(events);
     // Whatever ended the form, the main window takes input again.
     window.setEnabled(true);
+    return events.loaded;
 }
 
 } // namespace
@@ -110,11 +105,13 @@ void showSaveDialog(Game& game)
     showRecordDialog(game, false, "Sichern unter ...");
 }
 
-void showLoadDialog(Game& game)
+bool showLoadDialog(Game& game)
 {
-    showRecordDialog(game, true, "Welches Brett laden?");
+    if (!showRecordDialog(game, true, "Welches Brett laden?"))
+        return false;
     BoardView silent;
-    computeSolution(game.board, silent);
+    computeGameSolution(game.board, silent);
+    return true;
 }
 
 } // namespace quintaro

@@ -8,8 +8,9 @@ class Game;
 // Sets boardFile to "brett.qbr" and lets the player pick the slot to save the board into.
 void showSaveDialog(Game& game);
 
-// Lets the player pick the slot of boardFile to load (boardFile as the caller set it), then computes
-// the solution of the board with the hidden solve, loaded or not.
-void showLoadDialog(Game& game);
+// Lets the player pick the slot of boardFile to load (boardFile as the caller set it). When a record
+// was read, computes the solution the game is judged against (from the givens when they determine it)
+// and returns true; a cancelled dialog or a failed read changes nothing and returns false.
+bool showLoadDialog(Game& game);
 
 } // namespace quintaro

@@ -2,7 +2,6 @@
 #include "app/board_records.h"
 
 #include "app/game.h"
-#include "ui/difficulty_panel.h"
 
 namespace quintaro {
 
@@ -19,14 +18,23 @@ ReadStatus loadBoardRecord(Game& game, int record)
             state.gameSolved = false;
             state.gameStart = game.platform.timer() - clock.elapsedSeconds;
             state.level = clock.level;
-            Display d = game.display();
-            PanelContext panels = game.panels();
-            countGivens(d, panels);
+            game.countGivensNow();
         }
         state.gameRunning = running;
     }
     state.clockHold = false;
     return status;
+}
+
+std::string readFailureMessage(ReadStatus status, const std::string& file)
+{
+    switch (status) {
+    case ReadStatus::Loaded: return {};
+    case ReadStatus::Missing: return "Es gibt noch keine Datei \"" + file + "\".";
+    case ReadStatus::TooShort: return "Die Datei \"" + file + "\" ist zu kurz für dieses Brett.";
+    case ReadStatus::Unreadable: break;
+    }
+    return "Die Datei \"" + file + "\" kann nicht gelesen werden.";
 }
 
 bool saveBoardRecord(Game& game, int record)

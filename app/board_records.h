@@ -13,6 +13,9 @@ class Game;
 // stay. Returns what the reader found; on anything but Loaded the board is unchanged.
 ReadStatus loadBoardRecord(Game& game, int record);
 
+// The German message that tells the player why record `status` of `file` could not be read; empty for Loaded.
+std::string readFailureMessage(ReadStatus status, const std::string& file);
+
 // Writes the board, candidates, running flag, elapsed time and level into record 0..3 of
 // game.state.boardFile. On failure tells the player in a message box and returns false; the file
 // stays as it was.

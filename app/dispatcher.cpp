@@ -1,8 +1,15 @@
 // The command dispatcher: every menu command runs inside the same opening and closing steps.
 #include "app/game.h"
 
+#include "app/board_dialog.h"
+#include "app/board_records.h"
 #include "app/prompts.h"
+#include "engine/candidates.h"
+#include "engine/shuffle.h"
+#include "engine/solution.h"
+#include "ui/difficulty_panel.h"
 #include "ui/help_panel.h"
+#include "ui/statistics_panel.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +19,7 @@ namespace quintaro {
 namespace {
 
 constexpr std::array kCommandsOnTheBoard{8, 10, 11, 20, 21, 22, 24, 25};
+constexpr std::array<const char*, 4> kCollections{"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr"};
 constexpr int kButtonBarX = 18, kButtonBarY = 727;
 
 } // namespace
@@ -25,12 +33,67 @@ void Game::Win_0_MenuEvent(int id)
         Display d = display();
         drawHelpPanel(d, state.hintText);
     }
+    runCommand(id);
+    // A command that entered a game loop ends when the player leaves the loop.
+    if (mode == GameMode::Idle)
+        endOfCommand();
+}
+
+void Game::runCommand(int id)
+{
     switch (id) {
+    case 8:
+        startNewGame();
+        break;
+    case 10:
+        runPlayLoop();
+        break;
+    case 11:
+        runOwnBoardLoop();
+        break;
+    case 20:
+        state.boardFile = "brett.qbr";
+        showLoadDialog(*this);
+        countGivensNow();
+        runPlayLoop();
+        break;
+    case 21:
+        showSaveDialog(*this);
+        runPlayLoop();
+        break;
+    case 22:
+        solveCommand(board, view, state.showCandidates, true);
+        break;
+    case 24:
+        shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+        drawBoard();
+        view.countSymbols(board);
+        break;
+    case 25:
+        restartBoard(board);
+        runPlayLoop();
+        break;
+    case 26:
+        clearBoard(board);
+        drawBoard();
+        break;
     case 30:
     case 31:
     case 32:
     case 33:
         state.level = std::int16_t(id - 30);
+        break;
+    case 40:
+    case 41:
+        state.digitMode = id == 40;
+        refreshCheckMarks();
+        drawBoard();
+        drawStatisticsPanelNow();
+        break;
+    case 44:
+        state.showCandidates = !state.showCandidates;
+        board.candidates.fill(false);
+        drawBoard();
         break;
     case 45:
         state.puzzleSymmetry = !state.puzzleSymmetry;
@@ -39,10 +102,32 @@ void Game::Win_0_MenuEvent(int id)
         endProgram();
         break;
     default:
-        // The other commands join the game as their parts arrive.
+        // About box, printing, hall of fame and help come with their own parts of the game.
         break;
     }
-    endOfCommand();
+}
+
+bool Game::loadPuzzleOfLevel()
+{
+    state.boardFile = kCollections[std::size_t(state.level)];
+    const int record = platform.random(4);
+    if (const ReadStatus status = loadBoardRecord(*this, record); status != ReadStatus::Loaded) {
+        // A broken collection starts no game: the board and its clock stay as they were.
+        platform.messageBox(readFailureMessage(status, state.boardFile));
+        return false;
+    }
+    countGivensNow();
+    shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+    return true;
+}
+
+void Game::startNewGame()
+{
+    board.errorCount = 0;
+    if (!loadPuzzleOfLevel())
+        return;
+    clock->startGame();
+    runPlayLoop();
 }
 
 void Game::endOfCommand()
@@ -50,6 +135,7 @@ void Game::endOfCommand()
     mainForm->setMenuBarEnabled(true);
     mainForm->setBusyPointer(false);
     refreshCheckMarks();
+    countGivensNow();
     state.hintText = prompt::ChooseCommand;
     Display d = display();
     drawHint(d, state.hintText);

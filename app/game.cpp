@@ -5,9 +5,11 @@
 #include "app/rounding.h"
 #include "app/window_position.h"
 #include "ui/bottom_bar.h"
+#include "ui/difficulty_panel.h"
 #include "ui/field.h"
 #include "ui/fonts.h"
 #include "ui/help_panel.h"
+#include "ui/statistics_panel.h"
 
 namespace quintaro {
 
@@ -27,6 +29,20 @@ Display Game::display()
 PanelContext Game::panels()
 {
     return PanelContext{board, panelState, view, state.digitMode, levelNames[std::size_t(state.level)]};
+}
+
+void Game::countGivensNow()
+{
+    Display d = display();
+    PanelContext p = panels();
+    countGivens(d, p);
+}
+
+void Game::drawStatisticsPanelNow()
+{
+    Display d = display();
+    PanelContext p = panels();
+    drawStatisticsPanel(d, p);
 }
 
 void Game::startUp()
@@ -57,6 +73,8 @@ void Game::startUp()
     clockDisplay->setGeometry(804, 662, 160, 30);
     clockDisplay->setBackground(colourTable[colour::White]);
     clockDisplay->setFont(platform::FontRequest::points("ARIAL", 24));
+    // A solved game's record goes nowhere yet: the hall of fame is still to come.
+    clock = std::make_unique<GameClock>(platform, *clockDisplay, state);
 
     Display d = display();
     drawBottomBar(d);
@@ -78,9 +96,11 @@ int Game::run()
 void Game::handleEvent(const platform::Event& event)
 {
     using platform::EventKind;
+    // Keys and clicks act only inside the game loops; while the chooser is open it takes them.
+    const bool inLoop = mode != GameMode::Idle;
     switch (event.kind) {
     case EventKind::MenuCommand:
-        if (mainForm->menuBarEnabled())
+        if (mode == GameMode::Idle && mainForm->menuBarEnabled())
             Win_0_MenuEvent(event.code);
         break;
     case EventKind::PointerMoved:
@@ -89,27 +109,31 @@ void Game::handleEvent(const platform::Event& event)
     case EventKind::CloseRequested:
         Win_0_Close();
         break;
+    case EventKind::KeyPressed:
+        if (inLoop && !entry.active && event.code >= 0 && event.code < int(keysDown_.size()))
+            keysDown_.set(std::size_t(event.code));
+        break;
     case EventKind::KeyReleased:
+        if (inLoop && !entry.active)
+            onKeyReleased(event.code);
+        break;
     case EventKind::Character:
+        if (entry.active)
+            onEntryCharacter(event.code);
+        break;
     case EventKind::ButtonPressed:
-        // Keys and clicks act only inside the game loops.
+        if (entry.active)
+            onEntryButton(platform::MouseButton(event.code));
+        else if (inLoop)
+            onButtonPressed(platform::MouseButton(event.code), event.x, event.y);
         break;
     }
 }
 
 void Game::Win_0_Close() { endProgram(); }
 
-void Game::Win_0_MouseMove(double x, double y)
-{
-    state.mouseX = roundHalfEven(x);
-    state.mouseY = roundHalfEven(y);
-}
 
-void Game::refreshClock()
-{
-    if (!state.gameRunning)
-        clockDisplay->setCaption(" 99:99:99");
-}
+void Game::refreshClock() { clock->refreshClock(); }
 
 void Game::readHallOfFame() {}
 

@@ -6,12 +6,16 @@
 #include "app/platform_random.h"
 #include "engine/board.h"
 #include "platform/platform.h"
+#include "ui/button_bar.h"
+#include "ui/clock.h"
 #include "ui/display.h"
 #include "ui/entry_popup.h"
 #include "ui/panel_context.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quintaro {
@@ -51,13 +55,29 @@ public:
     // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
     // the clock holds still.
     void drawEntryPopup(int c, int r);
-    // The clock label: " 99:99:99" while no game is timed.
+    // The panels for the board and mode of this moment.
+    void countGivensNow();
+    void drawStatisticsPanelNow();
+    // The clock label: see GameClock::refreshClock.
     void refreshClock();
+
+    // The game loops: each draws its button bar and takes keys and clicks until the player aborts;
+    // the command that started it ends then. runPlayLoop redraws the board and starts the clock
+    // thread when a game is timed; runOwnBoardLoop lets the player place givens of their own.
+    void runPlayLoop();
+    void runOwnBoardLoop();
+
+    // A left or right button press in the play loop outside the button bar: opens the chooser on a
+    // player's cell, or empties a filled one with the right button. Givens and the space between
+    // the grids take no clicks.
+    void clickCell(platform::MouseButton button);
 
     platform::Platform& platform;
     PlatformRandom randomSource;
     Board board;
     GameState state;
+    GameMode mode = GameMode::Idle;
+    SymbolEntry entry;
     ColourTable colourTable{};
     std::array<std::string, 4> levelNames;
     ScreenState screen;
@@ -66,6 +86,7 @@ public:
     GameView view{*this};
     platform::MainWindow* mainForm = nullptr;
     platform::Label* clockDisplay = nullptr; // the label "uhr"
+    std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;
 
 private:
@@ -76,6 +97,37 @@ private:
     // Closes the main window, which ends the idle loop; asking first comes with the quit question.
     void endProgram();
     void endOfCommand();
+
+    // Commands.
+    void runCommand(int id);
+    // Reads a random record of the level's collection, counts its givens and shuffles it. False, with
+    // the player told which file failed, when the collection cannot be read.
+    bool loadPuzzleOfLevel();
+    void startNewGame();
+
+    // The game loops.
+    void onKeyReleased(int virtualKey);
+    void onButtonPressed(platform::MouseButton button, double x, double y);
+    void pressBarButton(BarButton button);
+    void raiseBarButton(BarButton button);
+    void loadInLoop(bool refreshTheClock);
+    void abortLoop(bool byButton);
+    void solveInLoop();
+    void clickOwnBoardCell(platform::MouseButton button);
+    // A load may leave a saved game in progress timed: its clock runs from the stored time.
+    void startClockIfTimed();
+
+    // The symbol entry.
+    void enterSymbol(int c, int r);
+    void onEntryCharacter(int code);
+    void onEntryButton(platform::MouseButton button);
+    void finishEntry(int symbol);
+    void afterEntry();
+    // Finds the grid cell under the pointer (grids 0..3 in this order); false outside all grids.
+    bool findCell();
+    void refreshCandidates();
+
+    std::bitset<256> keysDown_; // keys whose press the game loop received itself
 };
 
 } // namespace quintaro

@@ -1,15 +1,17 @@
 // The game's process-wide state: flags, texts and values every part of the game reads and writes.
 #pragma once
 
-#include <atomic>
+#include "ui/clock.h"
+
 #include <cstdint>
 #include <string>
 
 namespace quintaro {
 
 // Start values are those of a fresh run; start-up sets hintText. The wrong-entry count lives in
-// Board::errorCount, beside the arrays where entries are judged. Flags shared with the clock thread are atomic.
-struct GameState {
+// Board::errorCount, beside the arrays where entries are judged. The flags shared with the clock thread
+// (gameRunning, gameSolved, clockHold, gameStart) come from ClockFlags.
+struct GameState : ClockFlags {
     std::int16_t level = 0;       // difficulty 0..3
     bool digitMode = true;        // symbols shown as digits, else as letters
     bool puzzleSymmetry = true;   // the next shuffle keeps the puzzle symmetric
@@ -19,13 +21,7 @@ struct GameState {
     bool ownBoardMode = false;    // the own-board loop runs
     std::string hintText;         // the prompt of the help panel
     std::string boardFile;        // file of the next load or save
-    std::string finalTime;        // clock text of the last solved game
-    std::string pendingKey;       // first key of the two-key solve sequence
-
-    std::atomic<bool> gameRunning{false}; // a timed game is in progress
-    std::atomic<bool> gameSolved{false};  // a just-solved game is being recorded
-    std::atomic<bool> clockHold{false};   // the clock thread must not touch the window
-    std::atomic<double> gameStart{0.0};   // timer reading at the start of the running game
+    char pendingKey = 0;          // first key of the two-key solve sequence ("K"), 0 for none
 
     std::int16_t selectedRecord = 0; // slot 0..3 last chosen in the load/save form; kept between dialogs
     bool dialogDone = false;         // the open dialog has finished
@@ -34,6 +30,17 @@ struct GameState {
     bool rightClick = false;      // the current click was made with the right button
     bool gridHit = false;         // the current click fell inside a grid
     std::int16_t curColumn = 0, curRow = 0;
+};
+
+// What the game is doing; the menu bar takes commands only while idle.
+enum class GameMode { Idle, PlayLoop, OwnBoardLoop };
+
+// The symbol entry under way in one cell while the chooser is open.
+struct SymbolEntry {
+    bool active = false;            // entryActive: the chooser is open and takes the input
+    bool candidateNotation = false; // opened with the right button on an empty cell
+    bool rightPressed = false;      // the entry ended with the right button (an erase request)
+    int column = 0, row = 0, grid = 0;
 };
 
 } // namespace quintaro

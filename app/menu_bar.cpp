@@ -11,7 +11,21 @@ constexpr int kDigitsItem = 40, kLettersItem = 41, kCandidatesItem = 44, kSymmet
 
 } // namespace
 
-void Game::buildMenuBar() { mainForm->setMenuBar(readMenuText(menuText())); }
+void Game::buildMenuBar()
+{
+    std::vector<platform::MenuNode> menus = readMenuText(menuText());
+    // Only the items that mirror a setting show a check box; the others are plain commands.
+    const auto markCheckable = [](auto& self, std::vector<platform::MenuNode>& nodes) -> void {
+        for (platform::MenuNode& node : nodes) {
+            node.checkable = node.kind == platform::MenuNode::Kind::Item &&
+                             ((node.id >= kFirstLevelItem && node.id <= kFirstLevelItem + 3) || node.id == kDigitsItem ||
+                              node.id == kLettersItem || node.id == kCandidatesItem || node.id == kSymmetryItem);
+            self(self, node.children);
+        }
+    };
+    markCheckable(markCheckable, menus);
+    mainForm->setMenuBar(menus);
+}
 
 void Game::refreshCheckMarks()
 {

@@ -1,9 +1,39 @@
-// Entering a symbol into a cell: the chooser over the cell.
+// Clicks on the field and the symbol entry: the chooser over a cell, symbols by mouse and keys, candidate notation.
 #include "app/game.h"
 
+#include "app/prompts.h"
+#include "app/rounding.h"
+#include "engine/candidates.h"
+#include "engine/player_cell.h"
+#include "engine/rules.h"
+#include "ui/cells.h"
 #include "ui/help_panel.h"
 
 namespace quintaro {
+
+namespace {
+
+// The square 1..9 of the chooser at (x, y), or 0 outside it.
+int squareAt(const EntryPopup& popup, int x, int y)
+{
+    if (x < popup.x || y < popup.y || x >= popup.x + kPopupSize || y >= popup.y + kPopupSize)
+        return 0;
+    return 3 * ((y - popup.y) / kPopupSquare) + (x - popup.x) / kPopupSquare + 1;
+}
+
+} // namespace
+
+void Game::Win_0_MouseMove(double x, double y)
+{
+    state.mouseX = roundHalfEven(x);
+    state.mouseY = roundHalfEven(y);
+    if (!entry.active)
+        return;
+    if (const int square = squareAt(popup, state.mouseX, state.mouseY); square != 0 && square != popup.hoverSymbol) {
+        popup.hoverSymbol = square;
+        drawEntryPopup(entry.column, entry.row);
+    }
+}
 
 void Game::drawEntryPopup(int c, int r)
 {
@@ -13,6 +43,166 @@ void Game::drawEntryPopup(int c, int r)
     drawHint(d, state.hintText);
     quintaro::drawEntryPopup(d, popup, c, r, board.activeGrid, state.digitMode);
     state.clockHold = false;
+}
+
+bool Game::findCell()
+{
+    state.gridHit = false;
+    board.activeGrid = 0;
+    const int cw = screen.cellWidth, ch = screen.cellHeight;
+    for (int g = 0; g < kGridCount; ++g) {
+        const int ox = screen.gridOriginX[std::size_t(g)], oy = screen.gridOriginY[std::size_t(g)];
+        if (state.mouseX >= ox && state.mouseX < ox + 9 * cw && state.mouseY >= oy && state.mouseY < oy + 9 * ch) {
+            state.gridHit = true;
+            board.activeGrid = std::int16_t(g);
+            state.curColumn = std::int16_t((state.mouseX - ox) / cw + 1);
+            state.curRow = std::int16_t((state.mouseY - oy) / ch + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Game::refreshCandidates() { computeCandidates(board, view, state.showCandidates); }
+
+void Game::clickCell(platform::MouseButton button)
+{
+    state.rightClick = button == platform::MouseButton::Right;
+    if (!findCell())
+        return;
+    const int c = state.curColumn, r = state.curRow, g = board.activeGrid;
+    if (cellAt(board.givens, c, r, g) != 0)
+        return;
+    if (state.rightClick && cellAt(board.board, c, r, g) != 0) {
+        cellAt(board.board, c, r, g) = 0;
+        drawPlayerCell(board, view, c, r, 0);
+        if (state.showCandidates)
+            refreshCandidates();
+        view.countSymbols(board);
+        return;
+    }
+    drawEntryPopup(c, r);
+    enterSymbol(c, r);
+}
+
+void Game::clickOwnBoardCell(platform::MouseButton button)
+{
+    if (!findCell())
+        return;
+    const int c = state.curColumn, r = state.curRow, g = board.activeGrid;
+    if (button == platform::MouseButton::Right) {
+        if (cellAt(board.givens, c, r, g) != 0) {
+            cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
+            drawPlayerCell(board, view, c, r, 0);
+            if (state.showCandidates)
+                refreshCandidates();
+        }
+        afterEntry();
+        return;
+    }
+    state.rightClick = false;
+    drawEntryPopup(c, r);
+    enterSymbol(c, r);
+}
+
+void Game::enterSymbol(int c, int r)
+{
+    entry = SymbolEntry{true, state.rightClick, false, c, r, board.activeGrid};
+    state.escapeConsumed = false;
+}
+
+void Game::onEntryCharacter(int code)
+{
+    int key = code;
+    if (code == 27) {
+        key = '0';
+        entry.rightPressed = false;
+        state.escapeConsumed = true;
+    } else if (!state.digitMode) {
+        // "a".."i" become "1".."9"; the grave accent becomes "0".
+        key = code - 48;
+    }
+    if (key < '0' || key > '9')
+        return;
+    const int s = key - '0';
+    if (!entry.candidateNotation)
+        popup.hoverSymbol = s;
+    finishEntry(s);
+}
+
+void Game::onEntryButton(platform::MouseButton button)
+{
+    if (button == platform::MouseButton::Right) {
+        entry.rightPressed = true;
+        finishEntry(-1);
+        return;
+    }
+    // The symbol is the square under the pointer: a click that follows another quickly (a double
+    // click) must not take a symbol left over from an earlier entry.
+    const int square = squareAt(popup, state.mouseX, state.mouseY);
+    if (square == 0)
+        return;
+    popup.hoverSymbol = square;
+    finishEntry(square);
+}
+
+void Game::finishEntry(int symbol)
+{
+    const int c = entry.column, r = entry.row, g = entry.grid;
+    board.activeGrid = std::int16_t(g);
+    state.clockHold = true;
+    Display d = display();
+    restorePopupBackground(d, popup);
+    const bool erase = symbol < 0;
+    if (!entry.candidateNotation) {
+        if (!erase) {
+            cellAt(board.board, c, r, g) = std::uint8_t(symbol);
+            if (!state.ownBoardMode)
+                drawPlayerCell(board, view, c, r, symbol);
+        } else if (!state.ownBoardMode) {
+            cellAt(board.board, c, r, g) = 0;
+            drawPlayerCell(board, view, c, r, 0);
+        }
+    } else {
+        if (erase) {
+            for (int s = 1; s <= 9; ++s)
+                board.candidates[std::size_t(candidateIndex(c, r, s, g))] = false;
+        } else if (symbol > 0) {
+            bool& mark = board.candidates[std::size_t(candidateIndex(c, r, symbol, g))];
+            mark = !mark;
+            syncSharedCandidates(board);
+        }
+        refreshCandidates();
+    }
+    state.clockHold = false;
+    entry.active = false;
+    state.hintText = std::string(prompt::ClickCell) + (screen.largeFontMode ? "   " : " ");
+    drawHint(d, state.hintText);
+    syncSharedBoxes(board);
+    if (state.showCandidates)
+        refreshCandidates();
+
+    if (state.ownBoardMode) {
+        // "0", Escape or the right button over any cell erase it in both layers, so that board and
+        // givens never disagree; a symbol becomes a given.
+        if (erase || symbol == 0) {
+            cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
+            drawPlayerCell(board, view, c, r, 0);
+            if (state.showCandidates)
+                refreshCandidates();
+        } else {
+            drawGivenCell(d, board, c, r, symbol, state.digitMode);
+        }
+        afterEntry();
+    } else if (!entry.candidateNotation) {
+        view.countSymbols(board);
+    }
+}
+
+void Game::afterEntry()
+{
+    view.countSymbols(board);
+    countGivensNow();
 }
 
 } // namespace quintaro

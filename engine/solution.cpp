@@ -53,6 +53,16 @@ int computeSolution(Board& b, BoardView& view, SolverPath path, PlacementObserve
     return passes;
 }
 
+void computeGameSolution(Board& b, BoardView& view) {
+    const CellLayer entries = b.board;
+    forEachCell([&](int c, int r, int g) {
+        if (cellAt(b.givens, c, r, g) == 0) cellAt(b.board, c, r, g) = 0;
+    });
+    computeSolution(b, view);
+    b.board = entries;
+    if (b.noSolution) computeSolution(b, view);
+}
+
 void recountSymbols(Board& b) {
     clearSharedCopies(b);
     b.symbolCounts.fill(0);

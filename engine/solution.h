@@ -20,6 +20,11 @@ void recountSymbols(Board& b);
 // True when b.symbolCounts holds 32 for each symbol 1..9, as it stands (no recount).
 bool allSymbolsComplete(const Board& b);
 
+// The hidden solve of a loaded game: from the givens alone when they determine the whole field, so a
+// wrong entry of the player's never becomes part of the solution; otherwise from the board as it stands.
+// board is unchanged afterwards.
+void computeGameSolution(Board& b, BoardView& view);
+
 // True when each symbol 1..9 stands in exactly 32 distinct cells (that is, no cell is empty).
 // Recounts b.symbolCounts; does not check the rules.
 bool isFieldFull(Board& b);

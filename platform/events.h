@@ -5,6 +5,7 @@ namespace quintaro::platform {
 
 enum class EventKind {
     MenuCommand,    // code: the command id of the chosen menu item
+    KeyPressed,     // code: the virtual-key code (see VirtualKey); auto-repeats are not reported
     KeyReleased,    // code: the virtual-key code (see VirtualKey)
     Character,      // code: the character typed (Escape 27, Enter 13)
     ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
@@ -14,7 +15,7 @@ enum class EventKind {
 
 enum class MouseButton { Left = 1, Right = 2 };
 
-// Virtual-key codes of the key-release events; letters are 'A'..'Z' and digits '0'..'9' whatever the Shift state.
+// Virtual-key codes of the key events; letters are 'A'..'Z' and digits '0'..'9' whatever the Shift state.
 namespace VirtualKey {
 constexpr int Backspace = 0x08, Tab = 0x09, Enter = 0x0D, Shift = 0x10, Control = 0x11, Alt = 0x12;
 constexpr int Escape = 0x1B, Space = 0x20, PageUp = 0x21, PageDown = 0x22, End = 0x23, Home = 0x24;
@@ -28,6 +29,7 @@ struct Event {
     double x = 0, y = 0;
 
     static Event menu(int id) { return {EventKind::MenuCommand, id, 0, 0}; }
+    static Event keyPressed(int virtualKey) { return {EventKind::KeyPressed, virtualKey, 0, 0}; }
     static Event keyReleased(int virtualKey) { return {EventKind::KeyReleased, virtualKey, 0, 0}; }
     static Event character(int code) { return {EventKind::Character, code, 0, 0}; }
     static Event pressed(MouseButton b, double x, double y) { return {EventKind::ButtonPressed, int(b), x, y}; }

@@ -78,7 +78,7 @@ void HeadlessMainWindow::setMenuBar(const std::vector<MenuNode>& menus)
 
 void HeadlessMainWindow::setMenuChecked(int id, bool checked)
 {
-    if (findItem(menus_, id))
+    if (const MenuNode* item = findItem(menus_, id); item && item->checkable)
         checks_[id] = checked;
 }
 

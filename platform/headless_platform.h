@@ -63,6 +63,7 @@ public:
     void setBusyPointer(bool busy) override { busy_ = busy; }
     void setBackground(Rgb colour) override;
     Surface& surface() override;
+    void flush() override { ++flushes_; }
     void setMenuBar(const std::vector<MenuNode>& menus) override;
     void setMenuBarEnabled(bool enabled) override { menuBarEnabled_ = enabled; }
     bool menuBarEnabled() const override { return menuBarEnabled_; }
@@ -77,6 +78,7 @@ public:
     bool busyPointer() const { return busy_; }
     Rgb background() const { return background_; }
     int activations() const { return activations_; }
+    int flushes() const { return flushes_; }
     // The label of that name, or nullptr.
     HeadlessLabel* label(const std::string& name);
 
@@ -85,7 +87,7 @@ private:
     std::string title_;
     WindowGeometry geometry_;
     bool open_ = false, enabled_ = true, busy_ = false, menuBarEnabled_ = true;
-    int activations_ = 0, menuBarsBuilt_ = 0;
+    int activations_ = 0, menuBarsBuilt_ = 0, flushes_ = 0;
     Rgb background_{255, 255, 255};
     std::unique_ptr<ImageSurface> surface_;
     std::vector<MenuNode> menus_;

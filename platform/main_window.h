@@ -43,6 +43,8 @@ public:
     virtual void setBackground(Rgb colour) = 0;
     // The client area. Drawing on it never waits for a repaint.
     virtual Surface& surface() = 0;
+    // Shows what was drawn at once, inside the handler, before a pause that should let the player see it.
+    virtual void flush() = 0;
 
     // Replaces the menu bar (the previous one is destroyed) by drop-down menus, one per top-level node.
     virtual void setMenuBar(const std::vector<MenuNode>& menus) = 0;

@@ -64,6 +64,9 @@ void Canvas::mousePressEvent(QMouseEvent* event)
 
 void Canvas::keyPressEvent(QKeyEvent* event)
 {
+    if (!event->isAutoRepeat())
+        if (const int vk = virtualKeyFor(event->key()); vk != 0)
+            sink_(Event::keyPressed(vk));
     if (const int c = characterFor(*event); c >= 0)
         sink_(Event::character(c));
 }
@@ -181,6 +184,8 @@ void QtMainWindow::setBackground(Rgb colour)
         surface_->clear(colour);
 }
 
+void QtMainWindow::flush() { widget_->canvas().repaint(); }
+
 Surface& QtMainWindow::surface()
 {
     if (!surface_)
@@ -200,12 +205,13 @@ void QtMainWindow::addNodes(QMenu& menu, const std::vector<MenuNode>& nodes)
             break;
         case MenuNode::Kind::Item: {
             QAction* action = menu.addAction(QString::fromStdString(node.text));
-            action->setCheckable(true);
+            action->setCheckable(node.checkable);
             action->setChecked(false);
             const int id = node.id;
             QObject::connect(action, &QAction::triggered, widget_.get(), [this, id, action] {
                 // Check marks mirror the game's state, which the game sets itself.
-                action->setChecked(!action->isChecked());
+                if (action->isCheckable())
+                    action->setChecked(!action->isChecked());
                 sink_(Event::menu(id));
             });
             actions_[id] = action;

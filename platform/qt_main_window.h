@@ -87,6 +87,7 @@ public:
     void setBusyPointer(bool busy) override;
     void setBackground(Rgb colour) override;
     Surface& surface() override;
+    void flush() override;
     void setMenuBar(const std::vector<MenuNode>& menus) override;
     void setMenuBarEnabled(bool enabled) override;
     bool menuBarEnabled() const override;

@@ -9,7 +9,6 @@ namespace quintaro {
 namespace {
 
 const char* const kStopped = " 99:99:99";
-const char* const kZero = " 00:00:00";
 
 } // namespace
 
@@ -93,12 +92,10 @@ void GameClock::refreshClock()
         clockDisplay_.setCaption(kStopped);
         return;
     }
-    std::string text = kZero;
-    if (std::trunc(now) != lastTickSecond_) {
-        lastTickSecond_ = std::trunc(now);
-        text = displayText(now - flags_.gameStart);
-    }
-    clockDisplay_.setCaption(text);
+    // Always the time of this moment: a refresh within the second of the last tick (after a load, say)
+    // must not show a game in progress as " 00:00:00".
+    lastTickSecond_ = std::trunc(now);
+    clockDisplay_.setCaption(displayText(now - flags_.gameStart));
 }
 
 void GameClock::startThread()

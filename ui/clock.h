@@ -59,8 +59,7 @@ public:
 
     // Brings the label up to date:
     // - not running: " 99:99:99", and the clock thread ends after its current pause;
-    // - running: the elapsed time when the whole second of the timer has moved on since the last
-    //   computation, otherwise " 00:00:00";
+    // - running: the elapsed time of this moment, " HH:MM:SS";
     // - running and gameSolved: the time of this moment with tenths is the record; below 100 hours the
     //   label shows it, finalTime keeps it and the record handler gets it. Either way gameRunning is
     //   cleared and the label ends on " 99:99:99".

@@ -52,9 +52,11 @@ protected:
 TEST_F(BoardViewTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHoweverOftenItIsRedrawn)
 {
     EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
-    for (int c = 1; c <= 9; ++c)
-        if (cellAt(game.board.givens, c, 1, 0) != 0)
+    for (int c = 1; c <= 9; ++c) {
+        if (cellAt(game.board.givens, c, 1, 0) != 0) {
             EXPECT_GT(inCell(colour::Black, c, 1, 0), 20) << c;
+        }
+    }
 
     const auto cells = emptyCells(0, 2);
     enter(cells[0].first, cells[0].second, 0, right(cells[0].first, cells[0].second, 0));

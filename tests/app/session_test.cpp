@@ -31,7 +31,7 @@ TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped)
     s.setForeground({0, 0, 0});
     s.filledRectangle(18, 727, 707, 752);
     game.state.hintText = "Rechte Taste löscht Feld!";
-    platform.inject(Event::menu(8)); // a command that does nothing else yet
+    platform.inject(Event::menu(12)); // a command that does nothing else yet
     platform.deliverPending();
     EXPECT_FALSE(game.state.escapeConsumed);
     EXPECT_FALSE(game.state.gameRunning);

@@ -150,15 +150,19 @@ TEST_F(HeadlessPlatformTest, StartedThreadsRunWhenTheTestSaysOrWhenJoined)
 TEST_F(HeadlessPlatformTest, MenuStateIsRecordedAndRebuildingClearsIt)
 {
     MainWindow& w = platform.mainWindow();
+    MenuNode medium = MenuNode::item(31, "&Mittel");
+    medium.checkable = true;
     w.setMenuBar({MenuNode::submenu("&A", {MenuNode::item(30, "&Leicht"), MenuNode::separator(),
-                                           MenuNode::submenu("&Mehr", {MenuNode::item(31, "&Mittel")})})});
+                                           MenuNode::submenu("&Mehr", {medium})})});
     w.setMenuChecked(31, true);
+    w.setMenuChecked(30, true); // no check box
     w.setMenuChecked(77, true); // not in the bar
     EXPECT_TRUE(w.menuChecked(31));
+    EXPECT_FALSE(w.menuChecked(30));
     EXPECT_FALSE(w.menuChecked(77));
     w.setMenuBarEnabled(false);
     EXPECT_FALSE(w.menuBarEnabled());
-    w.setMenuBar({MenuNode::submenu("&B", {MenuNode::item(31, "&Mittel")})});
+    w.setMenuBar({MenuNode::submenu("&B", {medium})});
     EXPECT_FALSE(w.menuChecked(31));
     EXPECT_EQ(platform.window().menuBarsBuilt(), 2);
 }

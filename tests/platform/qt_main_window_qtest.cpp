@@ -68,6 +68,10 @@ private slots:
             if (e.kind == EventKind::Character)
                 codes.push_back(e.code);
         QCOMPARE(codes, (std::vector<int>{27, 13, 'a'}));
+        // Each press is also reported by its key, before its character, so a game loop can tell which
+        // releases follow a press it saw.
+        QCOMPARE(events.front(), Event::keyPressed(VirtualKey::Escape));
+        QCOMPARE(events[1], Event::character(27));
     }
 
     void aPressIsPrecededByThePointerPosition()
@@ -83,8 +87,10 @@ private slots:
 
     void menuBarIsBuiltFromNodesAndReportsIds()
     {
+        MenuNode level = MenuNode::item(30, "&Leicht");
+        level.checkable = true;
         window->setMenuBar({MenuNode::submenu("&Quintaro", {MenuNode::item(8, "&Neues Spiel"), MenuNode::separator(),
-                                                            MenuNode::submenu("&Mehr", {MenuNode::item(30, "&Leicht")})}),
+                                                            MenuNode::submenu("&Mehr", {level})}),
                             MenuNode::submenu("&Hilfe", {MenuNode::item(60, "&Anleitung")})});
         QMenuBar* bar = window->widget().menuBar();
         const auto titles = bar->actions();
@@ -101,7 +107,9 @@ private slots:
         QCOMPARE(events.back(), Event::menu(30));
         QVERIFY(window->menuChecked(30)); // only the game changes check marks
         window->action(8)->trigger();
-        QVERIFY(!window->menuChecked(8));
+        window->setMenuChecked(8, true);
+        QVERIFY(!window->menuChecked(8)); // a plain command has no check box
+        QVERIFY(!window->action(8)->isCheckable());
 
         window->setMenuBarEnabled(false);
         QVERIFY(!window->menuBarEnabled());

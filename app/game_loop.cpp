@@ -1,0 +1,185 @@
+// The play loop and the own-board loop: their button bar, keys and clicks, and leaving them.
+#include "app/game.h"
+
+#include "app/board_dialog.h"
+#include "engine/candidates.h"
+#include "engine/shuffle.h"
+#include "engine/solution.h"
+
+namespace quintaro {
+
+namespace {
+
+constexpr int kButtonPauseMilliseconds = 200;
+
+} // namespace
+
+void Game::runPlayLoop()
+{
+    mode = GameMode::PlayLoop;
+    keysDown_.reset();
+    drawBoard();
+    Display d = display();
+    drawButtonBar(d);
+    // The redraw stops the timing when it computes the candidates, before a clock would start.
+    if (state.gameRunning)
+        clock->startThread();
+}
+
+void Game::runOwnBoardLoop()
+{
+    mode = GameMode::OwnBoardLoop;
+    state.ownBoardMode = true;
+    keysDown_.reset();
+    Display d = display();
+    drawButtonBar(d);
+}
+
+void Game::pressBarButton(BarButton button)
+{
+    Display d = display();
+    drawBarButton(d, button, true);
+    mainForm->flush();
+}
+
+void Game::raiseBarButton(BarButton button)
+{
+    Display d = display();
+    drawBarButton(d, button, false);
+}
+
+void Game::onKeyReleased(int vk)
+{
+    // Only a key pressed while the loop itself listened acts: not the release of the letter that
+    // just finished a symbol, nor of an Escape or N that closed a dialog.
+    if (vk < 0 || vk >= int(keysDown_.size()) || !keysDown_.test(std::size_t(vk)))
+        return;
+    keysDown_.reset(std::size_t(vk));
+    const bool own = mode == GameMode::OwnBoardLoop;
+    if (vk == 'L') {
+        loadInLoop(!own);
+    } else if (vk == 'S') {
+        pressBarButton(BarButton::Save);
+        showSaveDialog(*this);
+        raiseBarButton(BarButton::Save);
+    } else if (vk == 'A') {
+        if (state.digitMode)
+            abortLoop(false);
+    } else if (vk == platform::VirtualKey::Escape) {
+        if (!state.escapeConsumed)
+            abortLoop(false);
+    } else if (vk == 'K') {
+        state.pendingKey = 'K';
+        return;
+    } else if (vk == 'O') {
+        if (state.pendingKey == 'K')
+            solveInLoop();
+        state.pendingKey = 0;
+        return;
+    } else if (vk == 'F' && !own) {
+        board.candidates.fill(true);
+        drawBoard();
+    } else if (vk == 'C' && !own) {
+        board.candidates.fill(false);
+        drawBoard();
+    } else if (vk == 'M') {
+        if (!own)
+            state.gameRunning = false;
+        board.candidates.fill(false);
+        state.showCandidates = !state.showCandidates;
+        drawBoard();
+    } else if (vk == 'N') {
+        restartBoard(board);
+        drawBoard();
+    } else if (vk == 'X' && own) {
+        shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+        drawBoard();
+    }
+    // D (print) and H (help) come with printing and the help pages.
+}
+
+void Game::onButtonPressed(platform::MouseButton button, double, double)
+{
+    const GameMode before = mode;
+    if (button == platform::MouseButton::Left) {
+        if (const std::optional<BarButton> b = buttonAt(state.mouseX, state.mouseY)) {
+            switch (*b) {
+            case BarButton::Load:
+                loadInLoop(false);
+                break;
+            case BarButton::Save:
+                pressBarButton(BarButton::Save);
+                showSaveDialog(*this);
+                raiseBarButton(BarButton::Save);
+                break;
+            case BarButton::Restart:
+                pressBarButton(BarButton::Restart);
+                platform.pause(kButtonPauseMilliseconds);
+                restartBoard(board);
+                drawBoard();
+                raiseBarButton(BarButton::Restart);
+                break;
+            case BarButton::Abort:
+                abortLoop(true);
+                break;
+            case BarButton::Print:
+            case BarButton::Help:
+                break;
+            }
+        }
+    }
+    if (mode != before)
+        return;
+    if (mode == GameMode::PlayLoop)
+        clickCell(button);
+    else
+        clickOwnBoardCell(button);
+}
+
+void Game::loadInLoop(bool refreshTheClock)
+{
+    pressBarButton(BarButton::Load);
+    state.boardFile = "brett.qbr";
+    showLoadDialog(*this);
+    countGivensNow();
+    drawBoard();
+    if (refreshTheClock)
+        refreshClock();
+    raiseBarButton(BarButton::Load);
+    startClockIfTimed();
+}
+
+void Game::startClockIfTimed()
+{
+    if (state.gameRunning)
+        clock->startThread();
+}
+
+void Game::solveInLoop()
+{
+    // The game's own solve never counts as the player's: no time, no hall of fame.
+    state.gameRunning = false;
+    if (mode == GameMode::OwnBoardLoop) {
+        solveCommand(board, view, state.showCandidates, false);
+        return;
+    }
+    solveCommand(board, view, state.showCandidates, true);
+    refreshClock();
+}
+
+void Game::abortLoop(bool byButton)
+{
+    pressBarButton(BarButton::Abort);
+    const bool play = mode == GameMode::PlayLoop;
+    if (play)
+        state.gameRunning = false;
+    platform.pause(kButtonPauseMilliseconds);
+    // The mouse leaves the clock stopped; a key leaves the last time standing.
+    if (play && byButton)
+        refreshClock();
+    mode = GameMode::Idle;
+    state.ownBoardMode = false;
+    endOfCommand();
+}
+
+} // namespace quintaro
