@@ -33,13 +33,13 @@ QFont resolveFont(const FontRequest& request)
     font.setFixedPitch(request.fixedPitch);
     if (request.pointSize > 0) {
         font.setPixelSize(std::max(1, int(std::lround(request.pointSize * 96.0 / 72.0))));
-        return font;
+    } else {
+        // Windows-style heights count the whole cell; Qt's pixel size is the em square, which is smaller.
+        int size = std::max(1, request.height);
+        font.setPixelSize(size);
+        while (size > 1 && QFontMetrics(font).height() > request.height)
+            font.setPixelSize(--size);
     }
-    // Windows-style heights count the whole cell; Qt's pixel size is the em square, which is smaller.
-    int size = std::max(1, request.height);
-    font.setPixelSize(size);
-    while (size > 1 && QFontMetrics(font).height() > request.height)
-        font.setPixelSize(--size);
     if (request.width > 0) {
         const int natural = QFontMetrics(font).horizontalAdvance(QLatin1Char('x'));
         if (natural > 0 && natural != request.width)

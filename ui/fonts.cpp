@@ -19,7 +19,8 @@ platform::FontRequest fontFor(int id)
     case font::CandidateDigits: return FontRequest::pixels("ARIAL", 14, 8, 200);
     case font::Popup: return FontRequest::pixels("ARIAL", 22, 10, 700);
     case font::Body: return FontRequest::pixels("Terminal", 12, 8, 400, true);
-    case font::Accelerator: return FontRequest::points("Fixedsys", 9);
+    // The button captions are laid out on an 8-pixel character grid.
+    case font::Accelerator: return FontRequest{"Fixedsys", 0, 8, 400, true, 9};
     case font::Symbols: return FontRequest::pixels("ARIAL", 36, 18, 200);
     default: return FontRequest::points("System", 9.75, 700);
     }
