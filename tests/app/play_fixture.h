@@ -1,0 +1,108 @@
+// A game in a working folder of its own holding the four collections, played through its events.
+#pragma once
+
+#include "game_fixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace quintaro {
+
+class PlayTest : public ::testing::Test {
+public:
+    PlayTest()
+    {
+        namespace fs = std::filesystem;
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const char* bin = std::getenv("QUINTARO_BIN");
+        const fs::path data = bin ? fs::path(bin) : fs::current_path();
+        for (const char* name : {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr"})
+            fs::copy_file(data / name, dir / name);
+        fs::current_path(dir);
+        platform.setEventHandler(&game);
+        game.startUp();
+    }
+    ~PlayTest() override
+    {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(dir);
+    }
+
+    void deliver(const platform::Event& e)
+    {
+        platform.inject(e);
+        platform.deliverPending();
+    }
+    void command(int id) { deliver(platform::Event::menu(id)); }
+    // A key pressed and released: its character (0: none) between, as the toolkit reports it.
+    void key(int virtualKey, int character = 0)
+    {
+        platform.inject(platform::Event::keyPressed(virtualKey));
+        if (character != 0)
+            platform.inject(platform::Event::character(character));
+        platform.inject(platform::Event::keyReleased(virtualKey));
+        platform.deliverPending();
+    }
+    void click(int x, int y, platform::MouseButton b = platform::MouseButton::Left)
+    {
+        platform.click(b, x, y);
+        platform.deliverPending();
+    }
+    // The centre of cell (c, r) of grid g.
+    static std::pair<int, int> centre(int c, int r, int g)
+    {
+        static constexpr int ox[] = {213, 15, 411, 213}, oy[] = {15, 213, 213, 411};
+        return {ox[g] + 33 * (c - 1) + 16, oy[g] + 33 * (r - 1) + 16};
+    }
+    void clickCell(int c, int r, int g, platform::MouseButton b = platform::MouseButton::Left)
+    {
+        const auto [x, y] = centre(c, r, g);
+        click(x, y, b);
+    }
+    // Clicks the cell and types the character: a symbol entered with the keyboard.
+    void type(int c, int r, int g, int character)
+    {
+        clickCell(c, r, g);
+        deliver(platform::Event::character(character));
+    }
+    // The first cell of grid g that is not a given, outside the shared boxes unless allowed.
+    std::tuple<int, int, int> openCell(int g, int skip = 0) const
+    {
+        for (int c = 4; c <= 6; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (cellAt(game.board.givens, c, r, g) == 0 && skip-- == 0)
+                    return {c, r, g};
+        return {0, 0, g};
+    }
+    int solutionAt(std::tuple<int, int, int> cell) const
+    {
+        return cellAt(game.board.solution, std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
+    }
+    int boardAt(std::tuple<int, int, int> cell) const
+    {
+        return cellAt(game.board.board, std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
+    }
+    void expectIdle(const std::string& after) const
+    {
+        EXPECT_EQ(game.mode, GameMode::Idle) << after;
+        EXPECT_TRUE(window.menuBarEnabled()) << after;
+        EXPECT_EQ(game.state.hintText, "Bitte Menupunkt auswählen!") << after;
+        for (int id = 30; id <= 33; ++id)
+            EXPECT_EQ(window.menuChecked(id), id == 30 + game.state.level) << after;
+        EXPECT_EQ(window.menuChecked(40), game.state.digitMode) << after;
+        EXPECT_EQ(window.menuChecked(41), !game.state.digitMode) << after;
+        EXPECT_EQ(window.menuChecked(44), game.state.showCandidates) << after;
+        EXPECT_EQ(window.menuChecked(45), game.state.puzzleSymmetry) << after;
+    }
+
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+        ("quintaro-play-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    platform::HeadlessPlatform platform{7, {1280, 1024}};
+    Game game{platform};
+    platform::HeadlessMainWindow& window = platform.window();
+};
+
+} // namespace quintaro

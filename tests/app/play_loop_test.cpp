@@ -1,0 +1,186 @@
+// Whole sessions through the game's events: new games, the clock, the button bar and keys of the game loops.
+#include "play_fixture.h"
+
+#include "storage/board_file.h"
+
+namespace quintaro {
+namespace {
+
+using platform::Event;
+using platform::MouseButton;
+namespace VK = platform::VirtualKey;
+
+class PlayLoopTest : public PlayTest {};
+
+TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt)
+{
+    command(32);
+    platform.setTime(1000.0);
+    command(8);
+    EXPECT_EQ(game.state.boardFile, "schwer.qbr");
+    EXPECT_EQ(game.panelState.givenCount, 92);
+    EXPECT_EQ(game.mode, GameMode::PlayLoop);
+    EXPECT_FALSE(window.menuBarEnabled());
+    EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!");
+    // Shuffled: no record of the collection stands as it was read.
+    for (int k = 0; k < 4; ++k) {
+        Board raw;
+        RecordClock clock;
+        ASSERT_EQ(readBoardRecord("schwer.qbr", k, raw, clock), ReadStatus::Loaded);
+        EXPECT_NE(raw.givens, game.board.givens) << k;
+    }
+    EXPECT_FALSE(game.board.noSolution);
+    EXPECT_TRUE(game.state.gameRunning);
+    EXPECT_EQ(game.clockDisplay->caption(), " 00:00:00");
+    EXPECT_EQ(platform.startedThreads(), 1u);
+
+    platform.setTime(1065.05);
+    game.clock->tick();
+    platform.deliverPending();
+    EXPECT_EQ(game.clockDisplay->caption(), " 00:01:05");
+}
+
+TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted)
+{
+    command(8);
+    for (int i = 0; i < 4; ++i) {
+        const auto cell = openCell(3, i);
+        type(std::get<0>(cell), std::get<1>(cell), 3, '0' + solutionAt(cell) % 9 + 1);
+        EXPECT_EQ(game.board.errorCount, i + 1);
+        EXPECT_EQ(game.state.gameRunning, i < 2) << i;
+    }
+    EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
+    EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
+}
+
+TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape)
+{
+    struct Case { const char* how; bool digits; std::function<void(PlayLoopTest&)> act; bool aborts; };
+    const std::vector<Case> cases{
+        {"button at x = 706", true, [](PlayLoopTest& t) { t.click(706, 740); }, true},
+        {"button at x = 707", true, [](PlayLoopTest& t) { t.click(707, 740); }, false},
+        {"A in digit mode", true, [](PlayLoopTest& t) { t.key('A'); }, true},
+        {"A in letter mode", false, [](PlayLoopTest& t) { t.key('A'); }, false},
+        {"Escape", false, [](PlayLoopTest& t) { t.key(VK::Escape, 27); }, true},
+        {"Escape after one that cancelled an entry", true,
+         [](PlayLoopTest& t) {
+             const auto cell = t.openCell(0);
+             t.clickCell(std::get<0>(cell), std::get<1>(cell), 0);
+             t.key(VK::Escape, 27); // ends the entry: its release must not abort
+             t.deliver(Event::keyReleased(VK::Escape));
+             t.key(VK::Escape, 27);
+         },
+         false},
+        {"a release whose press went to a dialog", true, [](PlayLoopTest& t) { t.deliver(Event::keyReleased(VK::Escape)); },
+         false},
+    };
+    for (const Case& k : cases) {
+        command(k.digits ? 40 : 41);
+        command(8);
+        platform.setTime(platform.timer() + 3);
+        game.clock->refreshClock();
+        k.act(*this);
+        EXPECT_EQ(game.mode == GameMode::Idle, k.aborts) << k.how;
+        if (k.aborts) {
+            expectIdle(k.how);
+            EXPECT_FALSE(game.state.gameRunning);
+            // The mouse stops the clock; a key leaves the last time standing.
+            EXPECT_EQ(game.clockDisplay->caption() == " 99:99:99", std::string(k.how).starts_with("button")) << k.how;
+        } else {
+            click(650, 740);
+        }
+    }
+}
+
+TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame)
+{
+    command(8);
+    key('K');
+    key('N');
+    key('O');
+    EXPECT_EQ(game.panelState.statusText, "Brett gelöst!!! ");
+    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_EQ(game.clock->finalTime(), "X") << "the game's own solve records no time";
+    key('O'); // O alone only clears the pending K
+    key('N'); // restart: back to the givens
+    EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
+
+    click(650, 740);
+    command(8);
+    key('M');
+    EXPECT_TRUE(game.state.showCandidates);
+    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
+    const auto cell = openCell(1);
+    EXPECT_TRUE(game.board.candidates[std::size_t(candidateIndex(std::get<0>(cell), std::get<1>(cell), solutionAt(cell), 1))]);
+    key('M');
+    EXPECT_FALSE(game.state.showCandidates);
+    EXPECT_EQ(std::count(game.board.candidates.begin(), game.board.candidates.end(), true), 0);
+    click(650, 740);
+    expectIdle("M");
+}
+
+TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock)
+{
+    platform.setTime(50.0);
+    command(8);
+    const auto cell = openCell(2);
+    type(std::get<0>(cell), std::get<1>(cell), 2, '0' + solutionAt(cell));
+    platform.setTime(80.0);
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '3'));
+    key('S', 's');
+    const Board saved = game.board;
+
+    key('N');
+    EXPECT_EQ(boardAt(cell), 0);
+    platform.setTime(500.0);
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '3'));
+    key('L', 'l');
+    EXPECT_EQ(game.board.board, saved.board);
+    EXPECT_EQ(game.board.solution, saved.solution);
+    EXPECT_TRUE(game.state.gameRunning);
+    EXPECT_DOUBLE_EQ(game.state.gameStart, 500.0 - 30.0);
+    EXPECT_EQ(game.clockDisplay->caption(), " 00:00:30");
+    EXPECT_EQ(platform.startedThreads(), 2u) << "the loaded game in progress runs a clock";
+
+    // A cancelled load changes nothing, not even the solution the board is judged against.
+    const Board before = game.board;
+    platform.scriptRecordForm(platform::RecordFormAction::cancel());
+    key('L', 'l');
+    EXPECT_EQ(game.board.board, before.board);
+    EXPECT_EQ(game.board.solution, before.solution);
+}
+
+TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState)
+{
+    for (const int id : {31, 41, 44, 45, 24, 22, 26, 40, 33, 44, 45, 30}) {
+        command(id);
+        expectIdle("command " + std::to_string(id));
+    }
+    for (const int id : {8, 10, 25, 20, 21, 11}) {
+        platform.scriptRecordForm(platform::RecordFormAction::cancel());
+        command(id);
+        EXPECT_NE(game.mode, GameMode::Idle) << id;
+        click(650, 740);
+        expectIdle("command " + std::to_string(id));
+    }
+    EXPECT_FALSE(window.menuChecked(8)) << "a command item has no check box";
+}
+
+TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame)
+{
+    command(8);
+    click(650, 740);
+    const Board before = game.board;
+    std::filesystem::remove("extrem.qbr");
+    command(33);
+    command(8);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_NE(platform.messages()[0].find("extrem.qbr"), std::string::npos);
+    EXPECT_EQ(game.board.board, before.board);
+    EXPECT_FALSE(game.state.gameRunning);
+    expectIdle("a missing collection");
+}
+
+} // namespace
+} // namespace quintaro

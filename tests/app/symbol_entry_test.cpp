@@ -1,0 +1,213 @@
+// Clicks on the field and the symbol entry: chooser, mouse and keys, candidate notation, letters, own boards.
+#include "play_fixture.h"
+
+namespace quintaro {
+namespace {
+
+using platform::Event;
+using platform::MouseButton;
+using platform::Rgb;
+namespace VK = platform::VirtualKey;
+
+class SymbolEntryTest : public PlayTest {
+public:
+    SymbolEntryTest() { command(8); }
+    Rgb at(int x, int y) { return window.surface().pixel(x, y); }
+    bool candidate(std::tuple<int, int, int> cell, int s) const
+    {
+        return game.board.candidates[std::size_t(candidateIndex(std::get<0>(cell), std::get<1>(cell), s, std::get<2>(cell)))];
+    }
+    // The centre of square k (1..9) of the chooser over the cell.
+    static std::pair<int, int> square(std::tuple<int, int, int> cell, int k)
+    {
+        const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
+        return {x - 26 + 18 * ((k - 1) % 3) + 9, y - 26 + 18 * ((k - 1) / 3) + 9};
+    }
+};
+
+TEST_F(SymbolEntryTest, TheChooserFollowsThePointerAndAClickTakesTheSquareUnderIt)
+{
+    const auto cell = openCell(0);
+    const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), 0);
+    const platform::SavedRectangle before = window.surface().saveRectangle(x - 27, y - 27, x + 28, y + 28);
+    clickCell(std::get<0>(cell), std::get<1>(cell), 0);
+    ASSERT_TRUE(game.entry.active);
+    EXPECT_EQ(game.state.hintText, "Rechte Taste löscht Feld!");
+    const auto [sx, sy] = square(cell, 7);
+    deliver(Event::moved(sx, sy));
+    EXPECT_EQ(at(sx - 7, sy - 7), (Rgb{192, 192, 192})) << "the hovered square is light grey";
+    click(sx, sy);
+    EXPECT_FALSE(game.entry.active);
+    EXPECT_EQ(boardAt(cell), 7);
+    EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken! ");
+    EXPECT_EQ(game.board.errorCount, solutionAt(cell) == 7 ? 0 : 1);
+    // Around the cell the chooser's place is as it was.
+    const platform::SavedRectangle after = window.surface().saveRectangle(x - 27, y - 27, x + 28, y + 28);
+    for (int i = 0; i < after.width() * after.height(); ++i) {
+        const int px = i % after.width(), py = i / after.width();
+        if (px >= 10 && px <= 43 && py >= 10 && py <= 43)
+            continue; // the cell itself now shows the symbol
+        ASSERT_EQ(after.pixels()[std::size_t(i)], before.pixels()[std::size_t(i)]) << px << ',' << py;
+    }
+}
+
+TEST_F(SymbolEntryTest, ASecondQuickClickEntersTheSquareUnderThePointerNotALeftoverSymbol)
+{
+    game.popup.hoverSymbol = 8; // left over from an earlier entry
+    const auto cell = openCell(0);
+    clickCell(std::get<0>(cell), std::get<1>(cell), 0);
+    clickCell(std::get<0>(cell), std::get<1>(cell), 0);
+    EXPECT_EQ(boardAt(cell), 5) << "the cell's centre lies on the middle square";
+}
+
+TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears)
+{
+    const auto cell = openCell(1);
+    const auto [c, r, g] = cell;
+    type(c, r, g, '0' + solutionAt(cell));
+    EXPECT_EQ(boardAt(cell), solutionAt(cell));
+    EXPECT_EQ(game.board.errorCount, 0);
+    EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
+    type(c, r, g, 'x'); // not a symbol: the chooser stays open
+    EXPECT_TRUE(game.entry.active);
+    deliver(Event::character('0'));
+    EXPECT_EQ(boardAt(cell), 0);
+
+    type(c, r, g, '3');
+    type(c, r, g, 27);
+    EXPECT_EQ(boardAt(cell), 0);
+    EXPECT_TRUE(game.state.escapeConsumed);
+
+    type(c, r, g, '3');
+    clickCell(c, r, g, MouseButton::Right); // a right click on a filled cell empties it at once
+    EXPECT_EQ(boardAt(cell), 0);
+    EXPECT_FALSE(game.entry.active);
+    clickCell(c, r, g);
+    click(5, 5, MouseButton::Right); // the right button anywhere clears
+    EXPECT_EQ(boardAt(cell), 0);
+    EXPECT_FALSE(game.entry.active);
+
+    // Givens, the middle recess and the space outside the grids take no clicks.
+    for (int col = 1; col <= 9; ++col)
+        if (cellAt(game.board.givens, col, 1, 0) != 0) {
+            clickCell(col, 1, 0);
+            break;
+        }
+    click(360, 360);
+    click(100, 100);
+    EXPECT_FALSE(game.entry.active);
+}
+
+TEST_F(SymbolEntryTest, CandidateNotationTogglesMarksAndTheRightButtonClearsThem)
+{
+    const auto cell = openCell(2);
+    const auto [c, r, g] = cell;
+    clickCell(c, r, g, MouseButton::Right);
+    EXPECT_EQ(game.state.hintText, "Bitte Kandidaten notieren!");
+    deliver(Event::character('4'));
+    clickCell(c, r, g, MouseButton::Right);
+    deliver(Event::character('6'));
+    EXPECT_TRUE(candidate(cell, 4));
+    EXPECT_TRUE(candidate(cell, 6));
+    EXPECT_EQ(boardAt(cell), 0);
+    clickCell(c, r, g, MouseButton::Right);
+    deliver(Event::character('4'));
+    EXPECT_FALSE(candidate(cell, 4));
+    clickCell(c, r, g, MouseButton::Right);
+    deliver(Event::character('0'));
+    EXPECT_TRUE(candidate(cell, 6)) << "0 closes the chooser and changes no mark";
+    clickCell(c, r, g, MouseButton::Right);
+    click(5, 5, MouseButton::Right);
+    EXPECT_FALSE(candidate(cell, 6));
+}
+
+TEST_F(SymbolEntryTest, AClickInASharedBoxEditsTheCopyOfTheLowerGrid)
+{
+    // Grid 0's columns 1..3, rows 7..9 are grid 1's columns 7..9, rows 1..3.
+    int c = 0, r = 0;
+    for (int col = 1; col <= 3 && c == 0; ++col)
+        for (int row = 7; row <= 9 && c == 0; ++row)
+            if (cellAt(game.board.givens, col, row, 0) == 0)
+                c = col, r = row;
+    ASSERT_NE(c, 0);
+    type(c, r, 0, '0' + cellAt(game.board.solution, c, r, 0));
+    EXPECT_EQ(game.board.activeGrid, 0);
+    EXPECT_EQ(cellAt(game.board.board, c, r, 0), cellAt(game.board.solution, c, r, 0));
+    EXPECT_EQ(cellAt(game.board.board, c + 6, r - 6, 1), cellAt(game.board.board, c, r, 0));
+}
+
+TEST_F(SymbolEntryTest, InLetterModeLowerCaseLettersAreSymbolsAndTheirReleasesDoNothing)
+{
+    click(650, 740);
+    command(41);
+    command(8);
+    const auto cell = openCell(3);
+    const auto other = openCell(3, 1);
+    clickCell(std::get<0>(other), std::get<1>(other), 3, MouseButton::Right);
+    deliver(Event::character('b'));
+    ASSERT_TRUE(candidate(other, 2));
+    const CandidateFlags marks = game.board.candidates;
+
+    clickCell(std::get<0>(cell), std::get<1>(cell), 3);
+    for (const int ignored : {'A', '1', '0'})
+        deliver(Event::character(ignored));
+    EXPECT_TRUE(game.entry.active);
+    key('C', 'c'); // c is symbol 3; the loop's C (clear the marks) must not follow on its release
+    EXPECT_EQ(boardAt(cell), 3);
+    EXPECT_EQ(game.board.candidates, marks);
+
+    type(std::get<0>(cell), std::get<1>(cell), 3, '`');
+    EXPECT_EQ(boardAt(cell), 0);
+    key('A', 'a'); // a symbol key in letter mode, not Abort
+    EXPECT_EQ(game.mode, GameMode::PlayLoop);
+}
+
+class OwnBoardTest : public PlayTest {
+public:
+    OwnBoardTest()
+    {
+        command(26);
+        command(11);
+    }
+};
+
+TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBothLayers)
+{
+    EXPECT_EQ(game.mode, GameMode::OwnBoardLoop);
+    EXPECT_TRUE(game.state.ownBoardMode);
+    type(5, 5, 0, '4');
+    type(1, 1, 2, '9');
+    EXPECT_EQ(cellAt(game.board.givens, 5, 5, 0), 4);
+    EXPECT_EQ(cellAt(game.board.board, 5, 5, 0), 4);
+    EXPECT_EQ(game.panelState.givenCount, 2);
+
+    clickCell(5, 5, 0, MouseButton::Right);
+    EXPECT_EQ(cellAt(game.board.givens, 5, 5, 0), 0);
+    EXPECT_EQ(cellAt(game.board.board, 5, 5, 0), 0);
+    type(1, 1, 2, '0'); // over a given: erases it
+    type(2, 2, 2, '6');
+    clickCell(2, 2, 2);
+    click(5, 5, MouseButton::Right); // the right button in the chooser erases too
+    for (const auto& [c, r] : {std::pair{1, 1}, {2, 2}}) {
+        EXPECT_EQ(cellAt(game.board.givens, c, r, 2), 0);
+        EXPECT_EQ(cellAt(game.board.board, c, r, 2), 0);
+    }
+    EXPECT_EQ(game.panelState.givenCount, 0);
+
+    key(VK::Escape, 27);
+    EXPECT_FALSE(game.state.ownBoardMode);
+    expectIdle("own board");
+}
+
+TEST_F(OwnBoardTest, TheGamesOwnSolveIsNeverTimed)
+{
+    game.state.gameRunning = true; // as after loading a saved game in progress
+    key('K');
+    key('O');
+    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_EQ(game.clock->finalTime(), "X");
+    EXPECT_EQ(platform.alerts().size(), 1u) << "an empty board cannot be solved";
+}
+
+} // namespace
+} // namespace quintaro
