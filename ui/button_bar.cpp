@@ -54,20 +54,8 @@ void drawButton(Display& display, bool pressed, int x, int y, const std::string&
 
 void drawAcceleratorLetter(Display& display, bool highlight, int fontId, int x, int y, char letter)
 {
-    platform::Surface& s = display.surface;
-    const std::string text(1, letter);
     selectFont(display, fontId);
-    y -= 14;
-    display.foreground(colour::White);
-    display.background(colour::LightGrey);
-    s.setMixMode(platform::MixMode::Copy);
-    s.setTextBackground(platform::TextBackground::Transparent);
-    s.text(x, y, text);
-    // As in drawShadowText, the xor mix mode does not act on text: the coloured copy simply lands on top.
-    display.foreground(highlight ? colour::DarkRed : kPlainLetterColour);
-    display.background(colour::Black);
-    s.setMixMode(platform::MixMode::Xor);
-    s.text(x - 1, y - 1, text);
+    drawTextWithShadow(display, highlight ? colour::DarkRed : kPlainLetterColour, x, y - 14, std::string(1, letter));
     resetPen(display);
 }
 

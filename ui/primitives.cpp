@@ -25,13 +25,9 @@ void drawBevel(Display& display, bool sunken, int width, int x1, int y1, int x2,
     display.foreground(colour::Black);
 }
 
-void drawShadowText(Display& display, int fontId, int colourIndex, int x, int y, const std::string& text)
+void drawTextWithShadow(Display& display, int colourIndex, int x, int y, const std::string& text)
 {
     platform::Surface& s = display.surface;
-    selectFont(display, fontId);
-    if (fontId == font::Accelerator && display.screen.largeFontMode)
-        x += 31;
-    y -= 14;
     display.foreground(colour::White);
     display.background(colour::LightGrey);
     s.setMixMode(platform::MixMode::Copy);
@@ -42,6 +38,15 @@ void drawShadowText(Display& display, int fontId, int colourIndex, int x, int y,
     display.background(colour::Black);
     s.setMixMode(platform::MixMode::Xor);
     s.text(x - 1, y - 1, text);
+}
+
+void drawShadowText(Display& display, int fontId, int colourIndex, int x, int y, const std::string& text)
+{
+    platform::Surface& s = display.surface;
+    selectFont(display, fontId);
+    if (fontId == font::Accelerator && display.screen.largeFontMode)
+        x += 31;
+    drawTextWithShadow(display, colourIndex, x, y - 14, text);
     s.setMixMode(platform::MixMode::Copy);
     s.setTextBackground(platform::TextBackground::Opaque);
     display.foreground(colour::Black);
