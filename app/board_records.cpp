@@ -8,6 +8,7 @@ namespace quintaro {
 ReadStatus loadBoardRecord(Game& game, int record)
 {
     GameState& state = game.state;
+    const bool wasRunning = state.gameRunning;
     state.gameRunning = false;
     state.clockHold = true;
     RecordClock clock;
@@ -21,6 +22,9 @@ ReadStatus loadBoardRecord(Game& game, int record)
             game.countGivensNow();
         }
         state.gameRunning = running;
+    } else {
+        // Nothing was read: the game on the board goes on as it was, timed or not.
+        state.gameRunning = wasRunning;
     }
     state.clockHold = false;
     return status;

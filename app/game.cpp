@@ -125,7 +125,7 @@ void Game::handleEvent(const platform::Event& event)
         if (entry.active)
             onEntryButton(platform::MouseButton(event.code));
         else if (inLoop)
-            onButtonPressed(platform::MouseButton(event.code), event.x, event.y);
+            onButtonPressed(platform::MouseButton(event.code));
         break;
     }
 }

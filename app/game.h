@@ -107,7 +107,8 @@ private:
 
     // The game loops.
     void onKeyReleased(int virtualKey);
-    void onButtonPressed(platform::MouseButton button, double x, double y);
+    // A button press in a game loop at the pointer's place: a button of the bar, then a cell.
+    void onButtonPressed(platform::MouseButton button);
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
     void loadInLoop(bool refreshTheClock);

@@ -98,7 +98,7 @@ void Game::onKeyReleased(int vk)
     // D (print) and H (help) come with printing and the help pages.
 }
 
-void Game::onButtonPressed(platform::MouseButton button, double, double)
+void Game::onButtonPressed(platform::MouseButton button)
 {
     const GameMode before = mode;
     if (button == platform::MouseButton::Left) {

@@ -149,6 +149,14 @@ TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock)
     key('L', 'l');
     EXPECT_EQ(game.board.board, before.board);
     EXPECT_EQ(game.board.solution, before.solution);
+
+    // So does one that finds no file: the player is told, and the game stays timed.
+    std::filesystem::remove("brett.qbr");
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '3'));
+    key('L', 'l');
+    EXPECT_EQ(game.board.board, before.board);
+    EXPECT_TRUE(game.state.gameRunning);
+    EXPECT_EQ(platform.messages().size(), 1u);
 }
 
 TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState)
