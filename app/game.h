@@ -55,7 +55,7 @@ public:
     // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
     // the clock holds still.
     void drawEntryPopup(int c, int r);
-    // The panels for the board and mode of this moment.
+    // countGivens and drawStatisticsPanel on the window, for the board, mode and level of this moment.
     void countGivensNow();
     void drawStatisticsPanelNow();
     // The clock label: see GameClock::refreshClock.
