@@ -75,22 +75,6 @@ TEST_F(BoardViewTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHowe
     EXPECT_EQ(cellAt(game.board.board, 7, 1, 1), wrong(1, 7, 0)) << "the second copy follows";
 }
 
-TEST_F(BoardViewTest, TheThirdWrongEntryStopsTheTimingAndLaterOnesAreStillRed)
-{
-    game.state.gameRunning = true;
-    game.clockDisplay->setCaption(" 00:00:07");
-    const auto cells = emptyCells(2, 4);
-    for (int i = 0; i < 2; ++i)
-        enter(cells[std::size_t(i)].first, cells[std::size_t(i)].second, 2, wrong(cells[std::size_t(i)].first, cells[std::size_t(i)].second, 2));
-    EXPECT_TRUE(game.state.gameRunning);
-    enter(cells[2].first, cells[2].second, 2, wrong(cells[2].first, cells[2].second, 2));
-    EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
-    enter(cells[3].first, cells[3].second, 2, wrong(cells[3].first, cells[3].second, 2));
-    EXPECT_EQ(game.board.errorCount, 4);
-    EXPECT_GT(inCell(colour::Red, cells[3].first, cells[3].second, 2), 20);
-}
-
 TEST_F(BoardViewTest, SilentPlacementsDrawNothingAndZeroTheCount)
 {
     const auto cell = emptyCells(3, 1)[0];

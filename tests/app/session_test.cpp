@@ -8,20 +8,6 @@ using platform::Event;
 using platform::Rgb;
 using SessionTest = GameTest;
 
-TEST_F(SessionTest, LevelAndSymmetryCommandsMoveTheirCheckMarks)
-{
-    struct Step { int command, level; bool symmetry; };
-    for (const Step k : {Step{32, 2, true}, {33, 3, true}, {45, 3, false}, {30, 0, false}, {45, 0, true}}) {
-        platform.inject(Event::menu(k.command));
-        platform.run();
-        EXPECT_EQ(game.state.level, k.level) << k.command;
-        EXPECT_EQ(game.state.puzzleSymmetry, k.symmetry) << k.command;
-        for (int id = 30; id <= 33; ++id)
-            EXPECT_EQ(window.menuChecked(id), id == 30 + k.level) << k.command << " then " << id;
-        EXPECT_EQ(window.menuChecked(45), k.symmetry) << k.command;
-    }
-}
-
 TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped)
 {
     game.state.escapeConsumed = true;
