@@ -120,6 +120,18 @@ public:
     int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override;
     void messageBox(const std::string& text) override { messages_.push_back(text); }
     void beep() override { ++beeps_; }
+    ChampionNameAnswer askChampionName(const std::string&, int, int) override { return {}; }
+    HallOfFameAnswer showHallOfFame(const HallOfFameLists&, int, int, int, const ConfirmClear&) override { return {}; }
+    void showAboutBox(const std::vector<std::string>&, int, int) override {}
+    void restoreFocus() override {}
+    std::unique_ptr<Printer> startPrinting(const std::string&, PrintStart& status) override
+    {
+        status = PrintStart::Failed;
+        return nullptr;
+    }
+    bool htmlHelpAvailable() const override { return false; }
+    bool showHelpPage(const std::string&) override { return false; }
+
     std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override;
     double timer() const override { return time_.load(); }
     std::string today() const override { return today_; }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "platform/events.h"
+#include "platform/game_forms.h"
 #include "platform/main_window.h"
+#include "platform/printer.h"
 #include "platform/record_form.h"
 #include "platform/worker_thread.h"
 
@@ -48,6 +50,27 @@ public:
     // Loads the record form hidden, owned by the main window, with its caption and its top-left
     // corner at (x, y) on the screen; the caller sets options and focus, then shows it.
     virtual std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) = 0;
+
+    // The name form "champ" with its top-left corner at (x, y) on the screen, ed1 holding `offered`.
+    virtual ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) = 0;
+    // The form "ruhm" ("Ruhmeshalle") at (x, y): one tab per level with a report list of the columns
+    // "#", "Name", "Datum", "Zeit", the tab of `level` selected, "&OK" and "&Löschen".
+    virtual HallOfFameAnswer showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
+                                            const ConfirmClear& confirmClear) = 0;
+    // The about box "Inf" at (x, y): one label per line and the button cmd15.
+    virtual void showAboutBox(const std::vector<std::string>& lines, int x, int y) = 0;
+    // After every dialog: the main window is active again and takes the keyboard.
+    virtual void restoreFocus() = 0;
+
+    // Starts a print document of that name on the default printer, or on the one the player picks in
+    // the print dialog when none is set up. The printer is null unless the status is Started.
+    virtual std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) = 0;
+
+    // Whether the game's HTML help pages can be shown (otherwise the help falls back to keywords).
+    virtual bool htmlHelpAvailable() const = 0;
+    // Shows the help page `page` (a file of the game's folder, "Erklärung.htm") in the game's one help
+    // window, beside the game and not modal; false when it cannot be shown.
+    virtual bool showHelpPage(const std::string& page) = 0;
 
     // Seconds with a fraction on a steady clock; only differences of readings mean anything. Any thread.
     virtual double timer() const = 0;

@@ -66,6 +66,18 @@ public:
 
     MainWindow& mainWindow() override { return window_; }
     void beep() override { QApplication::beep(); }
+    ChampionNameAnswer askChampionName(const std::string&, int, int) override { return {}; }
+    HallOfFameAnswer showHallOfFame(const HallOfFameLists&, int, int, int, const ConfirmClear&) override { return {}; }
+    void showAboutBox(const std::vector<std::string>&, int, int) override {}
+    void restoreFocus() override {}
+    std::unique_ptr<Printer> startPrinting(const std::string&, PrintStart& status) override
+    {
+        status = PrintStart::Failed;
+        return nullptr;
+    }
+    bool htmlHelpAvailable() const override { return false; }
+    bool showHelpPage(const std::string&) override { return false; }
+
 
     ScreenSize screenSize() const override
     {
