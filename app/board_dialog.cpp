@@ -92,8 +92,9 @@ bool showRecordDialog(Game& game, bool loading, const char* caption)
     game.state.dialogDone = false;
     Frm1 events(game, *form, loading);
     form->showModal(events);
-    // Whatever ended the form, the main window takes input again.
+    // Whatever ended the form, the main window takes input and the keyboard again.
     window.setEnabled(true);
+    game.platform.restoreFocus();
     return events.loaded;
 }
 

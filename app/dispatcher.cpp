@@ -42,6 +42,9 @@ void Game::Win_0_MenuEvent(int id)
 void Game::runCommand(int id)
 {
     switch (id) {
+    case 1:
+        showAboutBox();
+        break;
     case 8:
         startNewGame();
         break;
@@ -50,6 +53,13 @@ void Game::runCommand(int id)
         break;
     case 11:
         runOwnBoardLoop();
+        break;
+    case 12:
+        // A fresh puzzle on paper, then played untimed.
+        if (loadPuzzleOfLevel()) {
+            printBoard();
+            runPlayLoop();
+        }
         break;
     case 20:
         state.boardFile = "brett.qbr";
@@ -77,6 +87,9 @@ void Game::runCommand(int id)
         clearBoard(board);
         drawBoard();
         break;
+    case 27:
+        printBoard();
+        break;
     case 30:
     case 31:
     case 32:
@@ -98,11 +111,13 @@ void Game::runCommand(int id)
     case 45:
         state.puzzleSymmetry = !state.puzzleSymmetry;
         break;
+    case 60:
+        helpCommand(false);
+        break;
     case 99:
-        endProgram();
+        confirmQuit();
         break;
     default:
-        // About box, printing, hall of fame and help come with their own parts of the game.
         break;
     }
 }

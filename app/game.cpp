@@ -130,15 +130,8 @@ void Game::handleEvent(const platform::Event& event)
     }
 }
 
-void Game::Win_0_Close() { endProgram(); }
-
-
 void Game::refreshClock() { clock->refreshClock(); }
 
 void Game::readHallOfFame() {}
-
-bool Game::detectHtmlHelp() { return false; }
-
-void Game::endProgram() { mainForm->close(); }
 
 } // namespace quintaro

@@ -92,10 +92,19 @@ public:
 private:
     // Does nothing yet: there is no hall of fame to read.
     void readHallOfFame();
-    // Always false yet: the game has no help viewer to choose.
+    // Whether the HTML help pages can be shown; otherwise the help goes by keyword.
     bool detectHtmlHelp();
-    // Closes the main window, which ends the idle loop; asking first comes with the quit question.
+    // Asks "Spiel beenden?"; "&JA" ends the program, "&NEIN" (the default) changes nothing.
+    void confirmQuit();
+    // Stops the timing and closes the main window, which ends the idle loop.
     void endProgram();
+    // The help of the menu (overview) or of a running game (the explanation).
+    void helpCommand(bool fromGame);
+    // Shows the page `topic`; tells the player when it cannot ("Error while trying to display ...").
+    void showHelpTopic(const std::string& file, const std::string& topic);
+    void showAboutBox();
+    // Prints the board on one page of the printer; "Druckerfehler!" when printing fails.
+    void printBoard();
     void endOfCommand();
 
     // Commands.
@@ -112,6 +121,9 @@ private:
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
     void loadInLoop(bool refreshTheClock);
+    void saveInLoop();
+    void printInLoop();
+    void helpInLoop();
     void abortLoop(bool byButton);
     void solveInLoop();
     void clickOwnBoardCell(platform::MouseButton button);

@@ -59,9 +59,11 @@ void Game::onKeyReleased(int vk)
     if (vk == 'L') {
         loadInLoop(!own);
     } else if (vk == 'S') {
-        pressBarButton(BarButton::Save);
-        showSaveDialog(*this);
-        raiseBarButton(BarButton::Save);
+        saveInLoop();
+    } else if (vk == 'D') {
+        printInLoop();
+    } else if (vk == 'H') {
+        helpInLoop();
     } else if (vk == 'A') {
         if (state.digitMode)
             abortLoop(false);
@@ -95,7 +97,6 @@ void Game::onKeyReleased(int vk)
         shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
         drawBoard();
     }
-    // D (print) and H (help) come with printing and the help pages.
 }
 
 void Game::onButtonPressed(platform::MouseButton button)
@@ -108,9 +109,7 @@ void Game::onButtonPressed(platform::MouseButton button)
                 loadInLoop(false);
                 break;
             case BarButton::Save:
-                pressBarButton(BarButton::Save);
-                showSaveDialog(*this);
-                raiseBarButton(BarButton::Save);
+                saveInLoop();
                 break;
             case BarButton::Restart:
                 pressBarButton(BarButton::Restart);
@@ -123,7 +122,10 @@ void Game::onButtonPressed(platform::MouseButton button)
                 abortLoop(true);
                 break;
             case BarButton::Print:
+                printInLoop();
+                break;
             case BarButton::Help:
+                helpInLoop();
                 break;
             }
         }
@@ -147,6 +149,27 @@ void Game::loadInLoop(bool refreshTheClock)
         refreshClock();
     raiseBarButton(BarButton::Load);
     startClockIfTimed();
+}
+
+void Game::saveInLoop()
+{
+    pressBarButton(BarButton::Save);
+    showSaveDialog(*this);
+    raiseBarButton(BarButton::Save);
+}
+
+void Game::printInLoop()
+{
+    pressBarButton(BarButton::Print);
+    printBoard();
+    raiseBarButton(BarButton::Print);
+}
+
+void Game::helpInLoop()
+{
+    pressBarButton(BarButton::Help);
+    helpCommand(true);
+    raiseBarButton(BarButton::Help);
 }
 
 void Game::startClockIfTimed()
@@ -177,6 +200,11 @@ void Game::abortLoop(bool byButton)
     // The mouse leaves the clock stopped; a key leaves the last time standing.
     if (play && byButton)
         refreshClock();
+    if (mode == GameMode::OwnBoardLoop) {
+        // The player's own puzzle is judged against its own solution from now on, not the last one's.
+        BoardView silent;
+        computeGameSolution(board, silent);
+    }
     mode = GameMode::Idle;
     state.ownBoardMode = false;
     endOfCommand();

@@ -78,6 +78,14 @@ void recountSymbols(Board& b) {
     syncSharedBoxes(b);
 }
 
+int countGivenCells(Board& b) {
+    clearSharedCopies(b);
+    int count = 0;
+    forEachCell([&](int c, int r, int g) { count += cellAt(b.givens, c, r, g) != 0; });
+    syncSharedBoxes(b);
+    return count;
+}
+
 bool allSymbolsComplete(const Board& b) {
     for (int s = 1; s <= 9; ++s) {
         if (b.symbolCounts[s] != kSymbolTotal) return false;

@@ -17,6 +17,9 @@ int computeSolution(Board& b, BoardView& view, SolverPath path = SolverPath::Fas
 // counts the empty cells. The second copies are blanked for the count and restored from the masters.
 void recountSymbols(Board& b);
 
+// The number of distinct given cells of the field, each cell of a shared box once.
+int countGivenCells(Board& b);
+
 // True when b.symbolCounts holds 32 for each symbol 1..9, as it stands (no recount).
 bool allSymbolsComplete(const Board& b);
 

@@ -1,7 +1,7 @@
 // The difficulty panel.
 #include "ui/difficulty_panel.h"
 
-#include "engine/rules.h"
+#include "engine/solution.h"
 #include "ui/fonts.h"
 #include "ui/panel.h"
 
@@ -17,14 +17,7 @@ void drawDifficultyPanel(Display& display, PanelContext& panels)
 
 void countGivens(Display& display, PanelContext& panels)
 {
-    Board& b = panels.board;
-    clearSharedCopies(b);
-    int count = 0;
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                count += cellAt(b.givens, c, r, g) != 0;
-    syncSharedBoxes(b);
+    const int count = countGivenCells(panels.board);
     panels.state.givenCount = count;
 
     platform::Surface& s = display.surface;

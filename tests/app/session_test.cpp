@@ -17,7 +17,7 @@ TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped)
     s.setForeground({0, 0, 0});
     s.filledRectangle(18, 727, 707, 752);
     game.state.hintText = "Rechte Taste löscht Feld!";
-    platform.inject(Event::menu(12)); // a command that does nothing else yet
+    platform.inject(Event::menu(13)); // no such command: only the opening and closing steps run
     platform.deliverPending();
     EXPECT_FALSE(game.state.escapeConsumed);
     EXPECT_FALSE(game.state.gameRunning);
@@ -49,12 +49,33 @@ TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop)
 {
     for (const Event end : {Event::closeRequested(), Event::menu(99)}) {
         HeadlessGame g;
+        g.platform.scriptAlertAnswer(1); // "&JA"
         g.platform.inject(end);
         g.platform.inject(Event::menu(32));
         g.platform.run();
         EXPECT_FALSE(g.window.isOpen());
         EXPECT_EQ(g.game.state.level, 0) << "nothing is handled after the window closed";
+        ASSERT_EQ(g.platform.alerts().size(), 1u);
+        EXPECT_EQ(g.platform.alerts()[0].text, "Spiel beenden?");
+        EXPECT_EQ(g.platform.alerts()[0].buttons, "&JA|&NEIN");
+        EXPECT_EQ(g.platform.alerts()[0].defaultButton, 2);
     }
+}
+
+TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop)
+{
+    HeadlessGame g;
+    g.platform.inject(Event::menu(8));
+    g.platform.deliverPending();
+    ASSERT_EQ(g.game.mode, GameMode::PlayLoop);
+    // Unscripted, the question takes its default answer, "&NEIN", as Enter and Escape do.
+    g.platform.inject(Event::closeRequested());
+    g.platform.inject(Event::keyPressed(platform::VirtualKey::Escape));
+    g.platform.inject(Event::keyReleased(platform::VirtualKey::Escape));
+    g.platform.deliverPending();
+    EXPECT_TRUE(g.window.isOpen());
+    EXPECT_EQ(g.game.mode, GameMode::PlayLoop) << "the Escape that answered must not abort the game";
+    EXPECT_TRUE(g.game.state.gameRunning);
 }
 
 TEST_F(SessionTest, EngineRandomSourceDrawsFromThePlatform)

@@ -199,6 +199,23 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     expectIdle("own board");
 }
 
+TEST_F(OwnBoardTest, AnOwnPuzzleIsJudgedAgainstItsOwnSolution)
+{
+    // The givens of a new game, placed by hand on the cleared field, then played.
+    HeadlessGame other;
+    other.platform.inject(Event::menu(8));
+    other.platform.deliverPending();
+    const Board puzzle = other.game.board;
+    for (int g = 0; g < 4; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (const int s = cellAt(puzzle.givens, c, r, g); s != 0 && cellAt(game.board.givens, c, r, g) == 0)
+                    type(c, r, g, '0' + s);
+    key(VK::Escape, 27);
+    EXPECT_EQ(game.board.solution, puzzle.solution);
+    EXPECT_FALSE(game.board.noSolution);
+}
+
 TEST_F(OwnBoardTest, TheGamesOwnSolveIsNeverTimed)
 {
     game.state.gameRunning = true; // as after loading a saved game in progress

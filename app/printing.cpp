@@ -1,0 +1,74 @@
+// Printing the board on one page: heading, the four grids with their symbols, and a footer.
+#include "app/game.h"
+
+#include "engine/solution.h"
+#include "storage/print_layout.h"
+#include "ui/symbol_text.h"
+
+namespace quintaro {
+
+namespace {
+
+constexpr const char* kPrinterError = "Druckerfehler!";
+
+void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool digitMode, const std::string& footer)
+{
+    s.setForeground({0, 0, 0});
+    s.setBackground({255, 255, 255});
+    s.setMixMode(platform::MixMode::Copy);
+    s.setTextBackground(platform::TextBackground::Transparent);
+    s.setFill(false);
+    s.setFont(platform::FontRequest::points("ARIAL", 20));
+    s.text(p.heading.x, p.heading.y, "QUINTARO");
+
+    const auto outlines = [&](int width, int step) {
+        s.setLineWidth(width);
+        for (const PagePoint corner : p.gridCorner)
+            for (int r = 0; r < 9; r += step)
+                for (int c = 0; c < 9; c += step)
+                    s.rectangle(corner.x + c * p.cellWidth, corner.y + r * p.cellHeight,
+                                corner.x + (c + step) * p.cellWidth, corner.y + (r + step) * p.cellHeight);
+    };
+    outlines(2, 1); // cells
+    outlines(5, 3); // boxes
+
+    s.setLineWidth(1);
+    for (int g = 0; g < kGridCount; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (const int symbol = cellAt(b.board, c, r, g); symbol != 0) {
+                    const std::string text = symbolText(symbol, digitMode);
+                    const PagePoint at = printedSymbolAt(p, g, c, r, text, digitMode);
+                    s.text(at.x, at.y, text);
+                }
+
+    s.setFont(platform::FontRequest::points("ARIAL", 10));
+    s.text(p.footer.x, p.footer.y, footer);
+}
+
+} // namespace
+
+void Game::printBoard()
+{
+    platform::PrintStart start = platform::PrintStart::Failed;
+    std::unique_ptr<platform::Printer> printer = platform.startPrinting("Brett drucken", start);
+    // A cancelled print dialog is the player's choice: nothing to print, nothing to report.
+    if (start != platform::PrintStart::Cancelled) {
+        bool printed = false;
+        if (printer) {
+            const PrintLayout layout = printLayout(printer->pageWidth(), printer->pageHeight());
+            panelState.givenCount = countGivenCells(board);
+            drawPage(printer->page(), layout, board, state.digitMode,
+                     printFooter(levelNames[std::size_t(state.level)], panelState.givenCount));
+            printed = !printer->failed() && printer->finish();
+            // A failed document is dropped, not left half open.
+            if (!printed)
+                printer->abort();
+        }
+        if (!printed)
+            platform.messageBox(kPrinterError);
+    }
+    platform.restoreFocus();
+}
+
+} // namespace quintaro
