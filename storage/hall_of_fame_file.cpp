@@ -1,0 +1,115 @@
+// The hall-of-fame file: its 120 lines in Windows-1252, read at start-up and replaced whole on saving.
+#include "storage/hall_of_fame_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+
+#include "storage/hall_of_fame_text.h"
+
+namespace quintaro {
+
+namespace {
+
+std::string saveFailure(const std::string& reason) {
+    return "Die Ruhmeshalle konnte nicht gesichert werden: " + reason;
+}
+
+// Qt's own reason, when it has a useful one.
+std::string detail(const QFileDevice& f) {
+    const QString why = f.errorString();
+    return why.isEmpty() || why == QLatin1String("Unknown error") ? std::string() : " (" + why.toStdString() + ")";
+}
+
+// Where line n (0-based) of the file belongs: level n / 30, rank n % 30 / 3 + 1, name, date or time.
+struct LineField {
+    HallOfFame::Table HallOfFame::*table;
+    int rank, level;
+    bool isName() const { return table == &HallOfFame::championNames; }
+};
+
+LineField lineField(int n) {
+    constexpr HallOfFame::Table HallOfFame::*kFields[] = {&HallOfFame::championNames, &HallOfFame::championDates,
+                                                          &HallOfFame::championTimes};
+    return {kFields[n % 3], n % (3 * kHallRanks) / 3 + 1, n / (3 * kHallRanks)};
+}
+
+std::string storedField(const LineField& f, const std::string& text) {
+    return f.isName() ? championName(text) : storableLine(text);
+}
+
+} // namespace
+
+void decodeHallOfFame(std::string_view bytes, HallOfFame& hof) {
+    resetHallOfFame(hof);
+    QStringDecoder decode(kHallCodePage);
+    std::size_t start = 0;
+    for (int n = 0; n < kHallFileLines && start < bytes.size(); ++n) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        const QString line = decode.decode(QByteArrayView(bytes.data() + start, static_cast<qsizetype>(end - start)));
+        start = end + 1;
+        // The CR of a CR LF goes with the other control characters.
+        const LineField f = lineField(n);
+        (hof.*f.table)[f.rank][f.level] = storedField(f, line.toStdString());
+    }
+}
+
+std::string encodeHallOfFame(const HallOfFame& hof) {
+    QStringEncoder encode(kHallCodePage);
+    std::string out;
+    for (int n = 0; n < kHallFileLines; ++n) {
+        const LineField f = lineField(n);
+        const QByteArray bytes = encode.encode(QString::fromStdString(storedField(f, (hof.*f.table)[f.rank][f.level])));
+        out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool readHallOfFame(const std::string& path, HallOfFame& hof) {
+    QFile file(QString::fromStdString(path));
+    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly)) {
+        resetHallOfFame(hof);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        resetHallOfFame(hof);
+        return false;
+    }
+    decodeHallOfFame(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), hof);
+    return true;
+}
+
+bool writeHallOfFame(const std::string& path, const HallOfFame& hof, std::string& error) {
+    const QString name = QString::fromStdString(path);
+    if (QFileInfo(name).isDir()) {
+        error = saveFailure(path + " ist ein Ordner");
+        return false;
+    }
+    const std::string bytes = encodeHallOfFame(hof);
+    QSaveFile out(name);
+    // Unbuffered, so that a short write shows here: Qt 6.4 commits a file whose buffered bytes could
+    // not all be flushed, cut short.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        error = saveFailure(path + " lässt sich nicht anlegen" + detail(out));
+        return false;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (out.write(bytes.data(), size) != size) {
+        error = saveFailure("Schreibfehler in " + path + ", ist der Datenträger voll?" + detail(out));
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        error = saveFailure(path + " lässt sich nicht ersetzen" + detail(out));
+        return false;
+    }
+    return true;
+}
+
+} // namespace quintaro
