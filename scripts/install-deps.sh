@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
