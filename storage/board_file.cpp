@@ -1,9 +1,10 @@
 // Reading and writing one record of a board file on disk; the byte layout lives in board_record.cpp.
 #include "storage/board_file.h"
 
+#include "storage/atomic_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -12,33 +13,6 @@ namespace quintaro {
 namespace {
 
 std::string saveFailure(const std::string& reason) { return "Das Brett konnte nicht gesichert werden: " + reason; }
-
-// Qt's own reason, when it has a useful one.
-std::string detail(const QFileDevice& f) {
-    const QString why = f.errorString();
-    return why.isEmpty() || why == QLatin1String("Unknown error") ? std::string() : " (" + why.toStdString() + ")";
-}
-
-// Writes bytes to a new file beside the one at name and puts it in place only when complete.
-bool replaceFile(const QString& name, std::span<const std::uint8_t> bytes, std::string& reason) {
-    const std::string path = name.toStdString();
-    QSaveFile out(name);
-    if (!out.open(QIODevice::WriteOnly)) {
-        reason = path + " lässt sich nicht anlegen" + detail(out);
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        reason = "Schreibfehler in " + path + ", ist der Datenträger voll?" + detail(out);
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        reason = path + " lässt sich nicht ersetzen" + detail(out);
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -80,12 +54,12 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     if (info.exists()) {
         QFile in(name);
         if (!in.open(QIODevice::ReadOnly)) {
-            error = saveFailure(path + " lässt sich nicht lesen" + detail(in));
+            error = saveFailure(path + " lässt sich nicht lesen" + fileErrorDetail(in));
             return false;
         }
         const QByteArray data = in.readAll();
         if (in.error() != QFileDevice::NoError) {
-            error = saveFailure(path + " lässt sich nicht lesen" + detail(in));
+            error = saveFailure(path + " lässt sich nicht lesen" + fileErrorDetail(in));
             return false;
         }
         old.assign(data.begin(), data.end());
@@ -93,7 +67,7 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
 
     const std::vector<std::uint8_t> image = boardFileWithRecord(std::move(old), record, b, clock, filler);
     std::string reason;
-    if (!replaceFile(name, image, reason)) {
+    if (!replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()), reason)) {
         error = saveFailure(reason);
         return false;
     }
@@ -107,7 +81,7 @@ bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes
         return false;
     }
     std::string reason;
-    if (!replaceFile(name, bytes, reason)) {
+    if (!replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), reason)) {
         error = "Die Brettdatei konnte nicht geschrieben werden: " + reason;
         return false;
     }

@@ -3,12 +3,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 
+#include "storage/atomic_file.h"
 #include "storage/hall_of_fame_text.h"
 
 namespace quintaro {
@@ -17,12 +17,6 @@ namespace {
 
 std::string saveFailure(const std::string& reason) {
     return "Die Ruhmeshalle konnte nicht gesichert werden: " + reason;
-}
-
-// Qt's own reason, when it has a useful one.
-std::string detail(const QFileDevice& f) {
-    const QString why = f.errorString();
-    return why.isEmpty() || why == QLatin1String("Unknown error") ? std::string() : " (" + why.toStdString() + ")";
 }
 
 // Where line n (0-based) of the file belongs: level n / 30, rank n % 30 / 3 + 1, name, date or time.
@@ -92,21 +86,9 @@ bool writeHallOfFame(const std::string& path, const HallOfFame& hof, std::string
         return false;
     }
     const std::string bytes = encodeHallOfFame(hof);
-    QSaveFile out(name);
-    // Unbuffered, so that a short write shows here: Qt 6.4 commits a file whose buffered bytes could
-    // not all be flushed, cut short.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = saveFailure(path + " lässt sich nicht anlegen" + detail(out));
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (out.write(bytes.data(), size) != size) {
-        error = saveFailure("Schreibfehler in " + path + ", ist der Datenträger voll?" + detail(out));
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        error = saveFailure(path + " lässt sich nicht ersetzen" + detail(out));
+    std::string reason;
+    if (!replaceFile(path, bytes, reason)) {
+        error = saveFailure(reason);
         return false;
     }
     return true;
