@@ -111,6 +111,9 @@ void Game::runCommand(int id)
     case 45:
         state.puzzleSymmetry = !state.puzzleSymmetry;
         break;
+    case 50:
+        showHallOfFame();
+        break;
     case 60:
         helpCommand(false);
         break;

@@ -73,8 +73,8 @@ void Game::startUp()
     clockDisplay->setGeometry(804, 662, 160, 30);
     clockDisplay->setBackground(colourTable[colour::White]);
     clockDisplay->setFont(platform::FontRequest::points("ARIAL", 24));
-    // A solved game's record goes nowhere yet: the hall of fame is still to come.
-    clock = std::make_unique<GameClock>(platform, *clockDisplay, state);
+    clock = std::make_unique<GameClock>(platform, *clockDisplay, state,
+                                        [this](const std::string& record) { recordChampion(record); });
 
     Display d = display();
     drawBottomBar(d);
@@ -131,7 +131,5 @@ void Game::handleEvent(const platform::Event& event)
 }
 
 void Game::refreshClock() { clock->refreshClock(); }
-
-void Game::readHallOfFame() {}
 
 } // namespace quintaro

@@ -6,6 +6,7 @@
 #include "app/platform_random.h"
 #include "engine/board.h"
 #include "platform/platform.h"
+#include "storage/hall_of_fame.h"
 #include "ui/button_bar.h"
 #include "ui/clock.h"
 #include "ui/display.h"
@@ -67,6 +68,18 @@ public:
     void runPlayLoop();
     void runOwnBoardLoop();
 
+    // The hall of fame from "Champions.qhf"; empty when there is none.
+    void readHallOfFame();
+    // Writes "Champions.qhf" whole; tells the player when that fails (the old file stays).
+    void writeHallOfFame();
+    // A solved timed game's time: where it ranks among its level's ten best, the player is asked for
+    // a name and the entry is stored (a cancelled name stores nothing); then the hall of fame shows.
+    void recordChampion(const std::string& finalTime);
+    // The name form, offering the name typed last; sets entryConfirmed and championName.
+    void askChampionName();
+    // The hall-of-fame form, again after each level it cleared.
+    void showHallOfFame();
+
     // A left or right button press in the play loop outside the button bar: opens the chooser on a
     // player's cell, or empties a filled one with the right button. Givens and the space between
     // the grids take no clicks.
@@ -88,10 +101,11 @@ public:
     platform::Label* clockDisplay = nullptr; // the label "uhr"
     std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;
+    HallOfFame hallOfFame;
+    std::string championName;    // the name typed last, offered again
+    bool entryConfirmed = false; // the name form was confirmed
 
 private:
-    // Does nothing yet: there is no hall of fame to read.
-    void readHallOfFame();
     // Whether the HTML help pages can be shown; otherwise the help goes by keyword.
     bool detectHtmlHelp();
     // Asks "Spiel beenden?"; "&JA" ends the program, "&NEIN" (the default) changes nothing.
