@@ -1,7 +1,12 @@
 // The platform over Qt Widgets: the application object, the event queue in front of the game, dialogs, time.
 #include "platform/qt_platform.h"
 
+#include "platform/qt_about_box.h"
+#include "platform/qt_champion_form.h"
+#include "platform/qt_hall_of_fame_form.h"
+#include "platform/qt_help_window.h"
 #include "platform/qt_main_window.h"
+#include "platform/qt_printer.h"
 #include "platform/qt_record_form.h"
 #include "platform/random_service.h"
 
@@ -66,18 +71,44 @@ public:
 
     MainWindow& mainWindow() override { return window_; }
     void beep() override { QApplication::beep(); }
-    ChampionNameAnswer askChampionName(const std::string&, int, int) override { return {}; }
-    HallOfFameAnswer showHallOfFame(const HallOfFameLists&, int, int, int, const ConfirmClear&) override { return {}; }
-    void showAboutBox(const std::vector<std::string>&, int, int) override {}
-    void restoreFocus() override {}
-    std::unique_ptr<Printer> startPrinting(const std::string&, PrintStart& status) override
-    {
-        status = PrintStart::Failed;
-        return nullptr;
-    }
-    bool htmlHelpAvailable() const override { return false; }
-    bool showHelpPage(const std::string&) override { return false; }
 
+    ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) override
+    {
+        const ChampionNameAnswer answer = QtChampionForm(&window_.widget(), offered, x, y).showModal();
+        restoreFocus();
+        return answer;
+    }
+
+    HallOfFameAnswer showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
+                                    const ConfirmClear& confirmClear) override
+    {
+        QtHallOfFameForm form(&window_.widget(), lists, level, x, y, confirmClear);
+        const HallOfFameAnswer answer = form.showModal();
+        restoreFocus();
+        return answer;
+    }
+
+    void showAboutBox(const std::vector<std::string>& lines, int x, int y) override
+    {
+        QtAboutBox(&window_.widget(), lines, x, y).showModal();
+        restoreFocus();
+    }
+
+    void restoreFocus() override { window_.activate(); }
+
+    std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) override
+    {
+        return startQtPrinting(&window_.widget(), documentName, status);
+    }
+
+    bool htmlHelpAvailable() const override { return true; }
+
+    bool showHelpPage(const std::string& page) override
+    {
+        if (!help_)
+            help_ = std::make_unique<QtHelpWindow>();
+        return help_->showPage(page);
+    }
 
     ScreenSize screenSize() const override
     {
@@ -92,11 +123,15 @@ public:
 
     void setEventHandler(EventHandler* handler) override { handler_ = handler; }
 
+    // The help window does not keep the loop running: it returns as the main window closes.
     int run() override
     {
         if (!window_.isOpen())
             return 0;
-        return QApplication::exec();
+        const int code = QApplication::exec();
+        if (help_)
+            help_->close();
+        return code;
     }
 
     bool isInputPending() override
@@ -188,6 +223,7 @@ private:
     EventHandler* handler_ = nullptr;
     std::deque<Event> events_;
     bool delivering_ = false;
+    std::unique_ptr<QtHelpWindow> help_; // created on first use
 };
 
 } // namespace

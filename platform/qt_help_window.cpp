@@ -1,0 +1,38 @@
+// The help window: a QTextBrowser following links between the pages; web links go to the desktop's browser.
+#include "platform/qt_help_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quintaro::platform {
+
+QtHelpWindow::QtHelpWindow() : browser_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Quintaro – Hilfe"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(800, 700);
+}
+
+bool QtHelpWindow::showPage(const std::string& page)
+{
+    const QString path = QDir::current().absoluteFilePath(QString::fromStdString(page));
+    if (QFile file(path); !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    browser_->setSearchPaths({QDir::currentPath()});
+    browser_->setSource(QUrl::fromLocalFile(path));
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+} // namespace quintaro::platform
