@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 namespace quintaro::platform {
@@ -165,6 +166,75 @@ std::unique_ptr<RecordForm> HeadlessPlatform::loadRecordForm(const std::string& 
 {
     ++recordFormsLoaded_;
     return std::make_unique<HeadlessRecordForm>(caption, x, y, recordFormActions_, lastRecordForm_);
+}
+
+ChampionNameAnswer HeadlessPlatform::askChampionName(const std::string& offered, int x, int y)
+{
+    championForms_.push_back({offered, x, y});
+    ChampionNameAnswer answer;
+    if (!championAnswers_.empty()) {
+        answer = std::move(championAnswers_.front());
+        championAnswers_.pop_front();
+    }
+    restoreFocus();
+    return answer;
+}
+
+HallOfFameAnswer HeadlessPlatform::showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
+                                                  const ConfirmClear& confirmClear)
+{
+    // Recorded once the form has closed: confirmClear may show other forms meanwhile.
+    HallOfFameRecord record{lists, level, x, y, {}};
+    const HallOfFameAnswer answer = playHallOfFame(hallOfFameActions_, confirmClear, record);
+    hallOfFameForms_.push_back(std::move(record));
+    restoreFocus();
+    return answer;
+}
+
+void HeadlessPlatform::showAboutBox(const std::vector<std::string>& lines, int x, int y)
+{
+    aboutBoxes_.push_back({lines, x, y});
+    restoreFocus();
+}
+
+void HeadlessPlatform::restoreFocus()
+{
+    ++focusRestores_;
+    window_.activate();
+}
+
+std::unique_ptr<Printer> HeadlessPlatform::startPrinting(const std::string& documentName, PrintStart& status)
+{
+    status = PrintStart::Started;
+    if (!printStarts_.empty()) {
+        status = printStarts_.front();
+        printStarts_.pop_front();
+    }
+    auto job = std::make_shared<PrintJob>();
+    job->documentName = documentName;
+    job->start = status;
+    printJobs_.push_back(job);
+    if (status != PrintStart::Started)
+        return nullptr;
+    return std::make_unique<RecordingPrinter>(job, printPage_.width, printPage_.height, printPage_.dotsPerInch,
+                                              printFailAfter_);
+}
+
+const PrintJob& HeadlessPlatform::lastPrintJob() const
+{
+    if (printJobs_.empty())
+        throw std::logic_error("nothing was printed");
+    return *printJobs_.back();
+}
+
+bool HeadlessPlatform::showHelpPage(const std::string& page)
+{
+    helpPages_.push_back(page);
+    if (helpResults_.empty())
+        return std::filesystem::is_regular_file(page);
+    const bool shown = helpResults_.front();
+    helpResults_.pop_front();
+    return shown;
 }
 
 int HeadlessPlatform::alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton)

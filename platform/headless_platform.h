@@ -2,10 +2,12 @@
 // a seeded random source, queued calls and events that the test delivers, recorded menu and label state.
 #pragma once
 
+#include "platform/headless_game_forms.h"
 #include "platform/headless_record_form.h"
 #include "platform/image_surface.h"
 #include "platform/platform.h"
 #include "platform/random_service.h"
+#include "platform/recording_printer.h"
 
 #include <atomic>
 #include <cstdint>
@@ -120,17 +122,18 @@ public:
     int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override;
     void messageBox(const std::string& text) override { messages_.push_back(text); }
     void beep() override { ++beeps_; }
-    ChampionNameAnswer askChampionName(const std::string&, int, int) override { return {}; }
-    HallOfFameAnswer showHallOfFame(const HallOfFameLists&, int, int, int, const ConfirmClear&) override { return {}; }
-    void showAboutBox(const std::vector<std::string>&, int, int) override {}
-    void restoreFocus() override {}
-    std::unique_ptr<Printer> startPrinting(const std::string&, PrintStart& status) override
-    {
-        status = PrintStart::Failed;
-        return nullptr;
-    }
-    bool htmlHelpAvailable() const override { return false; }
-    bool showHelpPage(const std::string&) override { return false; }
+    // The three forms record what they were given and follow the script; each restores the focus as it closes.
+    ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) override;
+    HallOfFameAnswer showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
+                                    const ConfirmClear& confirmClear) override;
+    void showAboutBox(const std::vector<std::string>& lines, int x, int y) override;
+    // Activates the main window and counts.
+    void restoreFocus() override;
+    // A RecordingPrinter on the set page, unless another start status is scripted.
+    std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) override;
+    bool htmlHelpAvailable() const override { return htmlHelp_; }
+    // Records the page and returns the scripted result, else whether the file is in the working directory.
+    bool showHelpPage(const std::string& page) override;
 
     std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override;
     double timer() const override { return time_.load(); }
@@ -162,6 +165,29 @@ public:
     // The last record form shown: caption, position, and the option on and focused when it showed.
     const RecordFormRecord& lastRecordForm() const { return lastRecordForm_; }
     int recordFormsLoaded() const { return recordFormsLoaded_; }
+    // The next name forms answer these, in order; a name form with nothing left is cancelled.
+    void scriptChampionName(ChampionNameAnswer answer) { championAnswers_.push_back(std::move(answer)); }
+    const std::vector<ChampionFormRecord>& championForms() const { return championForms_; }
+    // What the player does in the next hall-of-fame forms, in order; a form with nothing left ends with "&OK".
+    void scriptHallOfFame(HallOfFameAction action) { hallOfFameActions_.push_back(action); }
+    const std::vector<HallOfFameRecord>& hallOfFameForms() const { return hallOfFameForms_; }
+    const std::vector<AboutBoxRecord>& aboutBoxes() const { return aboutBoxes_; }
+    int focusRestores() const { return focusRestores_; }
+    // The next startPrinting gives this status; unscripted ones start.
+    void scriptPrintStart(PrintStart status) { printStarts_.push_back(status); }
+    // The page of the documents started from now on; 4,800 x 6,600 pixels at 600 dots per inch at first.
+    void setPrintPage(int width, int height, int dotsPerInch = 600) { printPage_ = {width, height, dotsPerInch}; }
+    // From now on every page fails at its drawing call after the first n; negative: never (the default).
+    void failPrintingAfter(int n) { printFailAfter_ = n; }
+    // Every startPrinting call so far, in order, each as its printer has left it so far.
+    std::size_t printJobs() const { return printJobs_.size(); }
+    // The last of them; throws std::logic_error when there was none.
+    const PrintJob& lastPrintJob() const;
+    void setHtmlHelpAvailable(bool available) { htmlHelp_ = available; }
+    // The next showHelpPage returns this, whether the page exists or not.
+    void scriptHelpPageResult(bool shown) { helpResults_.push_back(shown); }
+    // The pages showHelpPage was asked for, in order.
+    const std::vector<std::string>& helpPages() const { return helpPages_; }
     void setTime(double seconds) { time_ = seconds; }
     void advanceTime(double seconds);
     void setToday(std::string date) { today_ = std::move(date); }
@@ -187,6 +213,21 @@ private:
     std::deque<RecordFormAction> recordFormActions_;
     RecordFormRecord lastRecordForm_;
     int recordFormsLoaded_ = 0;
+    std::deque<ChampionNameAnswer> championAnswers_;
+    std::vector<ChampionFormRecord> championForms_;
+    std::deque<HallOfFameAction> hallOfFameActions_;
+    std::vector<HallOfFameRecord> hallOfFameForms_;
+    std::vector<AboutBoxRecord> aboutBoxes_;
+    int focusRestores_ = 0;
+    std::deque<PrintStart> printStarts_;
+    struct PrintPage {
+        int width, height, dotsPerInch;
+    } printPage_{4800, 6600, 600};
+    int printFailAfter_ = -1;
+    std::vector<std::shared_ptr<PrintJob>> printJobs_;
+    bool htmlHelp_ = true;
+    std::deque<bool> helpResults_;
+    std::vector<std::string> helpPages_;
     std::atomic<double> time_{0.0};
     std::string today_ = "01.01.2000";
     int largeFontMetric_ = 16;

@@ -1,0 +1,110 @@
+// The headless forms, printer and help viewer: scripted answers, and what they record for a test to check.
+#include "platform/headless_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace quintaro::platform {
+namespace {
+
+TEST(HeadlessFormsTest, FormsFollowTheScriptRecordWhatTheyGotAndRestoreTheFocus)
+{
+    HeadlessPlatform platform;
+    platform.scriptChampionName({true, "Jörg"});
+    EXPECT_EQ(platform.askChampionName("Anna", 238, 281).name, "Jörg");
+    EXPECT_FALSE(platform.askChampionName("Jörg", 1, 2).confirmed); // unscripted: cancelled
+    ASSERT_EQ(platform.championForms().size(), 2u);
+    EXPECT_EQ(platform.championForms()[1].offered, "Jörg");
+    EXPECT_EQ(platform.championForms()[0].x, 238);
+
+    HallOfFameLists lists;
+    lists[2] = {{" 1.", "Anna Müller", "08.12.2026", "00:12:34.5"}};
+    platform.scriptHallOfFame(HallOfFameAction::clear(1));
+    platform.scriptHallOfFame(HallOfFameAction::clear(3));
+    platform.scriptHallOfFame(HallOfFameAction::clear(0)); // for the next form
+    std::vector<int> asked;
+    const auto confirmOnlyExtrem = [&](int tab) { asked.push_back(tab); return tab == 3; };
+    const HallOfFameAnswer cleared = platform.showHallOfFame(lists, 2, 128, 184, confirmOnlyExtrem);
+    EXPECT_TRUE(cleared.clear);
+    EXPECT_EQ(cleared.level, 3);
+    EXPECT_EQ(asked, (std::vector<int>{1, 3}));
+    EXPECT_FALSE(platform.showHallOfFame(lists, 0, 0, 0, confirmOnlyExtrem).clear); // refused, then OK
+    ASSERT_EQ(platform.hallOfFameForms().size(), 2u);
+    EXPECT_EQ(platform.hallOfFameForms()[0].lists, lists);
+    EXPECT_EQ(platform.hallOfFameForms()[0].level, 2);
+    EXPECT_EQ(platform.hallOfFameForms()[0].clearsAsked, (std::vector<int>{1, 3}));
+    EXPECT_EQ(platform.hallOfFameForms()[1].clearsAsked, (std::vector<int>{0}));
+
+    platform.showAboutBox({"Quintaro V6.0", "© 2026 Norvik"}, 206, 188);
+    ASSERT_EQ(platform.aboutBoxes().size(), 1u);
+    EXPECT_EQ(platform.aboutBoxes()[0].lines[1], "© 2026 Norvik");
+    EXPECT_EQ(platform.focusRestores(), 5);
+    EXPECT_EQ(platform.window().activations(), 5);
+}
+
+TEST(HeadlessPrinterTest, PageRecordsEachCallWithItsStateUntilAnInjectedFailure)
+{
+    HeadlessPlatform platform;
+    PrintStart status = PrintStart::Failed;
+    auto printer = platform.startPrinting("Brett drucken", status);
+    ASSERT_EQ(status, PrintStart::Started);
+    EXPECT_EQ(printer->pageWidth(), 4800);
+    EXPECT_EQ(printer->pageHeight(), 6600);
+    Surface& page = printer->page();
+    page.setLineWidth(5);
+    page.rectangle(1375, 470, 1595, 752);
+    page.setFont(FontRequest::points("ARIAL", 20));
+    page.text(1595, 94, "QUINTARO");
+    // 20 points at 600 dots per inch are 167 pixels high: the text is far wider than on the screen.
+    EXPECT_GT(page.textWidth("QUINTARO"), 600);
+    EXPECT_TRUE(printer->finish());
+    const PrintJob& job = platform.lastPrintJob();
+    EXPECT_EQ(job.documentName, "Brett drucken");
+    ASSERT_EQ(job.operations.size(), 2u);
+    EXPECT_EQ(job.operations[0].kind, PrintOperation::Kind::Rectangle);
+    EXPECT_EQ(job.operations[0].lineWidth, 5);
+    EXPECT_EQ(job.operations[0].x2, 1595);
+    EXPECT_EQ(job.operations[1].text, "QUINTARO");
+    EXPECT_EQ(job.operations[1].font, FontRequest::points("ARIAL", 20));
+    EXPECT_TRUE(job.finished && !job.aborted);
+
+    platform.failPrintingAfter(1);
+    platform.setPrintPage(100, 200);
+    printer = platform.startPrinting("b", status);
+    EXPECT_EQ(printer->pageHeight(), 200);
+    printer->page().line(0, 0, 1, 1);
+    EXPECT_FALSE(printer->failed());
+    printer->page().line(2, 2, 3, 3);
+    printer->page().text(0, 0, "x");
+    EXPECT_TRUE(printer->failed());
+    EXPECT_FALSE(printer->finish());
+    printer->abort();
+    EXPECT_EQ(platform.lastPrintJob().operations.size(), 1u);
+    EXPECT_TRUE(platform.lastPrintJob().aborted);
+
+    platform.scriptPrintStart(PrintStart::Cancelled);
+    EXPECT_EQ(platform.startPrinting("c", status), nullptr);
+    EXPECT_EQ(status, PrintStart::Cancelled);
+    EXPECT_EQ(platform.printJobs(), 3u);
+}
+
+TEST(HeadlessHelpTest, PagesAreRecordedAndShownWhenTheyExistUnlessScripted)
+{
+    HeadlessPlatform platform;
+    const std::string page = "headless_help_test.htm";
+    std::ofstream(page) << "<html></html>";
+    EXPECT_TRUE(platform.htmlHelpAvailable());
+    EXPECT_TRUE(platform.showHelpPage(page));
+    EXPECT_FALSE(platform.showHelpPage("Fehlt.htm"));
+    platform.scriptHelpPageResult(false);
+    EXPECT_FALSE(platform.showHelpPage(page));
+    EXPECT_EQ(platform.helpPages(), (std::vector<std::string>{page, "Fehlt.htm", page}));
+    platform.setHtmlHelpAvailable(false);
+    EXPECT_FALSE(platform.htmlHelpAvailable());
+    std::filesystem::remove(page);
+}
+
+} // namespace
+} // namespace quintaro::platform
