@@ -1,4 +1,4 @@
-// A game in a working folder of its own holding the four collections, played through its events.
+// A game in a working folder of its own holding the collections and help pages, played through its events.
 #pragma once
 
 #include "game_fixture.h"
@@ -18,7 +18,7 @@ public:
         fs::create_directories(dir);
         const char* bin = std::getenv("QUINTARO_BIN");
         const fs::path data = bin ? fs::path(bin) : fs::current_path();
-        for (const char* name : {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr"})
+        for (const char* name : {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr", "Übersicht.htm", "Erklärung.htm"})
             fs::copy_file(data / name, dir / name);
         fs::current_path(dir);
         platform.setEventHandler(&game);

@@ -1,0 +1,112 @@
+// Printing the board, the help pages of both help paths, and the about box, through the game's commands.
+#include "play_fixture.h"
+
+#include "platform/recording_printer.h"
+
+#include <algorithm>
+
+namespace quintaro {
+namespace {
+
+using platform::PrintOperation;
+using platform::PrintStart;
+
+class PrintHelpTest : public PlayTest {
+public:
+    const PrintOperation* findText(const std::string& text) const
+    {
+        const auto& ops = platform.lastPrintJob().operations;
+        const auto it = std::find_if(ops.begin(), ops.end(), [&](const PrintOperation& o) {
+            return o.kind == PrintOperation::Kind::Text && o.text == text;
+        });
+        return it == ops.end() ? nullptr : &*it;
+    }
+};
+
+TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnThePage)
+{
+    command(12);
+    const platform::PrintJob& job = platform.lastPrintJob();
+    EXPECT_EQ(job.documentName, "Brett drucken");
+    EXPECT_TRUE(job.finished);
+    EXPECT_EQ(game.mode, GameMode::PlayLoop) << "the printed puzzle is then played";
+    EXPECT_FALSE(game.state.gameRunning);
+
+    const PrintOperation* heading = findText("QUINTARO");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ((std::pair{heading->x1, heading->y1}), (std::pair{29 * 55, 94}));
+    EXPECT_EQ(heading->font, platform::FontRequest::points("ARIAL", 20));
+    const PrintOperation* footer = findText("Schwierigkeitsgrad:  Leicht mit 130 Zahlen");
+    ASSERT_NE(footer, nullptr) << "a shared given counts once";
+    EXPECT_EQ((std::pair{footer->x1, footer->y1}), (std::pair{55, 6439}));
+    EXPECT_EQ(footer->font.pointSize, 10);
+
+    const auto& ops = job.operations;
+    const auto cellOfGrid0 = std::find_if(ops.begin(), ops.end(), [](const PrintOperation& o) {
+        return o.kind == PrintOperation::Kind::Rectangle && o.x1 == 1375 && o.y1 == 470 && o.lineWidth == 2;
+    });
+    ASSERT_NE(cellOfGrid0, ops.end());
+    EXPECT_EQ((std::pair{cellOfGrid0->x2, cellOfGrid0->y2}), (std::pair{1375 + 220, 470 + 282}));
+    EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const PrintOperation& o) {
+                  return o.kind == PrintOperation::Kind::Rectangle && o.lineWidth == 5;
+              }),
+              36);
+    // Every filled cell of every grid, shared boxes from both of their grids.
+    int filled = 0;
+    for (int g = 0; g < 4; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                filled += cellAt(game.board.board, c, r, g) != 0;
+    EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const PrintOperation& o) {
+                  return o.kind == PrintOperation::Kind::Text && o.text.size() == 1;
+              }),
+              filled);
+}
+
+TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDocument)
+{
+    platform.scriptPrintStart(PrintStart::Cancelled);
+    command(27);
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_TRUE(platform.lastPrintJob().operations.empty());
+
+    platform.failPrintingAfter(10);
+    command(27);
+    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Druckerfehler!"});
+    EXPECT_TRUE(platform.lastPrintJob().aborted);
+    EXPECT_FALSE(platform.lastPrintJob().finished);
+    expectIdle("a failed print");
+}
+
+TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
+{
+    command(60);
+    command(8);
+    key('H', 'h');
+    click(486 + 50, 740); // the help button
+    click(650, 740);
+    EXPECT_EQ(platform.helpPages(), (std::vector<std::string>{"Übersicht.htm", "Erklärung.htm", "Erklärung.htm"}));
+
+    platform.scriptHelpPageResult(false);
+    command(60);
+    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Error while trying to display a topic of Quintaro.chm"});
+    // The keyword help shows the same pages and reports nothing.
+    game.state.htmlHelp = false;
+    platform.scriptHelpPageResult(false);
+    command(60);
+    EXPECT_EQ(platform.helpPages().back(), "Übersicht.htm");
+    EXPECT_EQ(platform.messages().size(), 1u);
+}
+
+TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow)
+{
+    command(1);
+    ASSERT_EQ(platform.aboutBoxes().size(), 1u);
+    const platform::WindowGeometry at = window.geometry();
+    EXPECT_EQ((std::pair{platform.aboutBoxes()[0].x, platform.aboutBoxes()[0].y}), (std::pair{at.x + 206, at.y + 188}));
+    EXPECT_EQ(platform.aboutBoxes()[0].lines.front(), "Quintaro V6.0");
+    expectIdle("about");
+}
+
+} // namespace
+} // namespace quintaro
