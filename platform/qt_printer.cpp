@@ -78,13 +78,24 @@ std::unique_ptr<Printer> begun(std::unique_ptr<QPrinter> printer, const std::str
     return document;
 }
 
+// The page's line widths are in device pixels and were chosen for 600 dots per inch (a printable area
+// of about 4,800 x 6,600): at a printer's higher native resolution the box lines would barely show.
+constexpr int kPageDotsPerInch = 600;
+
+std::unique_ptr<QPrinter> pagePrinter(const QPrinterInfo& info)
+{
+    auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setResolution(kPageDotsPerInch);
+    return printer;
+}
+
 } // namespace
 
 std::unique_ptr<Printer> startQtPrinting(QWidget* owner, const std::string& documentName, PrintStart& status)
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    auto printer = defaultPrinter.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
-                                           : std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
+    auto printer = pagePrinter(defaultPrinter);
     if (defaultPrinter.isNull()) {
         QPrintDialog dialog(printer.get(), owner);
         if (dialog.exec() != QDialog::Accepted) {
@@ -98,7 +109,7 @@ std::unique_ptr<Printer> startQtPrinting(QWidget* owner, const std::string& docu
 std::unique_ptr<Printer> startPdfPrinting(const std::string& documentName, const std::string& fileName,
                                           PrintStart& status)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    auto printer = pagePrinter(QPrinterInfo());
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(fileName));
     return begun(std::move(printer), documentName, status);
