@@ -1,6 +1,6 @@
 // The program: the Qt platform, start-up and the idle loop.
 #include "app/game.h"
-#include "platform/qt_platform.h"
+#include "platform/qt/qt_platform.h"
 
 int main(int argc, char** argv)
 {

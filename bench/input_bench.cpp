@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/game.h"
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 #include "ui/field.h"
 
 namespace quintaro {

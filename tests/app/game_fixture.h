@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/game.h"
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 #include "platform/rgb_printer.h"
 
 #include <gtest/gtest.h>

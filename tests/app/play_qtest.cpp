@@ -2,8 +2,8 @@
 // cells chosen with the mouse, the loop left by the Abort button and by Escape.
 #include "app/game.h"
 #include "app/prompts.h"
-#include "platform/qt_main_window.h"
-#include "platform/qt_platform.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_platform.h"
 #include "ui/cells.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Printing the board, the help pages of both help paths, and the about box, through the game's commands.
 #include "play_fixture.h"
 
-#include "platform/recording_printer.h"
+#include "platform/headless/recording_printer.h"
 
 #include <algorithm>
 

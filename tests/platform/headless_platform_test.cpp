@@ -1,5 +1,5 @@
 // The headless platform as tests drive it: event delivery, queued calls, scripted dialogs, fake time, threads.
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 
 #include <gtest/gtest.h>
 

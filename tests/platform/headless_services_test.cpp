@@ -1,5 +1,5 @@
 // The headless forms, printer and help viewer: scripted answers, and what they record for a test to check.
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Pixel rules of the image surface: line and rectangle coverage, mix modes, text, saved rectangles.
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 #include "platform/image_surface.h"
 #include "platform/rgb_printer.h"
 

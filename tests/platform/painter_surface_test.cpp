@@ -1,7 +1,7 @@
 // The printer's page surface keeps the pixel rules: drawn on an image it matches the window's surface.
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 #include "platform/image_surface.h"
-#include "platform/painter_surface.h"
+#include "platform/qt/painter_surface.h"
 #include "platform/qt_image_surface.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The Qt main window at widget level: input becomes game events, the menu bar is built from data,
 // close requests are reported, labels take captions from other threads.
-#include "platform/qt_key_codes.h"
-#include "platform/qt_main_window.h"
+#include "platform/qt/qt_key_codes.h"
+#include "platform/qt/qt_main_window.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,5 +1,5 @@
 // The record form over Qt: typed characters and clicks reach the handlers, Escape and the close box cancel.
-#include "platform/qt_record_form.h"
+#include "platform/qt/qt_record_form.h"
 
 #include <QMainWindow>
 #include <QPushButton>

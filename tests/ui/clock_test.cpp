@@ -1,5 +1,5 @@
 // The game clock: its texts, the label while a game runs, holds, stops and solves, and its thread beside the window.
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 #include "ui/clock.h"
 
 #include <gtest/gtest.h>

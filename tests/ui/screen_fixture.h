@@ -1,7 +1,7 @@
 // A client-area surface of the main window with the program's colours, for drawing tests.
 #pragma once
 
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 #include "platform/image_surface.h"
 #include "platform/rgb_printer.h"
 #include "ui/display.h"

@@ -1,7 +1,7 @@
 // The recording page: each call is stored with the surface's state at that moment, text measured by Qt.
-#include "platform/recording_printer.h"
+#include "platform/headless/recording_printer.h"
 
-#include "platform/qt_device_fonts.h"
+#include "platform/qt/qt_device_fonts.h"
 
 #include <QFontMetrics>
 

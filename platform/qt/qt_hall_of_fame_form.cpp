@@ -1,5 +1,5 @@
 // The hall-of-fame form: four report lists lv1..lv4 on the tab strip tbs1, columns sized in twips.
-#include "platform/qt_hall_of_fame_form.h"
+#include "platform/qt/qt_hall_of_fame_form.h"
 
 #include "platform/qt_fonts.h"
 

@@ -1,5 +1,5 @@
 // Qt side of the record form: typed characters and clicks on the options go to the game's handlers.
-#include "platform/qt_record_form.h"
+#include "platform/qt/qt_record_form.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
 // Device fonts: a point size is rescaled so that the screen's conversion at 96 dpi gives the device's pixels.
-#include "platform/qt_device_fonts.h"
+#include "platform/qt/qt_device_fonts.h"
 
 #include "platform/qt_fonts.h"
 

@@ -1,9 +1,9 @@
 // The Qt main window: client-area image, menu bar built from data, labels, input turned into game events.
-#include "platform/qt_main_window.h"
+#include "platform/qt/qt_main_window.h"
 
 #include "platform/qt_fonts.h"
 #include "platform/qt_image_surface.h"
-#include "platform/qt_key_codes.h"
+#include "platform/qt/qt_key_codes.h"
 
 #include <QAction>
 #include <QCloseEvent>

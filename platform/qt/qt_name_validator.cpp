@@ -1,5 +1,5 @@
 // Names typed into the name form: Latin-1's printable range plus the 27 extra characters of Windows-1252.
-#include "platform/qt_name_validator.h"
+#include "platform/qt/qt_name_validator.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // The about box: the lines the game gives, centred, above one OK button.
-#include "platform/qt_about_box.h"
+#include "platform/qt/qt_about_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

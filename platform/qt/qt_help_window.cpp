@@ -1,5 +1,5 @@
 // The help window: a QTextBrowser following links between the pages; web links go to the desktop's browser.
-#include "platform/qt_help_window.h"
+#include "platform/qt/qt_help_window.h"
 
 #include <QDir>
 #include <QFile>

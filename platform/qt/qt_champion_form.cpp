@@ -1,7 +1,7 @@
 // The name form: ed1 takes one line of at most 30 characters the hall-of-fame file can hold.
-#include "platform/qt_champion_form.h"
+#include "platform/qt/qt_champion_form.h"
 
-#include "platform/qt_name_validator.h"
+#include "platform/qt/qt_name_validator.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The record form without a display: scripted actions stand for the player's clicks and keys.
-#include "platform/headless_record_form.h"
+#include "platform/headless/headless_record_form.h"
 
 namespace quintaro::platform {
 

@@ -1,5 +1,5 @@
 // Key mapping: Qt already numbers letters and digits as their upper-case ASCII codes.
-#include "platform/qt_key_codes.h"
+#include "platform/qt/qt_key_codes.h"
 
 #include "platform/events.h"
 

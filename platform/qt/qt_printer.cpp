@@ -1,7 +1,7 @@
 // Printing through Qt: the page is painted straight onto the printer in its device pixels.
-#include "platform/qt_printer.h"
+#include "platform/qt/qt_printer.h"
 
-#include "platform/painter_surface.h"
+#include "platform/qt/painter_surface.h"
 
 #include <QFile>
 #include <QPainter>

@@ -2,12 +2,12 @@
 // a seeded random source, queued calls and events that the test delivers, recorded menu and label state.
 #pragma once
 
-#include "platform/headless_game_forms.h"
-#include "platform/headless_record_form.h"
+#include "platform/headless/headless_game_forms.h"
+#include "platform/headless/headless_record_form.h"
 #include "platform/image_surface.h"
 #include "platform/platform.h"
 #include "platform/random_service.h"
-#include "platform/recording_printer.h"
+#include "platform/headless/recording_printer.h"
 
 #include <atomic>
 #include <cstdint>

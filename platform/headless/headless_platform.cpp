@@ -1,5 +1,5 @@
 // The display-less platform: everything the game sees happens synchronously, under the test's control.
-#include "platform/headless_platform.h"
+#include "platform/headless/headless_platform.h"
 
 #include <QGuiApplication>
 

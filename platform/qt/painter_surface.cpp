@@ -1,7 +1,7 @@
 // Drawing on a printer page: axis-parallel lines as exact pixel boxes, other lines with a square pen.
-#include "platform/painter_surface.h"
+#include "platform/qt/painter_surface.h"
 
-#include "platform/qt_device_fonts.h"
+#include "platform/qt/qt_device_fonts.h"
 
 #include <QFontMetrics>
 #include <QImage>

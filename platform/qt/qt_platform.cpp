@@ -1,13 +1,13 @@
 // The platform over Qt Widgets: the application object, the event queue in front of the game, dialogs, time.
-#include "platform/qt_platform.h"
+#include "platform/qt/qt_platform.h"
 
-#include "platform/qt_about_box.h"
-#include "platform/qt_champion_form.h"
-#include "platform/qt_hall_of_fame_form.h"
-#include "platform/qt_help_window.h"
-#include "platform/qt_main_window.h"
-#include "platform/qt_printer.h"
-#include "platform/qt_record_form.h"
+#include "platform/qt/qt_about_box.h"
+#include "platform/qt/qt_champion_form.h"
+#include "platform/qt/qt_hall_of_fame_form.h"
+#include "platform/qt/qt_help_window.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_record_form.h"
 #include "platform/random_service.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // The scripted hall-of-fame form: "&Löschen" asks confirmClear just as the real form does.
-#include "platform/headless_game_forms.h"
+#include "platform/headless/headless_game_forms.h"
 
 namespace quintaro::platform {
 
