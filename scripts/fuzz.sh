@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz >/dev/null
+cmake --build build-fuzz >build-fuzz/build.log 2>&1 || { tail -n 30 build-fuzz/build.log; echo "fuzz: the harnesses do not build"; exit 1; }
 
 # Working corpora (not committed) start from the committed seeds and, for the board-file fuzzers
 # (third argument "collections"), the shipped collections; the seeds themselves are only read.
