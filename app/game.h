@@ -15,6 +15,7 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -135,9 +136,8 @@ private:
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
     void loadInLoop(bool refreshTheClock);
-    void saveInLoop();
-    void printInLoop();
-    void helpInLoop();
+    // The button drawn pressed while the action runs (a dialog, the printer, the help window).
+    void withButtonPressed(BarButton button, const std::function<void()>& action);
     void abortLoop(bool byButton);
     void solveInLoop();
     void clickOwnBoardCell(platform::MouseButton button);

@@ -59,11 +59,11 @@ void Game::onKeyReleased(int vk)
     if (vk == 'L') {
         loadInLoop(!own);
     } else if (vk == 'S') {
-        saveInLoop();
+        withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
     } else if (vk == 'D') {
-        printInLoop();
+        withButtonPressed(BarButton::Print, [this] { printBoard(); });
     } else if (vk == 'H') {
-        helpInLoop();
+        withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
     } else if (vk == 'A') {
         if (state.digitMode)
             abortLoop(false);
@@ -109,7 +109,7 @@ void Game::onButtonPressed(platform::MouseButton button)
                 loadInLoop(false);
                 break;
             case BarButton::Save:
-                saveInLoop();
+                withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
                 break;
             case BarButton::Restart:
                 pressBarButton(BarButton::Restart);
@@ -122,10 +122,10 @@ void Game::onButtonPressed(platform::MouseButton button)
                 abortLoop(true);
                 break;
             case BarButton::Print:
-                printInLoop();
+                withButtonPressed(BarButton::Print, [this] { printBoard(); });
                 break;
             case BarButton::Help:
-                helpInLoop();
+                withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
                 break;
             }
         }
@@ -151,25 +151,11 @@ void Game::loadInLoop(bool refreshTheClock)
     startClockIfTimed();
 }
 
-void Game::saveInLoop()
+void Game::withButtonPressed(BarButton button, const std::function<void()>& action)
 {
-    pressBarButton(BarButton::Save);
-    showSaveDialog(*this);
-    raiseBarButton(BarButton::Save);
-}
-
-void Game::printInLoop()
-{
-    pressBarButton(BarButton::Print);
-    printBoard();
-    raiseBarButton(BarButton::Print);
-}
-
-void Game::helpInLoop()
-{
-    pressBarButton(BarButton::Help);
-    helpCommand(true);
-    raiseBarButton(BarButton::Help);
+    pressBarButton(button);
+    action();
+    raiseBarButton(button);
 }
 
 void Game::startClockIfTimed()

@@ -4,13 +4,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <tuple>
-#include <sys/resource.h>
 
 #include "record_fixture.h"
+#include "storage/file_size_limit.h"
 #include "storage/board_file.h"
 
 namespace quintaro {
@@ -74,18 +73,6 @@ TEST_F(BoardFileTest, ReadsEachRecordAtItsOffsetAndFromShortOrUnusableFilesNothi
     EXPECT_EQ(b.board[cellIndex(5, 5, 0)], 4);
 }
 
-// A full disk, as far as this process can tell: writes past the limit fail (SIGXFSZ stays ignored).
-struct FileSizeLimit {
-    rlimit saved{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limit{bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-};
-
 TEST_F(BoardFileTest, SaveKeepsTheOtherSlotsAndAFailedOneLeavesTheOldFileAlone) {
     const auto old = fourRecords();
     writeBytes(path("brett.qbr"), old);
@@ -112,7 +99,7 @@ TEST_F(BoardFileTest, SaveKeepsTheOtherSlotsAndAFailedOneLeavesTheOldFileAlone) 
     EXPECT_NE(failedSave(path("ordner.qbr"), 0).find("Ordner"), std::string::npos);
     failedSave(path("brett.qbr"), 4);
     {
-        FileSizeLimit full(1000);
+        test::FileSizeLimit full(1000);
         failedSave(path("brett.qbr"), 0);
     }
     EXPECT_EQ(readBytes(path("brett.qbr")), now);

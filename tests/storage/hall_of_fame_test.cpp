@@ -4,11 +4,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
 
+#include "storage/file_size_limit.h"
 #include "storage/hall_of_fame.h"
 #include "storage/hall_of_fame_file.h"
 #include "storage/hall_of_fame_text.h"
@@ -127,18 +126,6 @@ TEST_F(HallOfFameTest, ClearingALevelRewritesItsThirtyLinesAndNoOthers) {
         EXPECT_EQ(after[n], n / 30 == 2 ? (n % 3 == 2 ? "9" : "") : before[n]) << "line " << n + 1;
 }
 
-// A full disk, as far as this process can tell: writes past the limit fail (SIGXFSZ stays ignored).
-struct FileSizeLimit {
-    rlimit saved{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limit{bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-};
-
 TEST_F(HallOfFameTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     HallOfFame hof;
     insertChampion(hof, 0, 1, "Alt", "01.01.2020", "00:01:00.0");
@@ -155,7 +142,7 @@ TEST_F(HallOfFameTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     failedSave(dir.filePath("fehlt/Champions.qhf").toStdString());
     EXPECT_NE(failedSave(dir.filePath("Ordner.qhf").toStdString()).find("Ordner"), std::string::npos);
     {
-        FileSizeLimit full(100);
+        test::FileSizeLimit full(100);
         failedSave(file);
     }
     EXPECT_EQ(readBytes(file), old);
