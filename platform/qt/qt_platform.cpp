@@ -160,6 +160,8 @@ public:
             box.setDefaultButton(added[std::size_t(defaultButton - 1)]);
         box.setEscapeButton(added.back());
         box.exec();
+        // The next key goes to the game again.
+        restoreFocus();
         for (std::size_t i = 0; i < added.size(); ++i)
             if (box.clickedButton() == added[i])
                 return int(i) + 1;
@@ -170,6 +172,7 @@ public:
     {
         QMessageBox::information(&window_.widget(), QString::fromStdString(window_.title()),
                                  QString::fromStdString(text));
+        restoreFocus();
     }
 
     std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override
