@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth qt6-translations-l10n
   xdotool
 )
 missing=()

@@ -12,6 +12,9 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -67,6 +70,10 @@ public:
           random_(std::make_unique<SplitMixRandom>(std::random_device{}())),
           window_([this](const Event& e) { enqueue(e); })
     {
+        // The toolkit's own dialogs (printing, files) speak German like the game.
+        if (translator_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&translator_);
     }
 
     MainWindow& mainWindow() override { return window_; }
@@ -221,6 +228,7 @@ private:
     }
 
     QApplication application_;
+    QTranslator translator_;
     std::unique_ptr<RandomService> random_;
     QtMainWindow window_;
     EventHandler* handler_ = nullptr;
