@@ -72,7 +72,7 @@ private:
     {
         loaded = status == ReadStatus::Loaded;
         if (!loaded)
-            game_.platform.messageBox(readFailureMessage(status, game_.state.boardFile));
+            game_.platform.messageBox(readFailureMessage(status, game_.filePath(game_.state.boardFile)));
     }
 
     Game& game_;

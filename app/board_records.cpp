@@ -12,7 +12,7 @@ ReadStatus loadBoardRecord(Game& game, int record)
     state.gameRunning = false;
     state.clockHold = true;
     RecordClock clock;
-    const ReadStatus status = readBoardRecord(state.boardFile, record, game.board, clock);
+    const ReadStatus status = readBoardRecord(game.filePath(state.boardFile), record, game.board, clock);
     if (status == ReadStatus::Loaded) {
         const bool running = (clock.runningByte & 1) != 0;
         if (running) {
@@ -49,7 +49,7 @@ bool saveBoardRecord(Game& game, int record)
     clock.elapsedSeconds = game.platform.timer() - state.gameStart;
     clock.level = state.level;
     std::string error;
-    if (writeBoardRecord(state.boardFile, record, game.board, clock, game.randomSource, error))
+    if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error))
         return true;
     game.platform.messageBox(error);
     return false;

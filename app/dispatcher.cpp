@@ -3,6 +3,7 @@
 
 #include "app/board_dialog.h"
 #include "app/board_records.h"
+#include "app/game_folders.h"
 #include "app/prompts.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
@@ -19,7 +20,6 @@ namespace quintaro {
 namespace {
 
 constexpr std::array kCommandsOnTheBoard{8, 10, 11, 20, 21, 22, 24, 25};
-constexpr std::array<const char*, 4> kCollections{"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr"};
 constexpr int kButtonBarX = 18, kButtonBarY = 727;
 
 } // namespace
@@ -127,11 +127,11 @@ void Game::runCommand(int id)
 
 bool Game::loadPuzzleOfLevel()
 {
-    state.boardFile = kCollections[std::size_t(state.level)];
+    state.boardFile = collectionFile(state.level);
     const int record = platform.random(4);
     if (const ReadStatus status = loadBoardRecord(*this, record); status != ReadStatus::Loaded) {
         // A broken collection starts no game: the board and its clock stay as they were.
-        platform.messageBox(readFailureMessage(status, state.boardFile));
+        platform.messageBox(readFailureMessage(status, filePath(state.boardFile)));
         return false;
     }
     countGivensNow();

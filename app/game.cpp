@@ -57,6 +57,7 @@ void Game::startUp()
     board = Board{};
     state.digitMode = true;
     state.puzzleSymmetry = true;
+    folders = chooseGameFolders(platform.installedDataFolder(), platform.playerDataFolder());
     readHallOfFame();
     levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 

@@ -1,6 +1,7 @@
 // The game: owns every piece of state for one run, starts up, and handles the events of the main window.
 #pragma once
 
+#include "app/game_folders.h"
 #include "app/game_state.h"
 #include "app/game_view.h"
 #include "app/platform_random.h"
@@ -45,6 +46,9 @@ public:
     void buildMenuBar();
     // Sets the check marks of levels, digits/letters, candidates and symmetry from the state.
     void refreshCheckMarks();
+
+    // Where the game's file `name` ("brett.qbr", "leicht.qbr", "Erklärung.htm") is read or written.
+    std::string filePath(const std::string& name) const { return gameFilePath(folders, name); }
 
     // The drawing context of the main window's client area.
     Display display();
@@ -91,6 +95,7 @@ public:
     Board board;
     GameState state;
     GameMode mode = GameMode::Idle;
+    GameFolders folders;
     SymbolEntry entry;
     ColourTable colourTable{};
     std::array<std::string, 4> levelNames;

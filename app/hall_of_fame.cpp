@@ -11,12 +11,12 @@ constexpr const char* kHallOfFameFile = "Champions.qhf";
 
 } // namespace
 
-void Game::readHallOfFame() { quintaro::readHallOfFame(kHallOfFameFile, hallOfFame); }
+void Game::readHallOfFame() { quintaro::readHallOfFame(filePath(kHallOfFameFile), hallOfFame); }
 
 void Game::writeHallOfFame()
 {
     std::string error;
-    if (!quintaro::writeHallOfFame(kHallOfFameFile, hallOfFame, error))
+    if (!quintaro::writeHallOfFame(filePath(kHallOfFameFile), hallOfFame, error))
         platform.messageBox(error);
 }
 

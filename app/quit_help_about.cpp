@@ -50,7 +50,7 @@ bool Game::detectHtmlHelp() { return platform.htmlHelpAvailable(); }
 
 void Game::showHelpTopic(const std::string& file, const std::string& topic)
 {
-    if (!platform.showHelpPage(topic))
+    if (!platform.showHelpPage(filePath(topic)))
         platform.messageBox("Error while trying to display a topic of " + file);
 }
 
@@ -60,7 +60,7 @@ void Game::helpCommand(bool fromGame)
     if (state.htmlHelp)
         showHelpTopic(kHtmlHelpFile, topic.page);
     else
-        platform.showHelpPage(pageOfKeyword(topic.keyword)); // the older help reports nothing
+        platform.showHelpPage(filePath(pageOfKeyword(topic.keyword))); // the older help reports nothing
 }
 
 void Game::showAboutBox()

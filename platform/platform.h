@@ -66,10 +66,15 @@ public:
     // the print dialog when none is set up. The printer is null unless the status is Started.
     virtual std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) = 0;
 
+    // The folder an installed game reads its collections and help pages from (beside the binary, in
+    // its share/quintaro), and the player's own data folder for what the game writes (it may not exist yet).
+    virtual std::string installedDataFolder() const = 0;
+    virtual std::string playerDataFolder() const = 0;
+
     // Whether the game's HTML help pages can be shown (otherwise the help falls back to keywords).
     virtual bool htmlHelpAvailable() const = 0;
-    // Shows the help page `page` (a file of the game's folder, "Erklärung.htm") in the game's one help
-    // window, beside the game and not modal; false when it cannot be shown.
+    // Shows the help page at path `page` (".../Erklärung.htm") in the game's one help window, beside the
+    // game and not modal; false when it cannot be shown.
     virtual bool showHelpPage(const std::string& page) = 0;
 
     // Seconds with a fraction on a steady clock; only differences of readings mean anything. Any thread.

@@ -1,6 +1,8 @@
 // Whole-file replacement through QSaveFile.
 #include "storage/atomic_file.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace quintaro {
@@ -11,7 +13,13 @@ std::string fileErrorDetail(const QFileDevice& f) {
 }
 
 bool replaceFile(const std::string& path, std::string_view bytes, std::string& reason) {
-    QSaveFile out(QString::fromStdString(path));
+    const QString name = QString::fromStdString(path);
+    // The player's data folder is made at the first save, never before.
+    if (const QString folder = QFileInfo(name).absolutePath(); !QDir().mkpath(folder)) {
+        reason = "der Ordner " + folder.toStdString() + " lässt sich nicht anlegen";
+        return false;
+    }
+    QSaveFile out(name);
     // Unbuffered, so that a short write shows here: Qt 6.4 commits a file whose buffered bytes could
     // not all be flushed, cut short.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

@@ -131,6 +131,8 @@ public:
     void restoreFocus() override;
     // A RecordingPrinter on the set page, unless another start status is scripted.
     std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) override;
+    std::string installedDataFolder() const override { return installedFolder_; }
+    std::string playerDataFolder() const override { return playerFolder_; }
     bool htmlHelpAvailable() const override { return htmlHelp_; }
     // Records the page and returns the scripted result, else whether the file is in the working directory.
     bool showHelpPage(const std::string& page) override;
@@ -192,6 +194,12 @@ public:
     void advanceTime(double seconds);
     void setToday(std::string date) { today_ = std::move(date); }
     void setLargeFontMetric(int metric) { largeFontMetric_ = metric; }
+    // Where an installed game's data and the player's files are (both empty at first).
+    void setDataFolders(std::string installed, std::string player)
+    {
+        installedFolder_ = std::move(installed);
+        playerFolder_ = std::move(player);
+    }
     std::size_t startedThreads() const { return workers_.size(); }
     // Runs, on this thread and in start order, every started body that has not run yet.
     void runStartedThreads();
@@ -231,6 +239,7 @@ private:
     std::atomic<double> time_{0.0};
     std::string today_ = "01.01.2000";
     int largeFontMetric_ = 16;
+    std::string installedFolder_, playerFolder_;
     std::vector<std::shared_ptr<HeadlessWorker>> workers_;
     std::thread::id windowThread_ = std::this_thread::get_id();
 };

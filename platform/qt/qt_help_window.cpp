@@ -27,7 +27,7 @@ bool QtHelpWindow::showPage(const std::string& page)
     const QString path = QDir::current().absoluteFilePath(QString::fromStdString(page));
     if (QFile file(path); !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    browser_->setSearchPaths({QDir::currentPath()});
+    browser_->setSearchPaths({QFileInfo(path).absolutePath()});
     browser_->setSource(QUrl::fromLocalFile(path));
     show();
     raise();

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QStandardPaths>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -70,6 +72,8 @@ public:
           random_(std::make_unique<SplitMixRandom>(std::random_device{}())),
           window_([this](const Event& e) { enqueue(e); })
     {
+        // The player's data folder is named after the game: ~/.local/share/quintaro.
+        QCoreApplication::setApplicationName(QStringLiteral("quintaro"));
         // The toolkit's own dialogs (printing, files) speak German like the game.
         if (translator_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -106,6 +110,16 @@ public:
     std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) override
     {
         return startQtPrinting(&window_.widget(), documentName, status);
+    }
+
+    std::string installedDataFolder() const override
+    {
+        return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../" QUINTARO_DATA_SUBDIR)).absolutePath().toStdString();
+    }
+
+    std::string playerDataFolder() const override
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     }
 
     bool htmlHelpAvailable() const override { return true; }

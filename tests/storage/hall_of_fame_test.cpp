@@ -139,7 +139,8 @@ TEST_F(HallOfFameTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         EXPECT_EQ(error.rfind("Die Ruhmeshalle konnte nicht gesichert werden: ", 0), 0u) << error;
         return error;
     };
-    failedSave(dir.filePath("fehlt/Champions.qhf").toStdString());
+    // A folder that cannot be made: a file stands where it would go.
+    failedSave(file + "/Champions.qhf");
     EXPECT_NE(failedSave(dir.filePath("Ordner.qhf").toStdString()).find("Ordner"), std::string::npos);
     {
         test::FileSizeLimit full(100);
