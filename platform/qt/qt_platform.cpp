@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QIcon>
 #include <QDir>
 #include <QStandardPaths>
 #include <QLibraryInfo>
@@ -72,8 +73,13 @@ public:
           random_(std::make_unique<SplitMixRandom>(std::random_device{}())),
           window_([this](const Event& e) { enqueue(e); })
     {
-        // The player's data folder is named after the game: ~/.local/share/quintaro.
+        // The player's data folder, ~/.local/share/Norvik/quintaro, is apart from an install's
+        // share/quintaro even when the game is installed into ~/.local.
+        QCoreApplication::setOrganizationName(QStringLiteral("Norvik"));
         QCoreApplication::setApplicationName(QStringLiteral("quintaro"));
+        // The desktop ties the window to the menu entry and its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("de.norvik.Quintaro"));
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.norvik.Quintaro")));
         // The toolkit's own dialogs (printing, files) speak German like the game.
         if (translator_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
