@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: unit and widget tests, the tool on the
-# shipped collections, the game under Xvfb, and a short fuzzing run of the board-file reader.
+# shipped collections, the game and the installed game under Xvfb, the install tree, and a short
+# fuzzing run of the board-file and hall-of-fame readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
