@@ -1,4 +1,4 @@
-// Speed of the engine: hidden solve (fast against literal), candidates, dead-end test, shuffles, new game.
+// Speed of the engine: hidden solve, candidates, dead-end test, shuffles (each path against its reference), new game.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -113,17 +113,53 @@ void BM_HasNoDeadEnd(benchmark::State& state, SolverPath path) {
 BENCHMARK_CAPTURE(BM_HasNoDeadEnd, Fast, SolverPath::Fast)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_HasNoDeadEnd, Literal, SolverPath::Literal)->Unit(benchmark::kMicrosecond);
 
-void BM_Shuffle(benchmark::State& state, bool symmetric) {
+// The whole shuffle, hidden solve included, on one puzzle shuffled again and again.
+void BM_Shuffle(benchmark::State& state, bool symmetric, ShufflePath shufflePath) {
     Board b = puzzles(80).front();
     SeededRandom rnd(7);
     BoardView quiet;
     for (auto _ : state) {
-        shuffleBoard(b, quiet, rnd, symmetric);
+        shuffleBoard(b, quiet, rnd, symmetric, SolverPath::Fast, shufflePath);
         benchmark::DoNotOptimize(b.board);
     }
 }
-BENCHMARK_CAPTURE(BM_Shuffle, Symmetric, true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Shuffle, Free, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Symmetric/Composed, true, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Symmetric/Stepwise, true, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Free/Composed, false, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Free/Stepwise, false, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+
+// Counts the draws it passes on, to tell how much of a shuffle's time the draws alone take.
+struct CountingRandom final : RandomSource {
+    SeededRandom inner{7};
+    long draws = 0;
+    int random(int n) override {
+        ++draws;
+        return inner.random(n);
+    }
+};
+
+// The shuffle's moves alone, without the hidden solve; draws is the number of RANDOM(n) per shuffle.
+void BM_ShuffleMoves(benchmark::State& state, bool symmetric, ShufflePath shufflePath) {
+    Board b = puzzles(80).front();
+    CountingRandom rnd;
+    for (auto _ : state) {
+        shuffleMoves(b, rnd, symmetric, shufflePath);
+        benchmark::DoNotOptimize(b.board);
+    }
+    state.counters["draws"] = benchmark::Counter(static_cast<double>(rnd.draws), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Symmetric/Composed, true, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Symmetric/Stepwise, true, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Free/Composed, false, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Free/Stepwise, false, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+
+// One RANDOM(2) through the RandomSource interface, the draw the shuffles make most often.
+void BM_RandomDraw(benchmark::State& state) {
+    SeededRandom seeded(7);
+    RandomSource& rnd = seeded;
+    for (auto _ : state) benchmark::DoNotOptimize(rnd.random(2));
+}
+BENCHMARK(BM_RandomDraw)->Unit(benchmark::kNanosecond);
 
 // A whole new game: a collection puzzle is loaded, shuffled symmetrically and solved in hiding.
 void BM_NewGame(benchmark::State& state) {
