@@ -13,6 +13,9 @@ std::uint64_t SeededRandom::next() {
 int SeededRandom::random(int n) {
     if (n <= 1) return 0;
     const auto bound = static_cast<std::uint64_t>(n);
+    // A power of two divides 2^64: nothing is rejected and the remainder is the low bits (the same
+    // result as below, without the two divisions the shuffle's many coin tosses would pay for).
+    if ((bound & (bound - 1)) == 0) return static_cast<int>(next() & (bound - 1));
     // Draws below 2^64 mod n are rejected so that every result is exactly equally likely.
     const std::uint64_t threshold = (0 - bound) % bound;
     for (;;) {
