@@ -34,7 +34,7 @@ constexpr const char* kNeedsSixteenPasses =
 
 class SolvePaths : public ::testing::TestWithParam<SolverPath> {};
 
-TEST_P(SolvePaths, TraceNamesEachScanInOrder) {
+TEST_P(SolvePaths, EachScanPlacesInTraceOrderButAConflictAnywherePlacesNothing) {
     Board b = test::puzzleFromText(kOneOfEachScan);
     Trace trace;
     RecordingView view;
@@ -44,27 +44,21 @@ TEST_P(SolvePaths, TraceNamesEachScanInOrder) {
                                                           "row single place 4 of grid 2: 1 at 9,4 in pass 1",
                                                           "column single place 4 of grid 3: 1 at 4,9 in pass 1"}));
     EXPECT_EQ(cellAt(b.board, 1, 1, 2), 9); // the shared placement lands in both grids
-}
 
-TEST_P(SolvePaths, SinglePlaceInABoxFillsACellThatAdmitsOthers) {
     // In grid 2's centre box the 1 is shut out of rows 4 and 6 and columns 4 and 6: only (5, 5) is left.
-    Board b;
-    cellAt(b.board, 1, 4, 2) = cellAt(b.board, 8, 6, 2) = cellAt(b.board, 4, 1, 2) = cellAt(b.board, 6, 9, 2) = 1;
-    Trace trace;
-    RecordingView view;
-    runSolvePasses(b, view, &trace, GetParam());
+    Board box;
+    for (const auto& [c, r] : {std::pair{1, 4}, {8, 6}, {4, 1}, {6, 9}}) cellAt(box.board, c, r, 2) = 1;
+    trace.placements.clear();
+    runSolvePasses(box, view, &trace, GetParam());
     ASSERT_FALSE(trace.placements.empty());
     EXPECT_EQ(trace.placements[0], "box single place 5 of grid 2: 1 at 5,5 in pass 1");
-}
 
-TEST_P(SolvePaths, ConflictAnywherePlacesNothingInOnePass) {
-    Board b = puzzleWithGaps(5, 80);
-    cellAt(b.board, 1, 9, 3) = cellAt(b.board, 9, 9, 3) = 5; // in the last row the rule check reaches
-    const CellLayer before = b.board;
-    RecordingView view;
-    EXPECT_EQ(runSolvePasses(b, view, nullptr, GetParam()), 1);
-    EXPECT_EQ(b.board, before);
-    EXPECT_FALSE(b.boardChanged);
+    Board conflict = puzzleWithGaps(5, 80);
+    cellAt(conflict.board, 1, 9, 3) = cellAt(conflict.board, 9, 9, 3) = 5; // in the last row the rule check reaches
+    const CellLayer before = conflict.board;
+    EXPECT_EQ(runSolvePasses(conflict, view, nullptr, GetParam()), 1);
+    EXPECT_EQ(conflict.board, before);
+    EXPECT_FALSE(conflict.boardChanged);
 }
 
 TEST_P(SolvePaths, StopsAfterTheFifteenthPassHiddenOrNot) {
