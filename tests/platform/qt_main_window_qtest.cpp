@@ -29,48 +29,40 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    void clientAreaIsTheOuterSizeLessTheFrameAllowance()
+    void clientAreaIsTheOuterSizeLessTheFrameAllowanceAndShowsDrawingAtOnce()
     {
-        QCOMPARE(window->surface().width(), 1052);
-        QCOMPARE(window->surface().height(), 787);
         QCOMPARE(window->widget().canvas().size(), QSize(1052, 787));
+        Surface& s = window->surface();
+        QCOMPARE(QSize(s.width(), s.height()), QSize(1052, 787));
+        s.setForeground({0, 0, 188});
+        s.line(5, 5, 50, 5);
+        QCOMPARE(s.pixel(50, 5), (Rgb{0, 0, 188})); // no repaint needed
     }
 
-    void virtualKeysIgnoreShift()
+    void keysReportTheirVirtualKeyWhateverTheShiftAndTypeTheirCharacter()
     {
-        QCOMPARE(virtualKeyFor(Qt::Key_A), 0x41);
-        QCOMPARE(virtualKeyFor(Qt::Key_Z), 0x5A);
-        QCOMPARE(virtualKeyFor(Qt::Key_0), 0x30);
-        QCOMPARE(virtualKeyFor(Qt::Key_Escape), 0x1B);
-        QCOMPARE(virtualKeyFor(Qt::Key_Enter), 0x0D);
-        QCOMPARE(virtualKeyFor(Qt::Key_F12), 0x7B);
-        QCOMPARE(virtualKeyFor(Qt::Key_Adiaeresis), 0);
-
-        Canvas& canvas = window->widget().canvas();
-        QTest::keyRelease(&canvas, Qt::Key_K, Qt::ShiftModifier);
-        QTest::keyRelease(&canvas, Qt::Key_K);
-        std::vector<int> letters;
-        for (const Event& e : events)
-            if (e.kind == EventKind::KeyReleased && e.code != VirtualKey::Shift)
-                letters.push_back(e.code);
-        QCOMPARE(letters, (std::vector<int>{0x4B, 0x4B}));
-    }
-
-    void keyPressesTypeTheirCharacter()
-    {
+        for (const auto& [key, vk] : {std::pair{Qt::Key_A, 0x41}, {Qt::Key_Z, 0x5A}, {Qt::Key_0, 0x30},
+                                     {Qt::Key_Escape, 0x1B}, {Qt::Key_Enter, 0x0D}, {Qt::Key_F12, 0x7B},
+                                     {Qt::Key_Adiaeresis, 0}})
+            QCOMPARE(virtualKeyFor(key), vk);
         Canvas& canvas = window->widget().canvas();
         QTest::keyPress(&canvas, Qt::Key_Escape);
         QTest::keyPress(&canvas, Qt::Key_Return);
         QTest::keyClick(&canvas, 'a');
         QTest::keyPress(&canvas, Qt::Key_Shift); // types nothing
-        std::vector<int> codes;
-        for (const Event& e : events)
+        QTest::keyRelease(&canvas, Qt::Key_K, Qt::ShiftModifier);
+        std::vector<int> typed, released;
+        for (const Event& e : events) {
             if (e.kind == EventKind::Character)
-                codes.push_back(e.code);
-        QCOMPARE(codes, (std::vector<int>{27, 13, 'a'}));
+                typed.push_back(e.code);
+            if (e.kind == EventKind::KeyReleased && e.code != VirtualKey::Shift)
+                released.push_back(e.code);
+        }
+        QCOMPARE(typed, (std::vector<int>{27, 13, 'a'}));
+        QCOMPARE(released, (std::vector<int>{0x41, 0x4B}));
         // Each press is also reported by its key, before its character, so a game loop can tell which
         // releases follow a press it saw.
-        QCOMPARE(events.front(), Event::keyPressed(VirtualKey::Escape));
+        QCOMPARE(events[0], Event::keyPressed(VirtualKey::Escape));
         QCOMPARE(events[1], Event::character(27));
     }
 
@@ -78,11 +70,9 @@ private slots:
     {
         Canvas& canvas = window->widget().canvas();
         QTest::mousePress(&canvas, Qt::RightButton, {}, QPoint(100, 200));
-        QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(100, 200));
-        QCOMPARE(events.size(), std::size_t(3)); // no second move for the same place
-        QCOMPARE(events[0], Event::moved(100, 200));
-        QCOMPARE(events[1], Event::pressed(MouseButton::Right, 100, 200));
-        QCOMPARE(events[2], Event::pressed(MouseButton::Left, 100, 200));
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(100, 200)); // no second move for the same place
+        QCOMPARE(events, (std::vector{Event::moved(100, 200), Event::pressed(MouseButton::Right, 100, 200),
+                                      Event::pressed(MouseButton::Left, 100, 200)}));
     }
 
     void menuBarIsBuiltFromNodesAndReportsIds()
@@ -93,10 +83,9 @@ private slots:
                                                             MenuNode::submenu("&Mehr", {level})}),
                             MenuNode::submenu("&Hilfe", {MenuNode::item(60, "&Anleitung")})});
         QMenuBar* bar = window->widget().menuBar();
-        const auto titles = bar->actions();
-        QCOMPARE(titles.size(), 2);
-        QCOMPARE(titles[0]->text(), QString("&Quintaro"));
-        const auto items = titles[0]->menu()->actions();
+        QCOMPARE(bar->actions().size(), 2);
+        QCOMPARE(bar->actions()[0]->text(), QString("&Quintaro"));
+        const auto items = bar->actions()[0]->menu()->actions();
         QCOMPARE(items.size(), 3);
         QCOMPARE(items[0]->text(), QString("&Neues Spiel"));
         QVERIFY(items[1]->isSeparator());
@@ -106,13 +95,9 @@ private slots:
         window->action(30)->trigger();
         QCOMPARE(events.back(), Event::menu(30));
         QVERIFY(window->menuChecked(30)); // only the game changes check marks
-        window->action(8)->trigger();
         window->setMenuChecked(8, true);
         QVERIFY(!window->menuChecked(8)); // a plain command has no check box
-        QVERIFY(!window->action(8)->isCheckable());
-
         window->setMenuBarEnabled(false);
-        QVERIFY(!window->menuBarEnabled());
         QVERIFY(!bar->isEnabled());
     }
 
@@ -122,27 +107,17 @@ private slots:
         QCOMPARE(events.back(), Event::closeRequested());
         QVERIFY(window->isOpen());
         window->close();
-        QVERIFY(!window->isOpen());
-        QVERIFY(!window->widget().isVisible());
+        QVERIFY(!window->isOpen() && !window->widget().isVisible());
     }
 
     void labelCaptionFromAnotherThreadIsQueued()
     {
         Label& label = window->createLabel("uhr");
         label.setCaption(" 99:99:99");
-        QCOMPARE(label.caption(), std::string(" 99:99:99"));
         std::thread([&] { label.setCaption(" 00:00:05"); }).join();
         QCOMPARE(label.caption(), std::string(" 99:99:99"));
         QCoreApplication::processEvents();
         QCOMPARE(label.caption(), std::string(" 00:00:05"));
-    }
-
-    void drawingNeedsNoRepaintToBeVisibleInTheImage()
-    {
-        Surface& s = window->surface();
-        s.setForeground({0, 0, 188});
-        s.line(5, 5, 50, 5);
-        QCOMPARE(s.pixel(50, 5), (Rgb{0, 0, 188}));
     }
 };
 
