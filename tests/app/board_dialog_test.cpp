@@ -87,14 +87,15 @@ TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere)
     EXPECT_TRUE(platform.messages().empty());
 }
 
-TEST_F(BoardDialogTest, ARunningGameKeepsItsClockAndLevelThroughLoadAndSave)
+TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame)
 {
     writeFourMarkedRecords(0xFF);
     platform.setTime(1000.0);
+    game.state.gameSolved = true; // the last game was solved: its final time must not end this one
     load(RecordFormAction::keyPress(0, '2'));
-    EXPECT_TRUE(game.state.gameRunning && !game.state.clockHold);
+    EXPECT_TRUE(game.state.gameRunning && !game.state.clockHold && !game.state.gameSolved);
     EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
-    EXPECT_EQ(game.state.level, 2);
+    EXPECT_EQ(std::tuple(int(game.state.level), game.panelState.givenCount), std::tuple(2, 1));
 
     // Saving goes to brett.qbr, on the slot chosen last, with the time the clock shows now.
     game.state.boardFile = "leicht.qbr";
@@ -108,6 +109,17 @@ TEST_F(BoardDialogTest, ARunningGameKeepsItsClockAndLevelThroughLoadAndSave)
     ASSERT_EQ(readBoardRecord("brett.qbr", 1, reread, clock), ReadStatus::Loaded);
     EXPECT_EQ(cellAt(reread.board, 2, 3, 0), 7);
     EXPECT_EQ(std::tuple(int(clock.runningByte), clock.elapsedSeconds, int(clock.level)), std::tuple(0xFF, 135.5, 2));
+
+    // Saved with no game running, the board comes back untimed and leaves the level alone.
+    game.state.gameRunning = false;
+    platform.scriptRecordForm(RecordFormAction::perform());
+    showSaveDialog(game);
+    ASSERT_EQ(readBoardRecord("brett.qbr", 1, reread, clock), ReadStatus::Loaded);
+    EXPECT_EQ(int(clock.runningByte), 0x00);
+    game.state.level = 0;
+    cellAt(game.board.board, 2, 3, 0) = 0;
+    load(RecordFormAction::perform());
+    EXPECT_TRUE(!game.state.gameRunning && game.state.level == 0 && cellAt(game.board.board, 2, 3, 0) == 7);
 }
 
 // A save that fails is reported by the game's folders test; the old file stays, as the storage tests show.

@@ -99,6 +99,31 @@ TEST_P(CandidatePaths, SharedCellKeepsOnlyWhatBothGridsAdmit) {
 
 INSTANTIATE_TEST_SUITE_P(Engine, CandidatePaths, ::testing::Values(SolverPath::Literal, SolverPath::Fast), test::pathName);
 
+TEST(MergeSharedCandidates, EachCopyOfEveryCellOfAllFourSharedBoxesVetoesItsTwin) {
+    // First cell of each copy, from the cross's geometry: upper left, upper right, lower left, lower right.
+    const int twins[][6] = {{1, 7, 0, 7, 1, 1}, {7, 7, 0, 1, 1, 2}, {7, 7, 1, 1, 1, 3}, {1, 7, 2, 7, 1, 3}};
+    Board b;
+    b.candidates.fill(true);
+    int cleared = 0;
+    for (const auto& [c1, r1, g1, c2, r2, g2] : twins) {
+        for (int d = 0; d < 9; ++d) { // the symbol d + 1 is vetoed by one copy of cell d, alternating sides
+            const bool first = d % 2 == 0;
+            b.candidates[candidateIndex((first ? c1 : c2) + d % 3, (first ? r1 : r2) + d / 3, d + 1, first ? g1 : g2)] = false;
+            ++cleared;
+        }
+    }
+    mergeSharedCandidates(b);
+    for (const auto& [c1, r1, g1, c2, r2, g2] : twins) {
+        for (int d = 0; d < 9; ++d) {
+            const int s = d + 1;
+            EXPECT_FALSE(b.candidates[candidateIndex(c1 + d % 3, r1 + d / 3, s, g1)] ||
+                         b.candidates[candidateIndex(c2 + d % 3, r2 + d / 3, s, g2)])
+                << "symbol " << s << " at " << c1 + d % 3 << "," << r1 + d / 3 << " of grid " << g1;
+        }
+    }
+    EXPECT_EQ(std::count(b.candidates.begin(), b.candidates.end(), false), 2 * cleared); // nothing else touched
+}
+
 TEST(RestartAndClear, RestartKeepsExactlyTheGivensClearOnlyTheSolution) {
     Board b = test::fullBoard(43);
     for (int c = 1; c <= 9; ++c) cellAt(b.givens, c, 3, 0) = cellAt(b.givens, c, 5, 1) = 0;

@@ -1,6 +1,8 @@
 // The shuffle keeps fields valid, givens given and symmetric patterns symmetric, drawing in a fixed order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/shuffle.h"
 #include "engine_test_support.h"
 
@@ -104,6 +106,52 @@ TEST(ShuffleDraws, SymmetricVariantDrawsInItsFixedOrder) {
     ASSERT_EQ(rnd.ranges.size(), 1 + 101 * repetition.size());
     EXPECT_EQ(rnd.ranges[0], 150);
     for (std::size_t i = 1; i < rnd.ranges.size(); ++i) ASSERT_EQ(rnd.ranges[i], repetition[(i - 1) % repetition.size()]) << i;
+}
+
+TEST(ShuffleDraws, FreeVariantRepeatsItsLoopsAndMovesOnlyWhereAChanceDrawIsOne) {
+    // Every count at its minimum, every permutation the identity, and a 1 only on two RANDOM(2) draws:
+    // the second (the chance of swapping rows 1 and 2 of grid 0) and the last (the last quarter turn's).
+    struct ScriptedRandom : RandomSource {
+        std::vector<int> ranges;
+        int coins = 0, symbols = 0;
+        // Per repetition: 50 inner rounds of 15, four band loops of 20 and 20 rounds of three chances.
+        const int lastCoin = 100 * (50 * 15 + 4 * 20 + 20 * 3) - 1;
+        int random(int n) override {
+            ranges.push_back(n);
+            if (n == 9) return symbols++ % 9;
+            if (n != 2) return 0;
+            const int i = coins++;
+            return i == 1 || i == lastCoin ? 1 : 0;
+        }
+    } rnd;
+    SeededRandom bytes(8); // arbitrary bytes: the moves only move cells
+    Board b;
+    for (CellLayer* layer : {&b.board, &b.givens})
+        for (std::uint8_t& v : *layer) v = static_cast<std::uint8_t>(bytes.random(10));
+    Board expected = b;
+    swapRows(expected, 0, 1, 2);
+    rotateClockwise(expected); // 20 swaps of the same two band lines cancel; identity maps change nothing
+    shuffleMoves(b, rnd, false);
+    EXPECT_EQ(b.board, expected.board);
+    EXPECT_EQ(b.givens, expected.givens);
+
+    std::vector<int> ranges{50};
+    for (int i = 0; i < 100; ++i) {
+        ranges.push_back(20);
+        ranges.insert(ranges.end(), 50 * 15, 2); // x, 2 chances, x, 4 chances, x, 2 chances, 4 chances
+        for (int band = 0; band < 4; ++band) {
+            ranges.push_back(20);
+            ranges.insert(ranges.end(), 20, 2);
+        }
+        ranges.push_back(20);
+        for (int j = 0; j < 20; ++j) {
+            ranges.insert(ranges.end(), 3, 2);
+            ranges.insert(ranges.end(), 9, 9);
+        }
+    }
+    const auto [got, want] = std::mismatch(rnd.ranges.begin(), rnd.ranges.end(), ranges.begin(), ranges.end());
+    EXPECT_TRUE(got == rnd.ranges.end() && want == ranges.end())
+        << "draw " << got - rnd.ranges.begin() << " of " << rnd.ranges.size() << " differs; " << ranges.size() << " expected";
 }
 
 } // namespace
