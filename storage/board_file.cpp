@@ -2,6 +2,7 @@
 #include "storage/board_file.h"
 
 #include "storage/atomic_file.h"
+#include "storage/bounded_read.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,21 +19,11 @@ std::string saveFailure(const std::string& reason) { return "Das Brett konnte ni
 
 ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock) {
     if (record < 0 || record >= kRecordCount) return ReadStatus::Unreadable;
-    const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
-    if (!info.exists()) return ReadStatus::Missing;
-    if (info.isDir()) return ReadStatus::Unreadable;
-
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return ReadStatus::Unreadable;
-    const qint64 start = qint64{record} * kRecordSize;
-    if (file.size() < start + kRecordDataSize) return ReadStatus::TooShort;
-    if (!file.seek(start)) return ReadStatus::Unreadable;
-    std::vector<std::uint8_t> bytes(kRecordDataSize);
-    const qint64 got = file.read(reinterpret_cast<char*>(bytes.data()), kRecordDataSize);
-    if (got < 0) return ReadStatus::Unreadable;
-    if (got < kRecordDataSize) return ReadStatus::TooShort; // shrank since we looked at its size
-    decodeBoardRecord(bytes, b, clock);
+    // Only the record's data are read: a huge file, a FIFO or a device never holds the game up.
+    const FileRange range = readFileRange(path, std::int64_t{record} * kRecordSize, kRecordDataSize);
+    if (range.kind == FileKind::Missing) return ReadStatus::Missing;
+    if (range.kind != FileKind::Regular) return ReadStatus::Unreadable;
+    if (!decodeBoardRecord(range.bytes, b, clock)) return ReadStatus::TooShort;
     return ReadStatus::Loaded;
 }
 

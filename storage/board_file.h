@@ -15,13 +15,13 @@ enum class ReadStatus {
     Loaded,     // board, givens, candidateBytes and candidates replaced; clock filled
     Missing,    // no such file: nothing changed
     TooShort,   // the file ends before the record's data (its first 4,811 bytes) do: nothing changed
-    Unreadable, // the file exists but cannot be read, or record is not 0..3: nothing changed
+    Unreadable, // no regular file (a folder, FIFO or device), unreadable, or record is not 0..3: nothing changed
 };
 
 // Reads record 0..3 of the board file at path into b.board, b.givens, b.candidateBytes and
 // b.candidates, and its clock fields into clock, as decodeBoardRecord does: damaged cell bytes load
-// as empty cells, a damaged elapsed time as 0, the level clamped to 0..3. Nothing changes unless the
-// result is Loaded.
+// as empty cells, a damaged elapsed time as 0, the level clamped to 0..3. Reads only those bytes and
+// never waits on a FIFO. Nothing changes unless the result is Loaded.
 ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock);
 
 // Writes b.board, b.givens and the candidates (as 0x00/0xFF bytes; b.candidateBytes is refreshed)

@@ -13,8 +13,9 @@ std::uint8_t fillerByte(RandomSource& filler) { return static_cast<std::uint8_t>
 
 } // namespace
 
-bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordClock& clock) {
+bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordClock& clock, RecordRepairs* repairs) {
     if (bytes.size() < static_cast<std::size_t>(kRecordDataSize)) return false;
+    if (repairs) *repairs = RecordRepairs{};
 
     std::copy_n(bytes.begin() + kBoardOffset, kCellLayerSize, b.board.begin());
     std::copy_n(bytes.begin() + kGivensOffset, kCellLayerSize, b.givens.begin());
@@ -23,6 +24,7 @@ bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordCloc
         if (b.board[i] > 9 || b.givens[i] > 9) {
             b.board[i] = 0;
             b.givens[i] = 0;
+            if (repairs) repairs->emptiedCells.push_back(i);
         }
     }
 
@@ -80,13 +82,20 @@ void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& fil
 
 std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, int record, Board& b,
                                               const RecordClock& clock, RandomSource& filler) {
-    // Any other length means a foreign or damaged file: its slots are given up. Whatever lies beyond
-    // the fourth record is left where it is, so such a file keeps its length and is reset again on
-    // every later save.
-    if (file.size() != static_cast<std::size_t>(kBoardFileSize)) {
-        if (file.size() < static_cast<std::size_t>(kBoardFileSize)) file.resize(kBoardFileSize);
-        for (int n = 0; n < kRecordCount; ++n)
-            fillEmptyRecord(std::span<std::uint8_t, kRecordSize>(file.data() + n * kRecordSize, kRecordSize), filler);
+    // A short file keeps every record a reader could load from it, the ones whose data are all
+    // there; the filler cut off behind them is drawn anew and the other records become empty.
+    // Whatever lies beyond the fourth record of a longer file stays where it is.
+    const std::size_t oldSize = file.size();
+    if (oldSize < static_cast<std::size_t>(kBoardFileSize)) {
+        file.resize(kBoardFileSize);
+        for (int n = 0; n < kRecordCount; ++n) {
+            const std::size_t start = static_cast<std::size_t>(n) * kRecordSize;
+            if (oldSize >= start + kRecordDataSize)
+                for (std::size_t i = std::max(oldSize, start + kFillerOffset); i < start + kRecordSize; ++i)
+                    file[i] = fillerByte(filler);
+            else
+                fillEmptyRecord(std::span<std::uint8_t, kRecordSize>(file.data() + start, kRecordSize), filler);
+        }
     }
     encodeBoardRecord(b, clock, filler,
                       std::span<std::uint8_t, kRecordSize>(file.data() + record * kRecordSize, kRecordSize));

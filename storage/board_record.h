@@ -36,13 +36,19 @@ struct RecordClock {
     std::int16_t level = 0;       // 0..3 after reading
 };
 
+// What decodeBoardRecord mended without a word while loading a record.
+struct RecordRepairs {
+    std::vector<int> emptiedCells; // cell-layer indices whose board or givens byte lay above 9
+};
+
 // Decodes the first kRecordDataSize bytes of one record into b.board, b.givens, b.candidateBytes
 // (as stored), b.candidates (every flag false, then true where the byte of a column, row and symbol
 // 1..9 is non-zero) and clock. A cell whose board or givens byte lies outside 0..9 loads as empty in
-// both layers; an elapsed time that is not finite or outside 0..kMaxElapsedSeconds reads as 0; a
-// level below 0 reads as 0, above 3 as 3. Returns false, changing nothing, when bytes is shorter
-// than kRecordDataSize.
-bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordClock& clock);
+// both layers (listed in repairs when given); an elapsed time that is not finite or outside
+// 0..kMaxElapsedSeconds reads as 0; a level below 0 reads as 0, above 3 as 3. Returns false,
+// changing nothing, when bytes is shorter than kRecordDataSize.
+bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordClock& clock,
+                       RecordRepairs* repairs = nullptr);
 
 // Encodes b.board, b.givens, the candidates and clock into a whole record in out. b.candidateBytes
 // is refreshed first: 0xFF for a set candidate of a column, row and symbol 1..9, 0x00 everywhere
@@ -55,8 +61,10 @@ void encodeBoardRecord(Board& b, const RecordClock& clock, RandomSource& filler,
 void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& filler);
 
 // The new contents of a board file whose old contents are file (empty for a new file) after writing
-// record 0..3: a file whose length is not 24,000 bytes first has its first 24,000 bytes replaced by
-// four empty records (bytes beyond them stay), then the record is encoded at record × 6,000.
+// record 0..3 at record × 6,000. Every other record that file holds completely stays as it was. A
+// file shorter than 24,000 bytes is filled up to that length: a record whose data (its first 4,811
+// bytes, all a reader needs) are there stays and gets new filler where its own was cut off; the
+// records beyond become empty records. The bytes of a longer file beyond its fourth record stay.
 std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, int record, Board& b,
                                               const RecordClock& clock, RandomSource& filler);
 
