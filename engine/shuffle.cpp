@@ -17,17 +17,23 @@ void swapCells(Board& b, int c1, int r1, int g1, int c2, int r2, int g2) {
 }
 
 // Draws a permutation of 1..9 into b.symbolMap, nine times RANDOM(9) with redraws of used symbols.
-void drawSymbolMap(Board& b, RandomSource& rnd) {
-    b.symbolFree.fill(true);
-    b.symbolMap.fill(0);
-    for (int k = 1; k <= 9; ++k) {
-        int v = 0;
-        do {
-            v = rnd.random(9) + 1;
-        } while (!b.symbolFree[v]);
+// The map is the order in which the draws first show each symbol, so one pass over the draws,
+// without a branch on each (their outcomes are coin tosses to a predictor), gives it.
+template <class Rnd> void drawSymbolMap(Board& b, Rnd& rnd) {
+    constexpr unsigned kAll = 0x3FE; // bits 1..9
+    unsigned seen = 0;
+    unsigned k = 1;
+    while (seen != kAll) {
+        const int v = rnd.random(9) + 1;
+        const unsigned bit = 1U << v;
+        // A used symbol is written too, and overwritten by the next new one: k stays put.
         b.symbolMap[k] = static_cast<std::uint8_t>(v);
-        b.symbolFree[v] = false;
+        k += (seen & bit) == 0 ? 1 : 0;
+        seen |= bit;
     }
+    b.symbolMap[0] = 0;
+    b.symbolFree.fill(false);
+    b.symbolFree[0] = true;
 }
 
 // The moves applied to the board one by one, as they are drawn.
@@ -94,7 +100,7 @@ public:
     void swapRowsIf(bool on, int g, int ra, int rb) { swapIf(on, now_.rows[g], ra, rb); }
     void swapColumnsIf(bool on, int g, int ca, int cb) { swapIf(on, now_.cols[g], ca, cb); }
 
-    void permuteSymbols(RandomSource& rnd) {
+    template <class Rnd> void permuteSymbols(Rnd& rnd) {
         drawSymbolMap(b_, rnd);
         for (int v = 1; v <= 9; ++v) now_.symbols[v] = b_.symbolMap[now_.symbols[v]];
     }
@@ -203,9 +209,9 @@ template <class Moves> void rightBandColumnSwap(Moves& m, int a, int bb) {
 }
 
 // A chance-½ draw: the symmetric variant acts on 0, the free variant on 1.
-bool chance(RandomSource& rnd, int hit) { return rnd.random(2) == hit; }
+template <class Rnd> bool chance(Rnd& rnd, int hit) { return rnd.random(2) == hit; }
 
-template <class Moves> void shuffleSymmetric(Moves& m, RandomSource& rnd) {
+template <class Moves, class Rnd> void shuffleSymmetric(Moves& m, Rnd& rnd) {
     constexpr int hit = 0;
     const int n = rnd.random(150) + 101;
     for (int i = 0; i < n; ++i) {
@@ -253,7 +259,7 @@ template <class Moves> void shuffleSymmetric(Moves& m, RandomSource& rnd) {
     }
 }
 
-template <class Moves> void shuffleFree(Moves& m, RandomSource& rnd) {
+template <class Moves, class Rnd> void shuffleFree(Moves& m, Rnd& rnd) {
     constexpr int hit = 1;
     const int outer = rnd.random(50) + 100;
     const auto bandLines = [&](auto swapBandLines) {
@@ -296,12 +302,18 @@ template <class Moves> void shuffleFree(Moves& m, RandomSource& rnd) {
     }
 }
 
-template <class Moves> void shuffleVariant(Moves& m, RandomSource& rnd, bool symmetric) {
+template <class Moves, class Rnd> void shuffleVariant(Moves& m, Rnd& rnd, bool symmetric) {
     if (symmetric) {
         shuffleSymmetric(m, rnd);
     } else {
         shuffleFree(m, rnd);
     }
+}
+
+template <class Rnd> void shuffleComposed(Board& b, Rnd& rnd, bool symmetric) {
+    ComposedMoves m(b);
+    shuffleVariant(m, rnd, symmetric);
+    m.apply();
 }
 
 } // namespace
@@ -408,10 +420,14 @@ void shuffleMoves(Board& b, RandomSource& rnd, bool symmetric, ShufflePath shuff
     if (shufflePath == ShufflePath::Stepwise) {
         StepwiseMoves m{b};
         shuffleVariant(m, rnd, symmetric);
+    } else if (auto* seeded = dynamic_cast<SeededRandom*>(&rnd)) {
+        // The seeded generator's draws inline: a free shuffle makes over two hundred thousand of them.
+        // A local copy's state stays in a register; the original's could alias every byte stored.
+        SeededRandom local = *seeded;
+        shuffleComposed(b, local, symmetric);
+        *seeded = local;
     } else {
-        ComposedMoves m(b);
-        shuffleVariant(m, rnd, symmetric);
-        m.apply();
+        shuffleComposed(b, rnd, symmetric);
     }
 }
 
