@@ -93,7 +93,8 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame)
     platform.setTime(1000.0);
     game.state.gameSolved = true; // the last game was solved: its final time must not end this one
     load(RecordFormAction::keyPress(0, '2'));
-    EXPECT_TRUE(game.state.gameRunning && !game.state.clockHold && !game.state.gameSolved);
+    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), bool(game.state.clockHold), bool(game.state.gameSolved)),
+              std::tuple(true, false, false));
     EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
     EXPECT_EQ(std::tuple(int(game.state.level), game.panelState.givenCount), std::tuple(2, 1));
 
@@ -119,7 +120,8 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame)
     game.state.level = 0;
     cellAt(game.board.board, 2, 3, 0) = 0;
     load(RecordFormAction::perform());
-    EXPECT_TRUE(!game.state.gameRunning && game.state.level == 0 && cellAt(game.board.board, 2, 3, 0) == 7);
+    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.state.level), int(cellAt(game.board.board, 2, 3, 0))),
+              std::tuple(false, 0, 7));
 }
 
 // A save that fails is reported by the game's folders test; the old file stays, as the storage tests show.
