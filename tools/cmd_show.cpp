@@ -4,6 +4,7 @@
 
 #include "engine/field_text.h"
 #include "tools/commands.h"
+#include "tools/escape_text.h"
 #include "tools/field_source.h"
 #include "tools/puzzle_checks.h"
 
@@ -19,15 +20,18 @@ int candidateCount(const Board& b) {
     return n;
 }
 
-void showRecord(const Board& b, const RecordClock& clock, bool givensLayer, std::ostream& out) {
+void showRecord(const LoadedRecord& record, bool givensLayer, std::ostream& out) {
+    const Board& b = record.board;
     const int givens = countFilled(b.givens);
     out << givens << " givens, " << countFilled(b.board) - countFilled(b.givens) << " entries, " << candidateCount(b)
         << " candidate flags, clock ";
-    if (clock.runningByte & 1)
-        out << "running (" << clock.elapsedSeconds << " s, level " << clock.level << ")";
+    if (record.clock.runningByte & 1)
+        out << "running (" << record.clock.elapsedSeconds << " s, level " << record.clock.level << ")";
     else
         out << "clear";
-    out << "\n" << fieldToText(givensLayer ? b.givens : b.board);
+    out << "\n";
+    for (const std::string& damage : record.damage) out << "  damage: " << damage << "\n";
+    out << fieldToText(givensLayer ? b.givens : b.board);
 }
 
 int run(const CommandLine& line, Streams& io) {
@@ -52,15 +56,15 @@ int run(const CommandLine& line, Streams& io) {
         first = last = *record;
     }
     std::string error;
-    const long long size = boardFileSize(name, error);
-    if (size < 0) return failInput(io, error);
-    if (size != kBoardFileSize) io.out << "note: " << name << " is " << size << " bytes, not " << kBoardFileSize << "\n";
+    BoardFileBytes file;
+    if (!readBoardFile(name, file, error)) return failInput(io, error);
+    if (file.size != kBoardFileSize)
+        io.out << "note: " << escapeText(name) << " is " << file.size << " bytes, not " << kBoardFileSize << "\n";
     for (int n = first; n <= last; ++n) {
-        Board b;
-        RecordClock clock;
-        if (!readRecord(name, n, b, clock, error)) return failInput(io, error);
+        LoadedRecord record;
+        if (!recordOf(file, name, n, record, error)) return failInput(io, error);
         io.out << (n > first ? "\n" : "") << "record " << n << ": ";
-        showRecord(b, clock, givensLayer, io.out);
+        showRecord(record, givensLayer, io.out);
     }
     return kExitOk;
 }
@@ -74,7 +78,9 @@ const Command kShowCommand{
     "\n"
     "Prints record RECORD (0..3) of the board file FILE, or all four records, each as a line of\n"
     "figures (givens, the player's entries, candidate flags, the clock) and the board as a text field\n"
-    "of 21 lines. A FILE not ending in .qbr, or -, is read as one text field and printed back.\n"
+    "of 21 lines. Damage the game would mend or pass over unnoticed when loading the record (cell\n"
+    "bytes above 9, unequal copies of a shared cell) follows the figures, one 'damage:' line each.\n"
+    "A FILE not ending in .qbr, or -, is read as one text field and printed back.\n"
     "\n"
     "  -g, --givens   print the givens block instead of the board block\n",
     kOptions,

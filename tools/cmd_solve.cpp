@@ -60,13 +60,14 @@ int run(const CommandLine& line, Streams& io) {
         if (!record) return kExitBadInput;
         first = last = *record;
     }
+    BoardFileBytes file;
+    if (!readBoardFile(name, file, error)) return failInput(io, error);
     bool allComplete = true;
     for (int n = first; n <= last; ++n) {
-        Board b;
-        RecordClock clock;
-        if (!readRecord(name, n, b, clock, error)) return failInput(io, error);
+        LoadedRecord record;
+        if (!recordOf(file, name, n, record, error)) return failInput(io, error);
         if (first != last) io.out << (n > first ? "\n" : "") << "record " << n << ":\n";
-        allComplete = solveAndPrint(b, trace, path, io.out) && allComplete;
+        allComplete = solveAndPrint(record.board, trace, path, io.out) && allComplete;
     }
     return allComplete ? kExitOk : kExitNegative;
 }

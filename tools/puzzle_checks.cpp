@@ -42,6 +42,13 @@ Board boardOfGivens(const CellLayer& givens) {
 
 } // namespace
 
+std::string fieldCellName(FieldCell f) {
+    // Built by appending: "(" + std::to_string(...) trips a false overlap warning of GCC 12.
+    std::string name = std::to_string(f.x);
+    name.insert(0, 1, '(');
+    return name + ", " + std::to_string(f.y) + ")";
+}
+
 const std::array<std::array<FieldCell, 2>, 144>& symmetricPairs() {
     static const auto pairs = makePairs();
     return pairs;

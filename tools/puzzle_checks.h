@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/board.h"
@@ -15,6 +16,9 @@ namespace quintaro {
 struct FieldCell {
     int x = 0, y = 0;
 };
+
+// "(x, y)", as qbr names field cells in its messages.
+std::string fieldCellName(FieldCell f);
 
 // The 144 pairs of distinct grid cells that a half turn about the field centre swaps, each pair
 // (x, y) ↔ (20 − x, 20 − y) listed once, first cell above (or left of, on the centre row) the second.

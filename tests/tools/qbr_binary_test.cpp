@@ -1,9 +1,15 @@
 // The built qbr program end to end: its commands, outputs, messages and exit codes.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <sstream>
 
 #include "engine/field_text.h"
 #include "engine/full_field.h"
@@ -18,16 +24,37 @@ struct QbrRun {
     std::string out, err;
 };
 
-QbrRun qbr(const QStringList& args, const QByteArray& input = {}) {
+QString qbrProgram() {
     const QByteArray bin = qgetenv("QUINTARO_BIN");
-    QProcess process;
-    process.start(QString::fromLocal8Bit(bin.isEmpty() ? QByteArray(".") : bin) + "/qbr", args);
+    return QString::fromLocal8Bit(bin.isEmpty() ? QByteArray(".") : bin) + "/qbr";
+}
+
+// Runs the started process to its end, a minute at most.
+QbrRun finish(QProcess& process, const QByteArray& input) {
     if (!process.waitForStarted()) return {-1, {}, "qbr did not start; is QUINTARO_BIN the build folder?"};
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(-1);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-3, {}, "qbr did not end within a minute"};
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
             process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+}
+
+QbrRun qbr(const QStringList& args, const QByteArray& input = {}) {
+    QProcess process;
+    process.start(qbrProgram(), args);
+    return finish(process, input);
+}
+
+// Runs a shell command line in folder, in which q calls qbr with 20 seconds and 256 MB to spare.
+QbrRun limitedShell(const QString& folder, const QString& command) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start("sh", {"-c", "ulimit -v 262144; q() { timeout -s KILL 20 \"$0\" \"$@\"; }; " + command, qbrProgram()});
+    return finish(process, {});
 }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -108,6 +135,76 @@ TEST_F(QbrTest, HelpForEveryCommandAndBadInputNamesWhatIsWrong) {
     EXPECT_TRUE(exits(qbr({"solve", path("nicht-da.txt")}), 2, {"nicht-da.txt: cannot open (no such file)"}));
     EXPECT_TRUE(exits(qbr({"show", path("nicht-da.qbr")}), 2));
     EXPECT_TRUE(exits(qbr({"solve", writeFile("ok.txt", fieldToText(puzzle)), "--frobnicate"}), 2));
+}
+
+TEST_F(QbrTest, InputThatIsNoFieldEndsAtOnceWithAnEscapedMessage) {
+    ASSERT_EQ(::mkfifo(path("fifo.qbr").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(path("fifo.txt").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", path("zero.qbr")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.qbr"));
+    QFile big(path("big.txt")); // 300 MB on one line, most of it a hole in the file
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write("1") == 1 && big.resize(300 << 20));
+    big.close();
+    std::string text = fieldToText(puzzle);
+    text[text.find('\n', text.find('\n') + 1) + 1 + 7] = '\x1b'; // line 3, column 8: inside grid 0
+    writeFile("esc.txt", text);
+
+    const std::pair<const char*, const char*> cases[] = {
+        {"q show /dev/zero", "qbr: /dev/zero: is a device, not a text field\n"},
+        {"yes | q solve -", "qbr: <stdin>: more than 65536 bytes, not read further"},
+        {"q show big.txt", "qbr: big.txt: more than 65536 bytes"},
+        {"q solve fifo.qbr", "qbr: fifo.qbr: is a FIFO (named pipe), not a board file\n"},
+        {"q check fifo.qbr", "qbr: fifo.qbr: is a FIFO (named pipe), not a board file\n"},
+        {"q show fifo.txt", "qbr: fifo.txt: is a FIFO (named pipe), not a text field\n"},
+        {"q solve zero.qbr 1", "qbr: zero.qbr: is a device, not a board file\n"},
+        {"q check ordner.qbr", "qbr: ordner.qbr: is a folder, not a board file\n"},
+        {"q solve esc.txt", "qbr: esc.txt:3:8: '\\x1b' inside a grid"},
+        {"q show \"$(printf 'x\\033[2J\\377.txt')\"", "qbr: x\\x1b[2J\\xff.txt: cannot open (no such file)\n"},
+    };
+    for (const auto& [command, message] : cases) {
+        const QbrRun run = limitedShell(dir.path(), command);
+        EXPECT_TRUE(exits(run, 2, {message})) << command;
+        EXPECT_TRUE(run.out.empty() && std::count_if(run.err.begin(), run.err.end(), [](char ch) {
+                        return (ch >= 0 && ch < ' ' && ch != '\n') || ch == '\x7f' || ch < 0;
+                    }) == 0) << command << ": raw bytes in\n" << run.err;
+    }
+}
+
+TEST_F(QbrTest, CheckAndShowNameTheDamageOfEachRecordUnderItsOwnLine) {
+    const QString one = writeFile("p.txt", fieldToText(puzzle));
+    ASSERT_TRUE(exits(qbr({"pack", "-o", path("d.qbr"), one, one, one, one}), 0));
+    QByteArray bytes = contents(path("d.qbr"));
+    int column = 1; // a given in row 1 of grid 0, far from its shared boxes
+    while (puzzle[cellIndex(column, 1, 0)] == 0) ASSERT_LE(++column, 9);
+    const int given = cellIndex(column, 1, 0);
+    const SharedBox& box = kSharedBoxes[0];
+    const int second = cellIndex(box.secondColumn, box.secondRow, box.secondGrid);
+    bytes[given] = static_cast<char>(puzzle[given] % 9 + 1);      // record 0: board differs from the given
+    bytes[6000 + 400 + given] = 12;                                // record 1: a byte above 9
+    bytes[12000 + 400 + second] = static_cast<char>(puzzle[second] % 9 + 1); // record 2: copies differ
+    QFile file(path("d.qbr"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    const QbrRun check = qbr({"check", path("d.qbr"), "--shuffles", "0"});
+    EXPECT_EQ(check.exitCode, 1) << check.err;
+    const std::string cell = fieldCellName({kGridFieldColumn[0] + column - 1, kGridFieldRow[0]});
+    const std::string copies = "the two copies of shared cell " +
+                               fieldCellName({kGridFieldColumn[0] + box.masterColumn - 1, kGridFieldRow[0] + box.masterRow - 1}) +
+                               " differ in the givens block";
+    const std::pair<int, std::string> problems[] = {
+        {0, "board and givens differ at field cell " + cell}, {1, "cell bytes above 9 at field cell " + cell}, {2, copies}};
+    std::istringstream lines(check.out);
+    std::vector<std::string> recordOf(3);
+    std::string line, heading;
+    while (std::getline(lines, line)) {
+        if (line.starts_with("record ")) heading = line.substr(0, 9);
+        else if (line.starts_with("  problem: "))
+            for (const auto& [record, text] : problems) recordOf[record] += line.starts_with("  problem: " + text) ? heading : "";
+        else EXPECT_TRUE(line.starts_with(path("d.qbr").toStdString() + ": ")) << line;
+    }
+    for (const auto& [record, text] : problems) EXPECT_EQ(recordOf[record], "record " + std::to_string(record) + ":") << text << "\n" << check.out;
+    EXPECT_TRUE(exits(qbr({"show", path("d.qbr")}), 0, {"  damage: cell bytes above 9 at field cell " + cell, "  damage: " + copies}));
 }
 
 TEST_F(QbrTest, PackThenShowAndSolveTheRecords) {
