@@ -4,9 +4,11 @@
 
 #include "engine/board_view.h"
 #include "engine/field_text.h"
+#include "engine/grade.h"
 #include "engine/solution.h"
 #include "tools/commands.h"
 #include "tools/field_source.h"
+#include "tools/puzzle_maker.h"
 
 namespace quintaro {
 
@@ -35,6 +37,10 @@ bool solveAndPrint(Board& b, bool trace, SolverPath path, std::ostream& out) {
     TracePrinter printer(out);
     const int passes = computeSolution(b, quiet, path, trace ? &printer : nullptr);
     out << fieldToText(b.solution) << "passes: " << passes << "\n" << (b.noSolution ? "incomplete" : "complete") << "\n";
+    // The level whose pass range holds the passes, as the game grades an own puzzle.
+    const Grade grade = gradeOf(!b.noSolution, passes);
+    out << "grade: " << (grade.level < 0 ? std::string("none") : std::string(levelRecipe(grade.level).name) + " (level " +
+                                                                     std::to_string(grade.level) + ")") << "\n";
     return !b.noSolution;
 }
 
@@ -81,9 +87,10 @@ const Command kSolveCommand{
     "\n"
     "Runs the game's hidden solve (single candidates and single places, box by box, row by row,\n"
     "column by column, at most 15 passes) on the board of record RECORD (0..3) of the board file FILE,\n"
-    "or of each of its four records, and prints the field it reaches, then 'passes: N' and\n"
-    "'complete' or 'incomplete'. A FILE whose name does not end in .qbr, or - for standard input, is\n"
-    "read as one text field whose symbols are the givens.\n"
+    "or of each of its four records, and prints the field it reaches, then 'passes: N', 'complete'\n"
+    "or 'incomplete', and 'grade: ' with the level whose passes the shipped collections take (Leicht\n"
+    "1-3, Mittel 4, Schwer 5-8, Extrem 9-15), or 'none' when incomplete. A FILE whose name does not\n"
+    "end in .qbr, or - for standard input, is read as one text field whose symbols are the givens.\n"
     "\n"
     "  -t, --trace    print every placement first: pass, scan, grid and unit, cell, symbol\n"
     "      --literal  run the reference steps (a whole-field rule check per trial); slow\n"

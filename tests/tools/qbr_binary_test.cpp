@@ -13,6 +13,7 @@
 
 #include "engine/field_text.h"
 #include "engine/full_field.h"
+#include "engine/grade.h"
 #include "tools/puzzle_checks.h"
 #include "tools/puzzle_maker.h"
 
@@ -100,7 +101,9 @@ TEST_F(QbrTest, SolveATextFieldFromAFileOrStandardInputWithATraceOfEachPlacement
     const QString file = writeFile("puzzle.txt", fieldToText(puzzle));
     const QbrRun run = qbr({"solve", file});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, fieldToText(full) + "passes: " + std::to_string(solveGivens(puzzle).passes) + "\ncomplete\n");
+    const int passes = solveGivens(puzzle).passes;
+    EXPECT_EQ(run.out, fieldToText(full) + "passes: " + std::to_string(passes) + "\ncomplete\ngrade: " +
+                           levelRecipe(levelOfPasses(passes)).name + " (level " + std::to_string(levelOfPasses(passes)) + ")\n");
     EXPECT_EQ(qbr({"solve", "-"}, QByteArray::fromStdString(fieldToText(puzzle))).out, run.out);
     EXPECT_EQ(qbr({"solve", "--literal", file}).out, run.out);
 
@@ -116,7 +119,18 @@ TEST_F(QbrTest, SolveATextFieldFromAFileOrStandardInputWithATraceOfEachPlacement
         setFieldValue(sparse, symmetricPairs()[i * 20][0], 0);
         setFieldValue(sparse, symmetricPairs()[i * 20][1], 0);
     }
-    EXPECT_TRUE(exits(qbr({"solve", writeFile("sparse.txt", fieldToText(sparse))}), 1, {"\nincomplete\n"}));
+    EXPECT_TRUE(exits(qbr({"solve", writeFile("sparse.txt", fieldToText(sparse))}), 1, {"\nincomplete\ngrade: none\n"}));
+
+    // Every record of a shipped collection grades as the collection's own level.
+    const QString bin = QString::fromLocal8Bit(qgetenv("QUINTARO_BIN").isEmpty() ? QByteArray(".") : qgetenv("QUINTARO_BIN"));
+    for (int level = 0; level < 4; ++level) {
+        const char* files[] = {"leicht", "mittel", "schwer", "extrem"};
+        const std::string out = qbr({"solve", bin + "/" + files[level] + ".qbr"}).out;
+        const std::string grade = std::string("grade: ") + levelRecipe(level).name + " (level " + std::to_string(level) + ")\n";
+        int graded = 0;
+        for (std::size_t at = out.find(grade); at != std::string::npos; at = out.find(grade, at + 1)) ++graded;
+        EXPECT_EQ(graded, 4) << out;
+    }
 }
 
 TEST_F(QbrTest, HelpForEveryCommandAndBadInputNamesWhatIsWrong) {
