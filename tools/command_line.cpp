@@ -1,10 +1,37 @@
-// Parsing qbr's command lines.
+// Parsing qbr's command lines with CLI11; the commands see only the plain CommandLine it fills.
 #include "tools/command_line.h"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <charconv>
 
 namespace quintaro {
+
+namespace {
+
+std::string namesOf(const KnownOption& option) {
+    const std::string longName = std::string("--") + option.name;
+    return option.letter == 0 ? longName : std::string{'-', option.letter} + "," + longName;
+}
+
+// CLI11 tells a missing value or a value given to a flag by one exception type; its message names
+// the option ("--level: 1 required ..." or "trace was given a disallowed flag override").
+std::string mismatchMessage(const std::string& what, std::span<const KnownOption> known) {
+    constexpr std::string_view kOverride = " was given a disallowed flag override";
+    for (const KnownOption& o : known) {
+        const std::string name = o.name;
+        if (o.takesValue && what.rfind("--" + name + ":", 0) == 0) return "option --" + name + " needs a value";
+        if (!o.takesValue && what.size() > kOverride.size() && what.ends_with(kOverride)) {
+            const std::string given = what.substr(0, what.size() - kOverride.size());
+            if (given == name || (o.letter != 0 && given == std::string(1, o.letter)))
+                return "option --" + name + " takes no value";
+        }
+    }
+    return what;
+}
+
+} // namespace
 
 bool CommandLine::has(const std::string& flag) const {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
@@ -16,58 +43,37 @@ std::optional<std::string> CommandLine::value(const std::string& name) const {
     return it->second;
 }
 
-bool parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known, CommandLine& out,
-                      std::string& error) {
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            out.positional.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        std::string name, inlineValue;
-        bool hasInlineValue = false;
-        const KnownOption* option = nullptr;
-        if (arg.rfind("--", 0) == 0) {
-            name = arg.substr(2);
-            if (const auto eq = name.find('='); eq != std::string::npos) {
-                inlineValue = name.substr(eq + 1);
-                name.resize(eq);
-                hasInlineValue = true;
-            }
-            for (const KnownOption& s : known)
-                if (name == s.name) option = &s;
-        } else if (arg.size() == 2) {
-            for (const KnownOption& s : known)
-                if (s.letter != 0 && arg[1] == s.letter) option = &s;
-        }
-        if (option == nullptr) {
-            error = "unknown option " + arg;
-            return false;
-        }
-        name = option->name;
-        if (!option->takesValue) {
-            if (hasInlineValue) {
-                error = "option --" + name + " takes no value";
-                return false;
-            }
-            out.flags.push_back(name);
-            continue;
-        }
-        if (!hasInlineValue) {
-            if (i + 1 >= args.size()) {
-                error = "option --" + name + " needs a value";
-                return false;
-            }
-            inlineValue = args[++i];
-        }
-        out.values[name] = inlineValue;
+ParseOutcome parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known,
+                              CommandLine& out, std::string& error) {
+    CLI::App app;
+    app.set_help_flag("-h,--help");
+    for (const KnownOption& o : known) {
+        const std::string name = o.name;
+        if (o.takesValue)
+            app.add_option_function<std::string>(namesOf(o), [&out, name](const std::string& v) { out.values[name] = v; })
+                ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        else
+            app.add_flag_callback(namesOf(o), [&out, name] { out.flags.push_back(name); })->disable_flag_override();
     }
-    return true;
+    app.add_option("arguments", out.positional);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 takes its arguments back to front
+    try {
+        app.parse(reversed);
+        return ParseOutcome::Parsed;
+    } catch (const CLI::CallForHelp&) {
+        return ParseOutcome::HelpAsked;
+    } catch (const CLI::ExtrasError& e) {
+        // Only unknown options are left over: the positional arguments take everything else.
+        const std::vector<std::string> left = app.remaining();
+        const auto first = std::find_if(left.begin(), left.end(), [](const std::string& a) { return a != "--"; });
+        error = first == left.end() ? e.what() : "unknown option " + *first;
+    } catch (const CLI::ArgumentMismatch& e) {
+        error = mismatchMessage(e.what(), known);
+    } catch (const CLI::ParseError& e) {
+        error = e.what();
+    }
+    return ParseOutcome::Failed;
 }
 
 std::optional<long long> parseInteger(const std::string& text, long long min, long long max) {

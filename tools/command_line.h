@@ -14,22 +14,28 @@ namespace quintaro {
 struct KnownOption {
     const char* name;
     char letter;     // 0: no short form
-    bool takesValue; // --name VALUE or --name=VALUE; otherwise a flag
+    bool takesValue; // --name VALUE, --name=VALUE or -xVALUE; otherwise a flag
 };
 
 struct CommandLine {
     std::vector<std::string> positional; // in order; "-" is positional (standard input)
-    std::map<std::string, std::string> values; // options with a value, by name
+    std::map<std::string, std::string> values; // options with a value, by name; the last one given counts
     std::vector<std::string> flags;            // flags given, by name
 
     bool has(const std::string& flag) const;
     std::optional<std::string> value(const std::string& name) const;
 };
 
-// Parses the arguments after the command word. "--" ends the options. Returns false with a message
-// in error for an unknown option, a missing value or a value given to a flag.
-bool parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known, CommandLine& out,
-                      std::string& error);
+enum class ParseOutcome {
+    Parsed,
+    HelpAsked, // -h or --help among the options: nothing else is reported
+    Failed,    // error says why
+};
+
+// Parses the arguments after the command word. "--" ends the options. Fails with a message in error
+// for an unknown option, a missing value or a value given to a flag.
+ParseOutcome parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known,
+                              CommandLine& out, std::string& error);
 
 // A whole decimal number within min..max; nothing else (no sign for seeds, no trailing characters).
 std::optional<long long> parseInteger(const std::string& text, long long min, long long max);

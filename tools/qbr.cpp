@@ -28,8 +28,6 @@ void printOverview(std::ostream& out) {
            "            2 bad arguments or input that cannot be read or written.\n";
 }
 
-bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
-
 } // namespace
 
 int failInput(Streams& io, const std::string& message) {
@@ -48,26 +46,21 @@ int runQbr(const std::vector<std::string>& args, Streams& io) {
         printOverview(io.err);
         return kExitBadInput;
     }
-    if (isHelp(args[0]) || args[0] == "help") {
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         if (args.size() > 1 && args[0] == "help") return runQbr({args[1], "--help"}, io);
         printOverview(io.out);
         return kExitOk;
     }
     for (const Command* c : kCommands) {
         if (args[0] != c->name) continue;
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        for (const std::string& a : rest) {
-            if (a == "--") break;
-            if (isHelp(a)) {
-                io.out << c->help;
-                return kExitOk;
-            }
-        }
         CommandLine line;
         std::string error;
-        if (!parseCommandLine(rest, c->options, line, error))
-            return failInput(io, std::string(c->name) + ": " + error + " (see qbr " + c->name + " --help)");
-        return c->run(line, io);
+        switch (parseCommandLine({args.begin() + 1, args.end()}, c->options, line, error)) {
+        case ParseOutcome::Parsed: return c->run(line, io);
+        case ParseOutcome::HelpAsked: io.out << c->help; return kExitOk;
+        case ParseOutcome::Failed: break;
+        }
+        return failInput(io, std::string(c->name) + ": " + error + " (see qbr " + c->name + " --help)");
     }
     failInput(io, "unknown command '" + args[0] + "'");
     printOverview(io.err);

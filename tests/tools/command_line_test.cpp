@@ -10,34 +10,41 @@ namespace {
 
 constexpr std::array<KnownOption, 3> kKnown{{{"output", 'o', true}, {"trace", 't', false}, {"seed", 0, true}}};
 
-CommandLine parsed(const std::vector<std::string>& args) {
+struct Parse {
+    ParseOutcome outcome;
     CommandLine line;
     std::string error;
-    EXPECT_TRUE(parseCommandLine(args, kKnown, line, error)) << error;
-    return line;
-}
+};
 
-std::string failure(const std::vector<std::string>& args) {
-    CommandLine line;
-    std::string error;
-    EXPECT_FALSE(parseCommandLine(args, kKnown, line, error));
-    return error;
+Parse parse(const std::vector<std::string>& args) {
+    Parse p{};
+    p.outcome = parseCommandLine(args, kKnown, p.line, p.error);
+    return p;
 }
 
 TEST(ParseCommandLine, SeparatesOptionsFlagsAndPositionalsAndNamesWhatIsWrong) {
-    const CommandLine line = parsed({"a.txt", "-o", "out.qbr", "--seed=7", "-", "--trace", "--", "--seed"});
-    EXPECT_EQ(line.positional, (std::vector<std::string>{"a.txt", "-", "--seed"}));
-    EXPECT_EQ(line.value("output"), "out.qbr");
+    const CommandLine line =
+        parse({"a.txt", "-o", "-", "--seed=7", "-", "--trace", "-3", "--output", "--seed", "--", "--seed", "-h"}).line;
+    EXPECT_EQ(line.positional, (std::vector<std::string>{"a.txt", "-", "-3", "--seed", "-h"}));
+    EXPECT_EQ(line.value("output"), "--seed") << "a value may look like an option; the last one given counts";
     EXPECT_EQ(line.value("seed"), "7");
     EXPECT_TRUE(line.has("trace"));
-    EXPECT_FALSE(line.value("trace").has_value());
+    EXPECT_FALSE(line.value("trace").has_value() || line.has("output"));
+    EXPECT_EQ(parse({"-tofile"}).line.value("output"), "file");
 
-    EXPECT_EQ(parsed({"--output", "x.qbr", "-t"}).value("output"), "x.qbr");
-    EXPECT_EQ(parsed({"--seed="}).value("seed"), "") << "an empty value is still a value";
-    EXPECT_EQ(failure({"--frobnicate"}), "unknown option --frobnicate");
-    EXPECT_EQ(failure({"-x"}), "unknown option -x");
-    EXPECT_EQ(failure({"a", "-o"}), "option --output needs a value");
-    EXPECT_EQ(failure({"--trace=yes"}), "option --trace takes no value");
+    for (const auto& [args, error] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"a", "--frobnicate=1"}, "unknown option --frobnicate=1"},
+             {{"-x"}, "unknown option -x"},
+             {{"a", "-o"}, "option --output needs a value"},
+             {{"--seed="}, "option --seed needs a value"},
+             {{"--trace=yes"}, "option --trace takes no value"},
+         }) {
+        const Parse p = parse(args);
+        EXPECT_EQ(p.outcome, ParseOutcome::Failed) << args[0];
+        EXPECT_EQ(p.error, error);
+    }
+    for (const auto& args : std::vector<std::vector<std::string>>{{"-h"}, {"a", "--frob", "--help"}})
+        EXPECT_EQ(parse(args).outcome, ParseOutcome::HelpAsked) << args.back();
 }
 
 TEST(ParseNumbers, AcceptWholeNumbersInRangeOnly) {
