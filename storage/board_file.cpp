@@ -35,8 +35,9 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     }
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
-    if (info.isDir()) {
-        error = saveFailure(path + " ist ein Ordner");
+    // A FIFO or device would hold the game up here, and would not give the board back.
+    if (info.isDir() || (info.exists() && !info.isFile())) {
+        error = saveFailure(germanReason({info.isDir() ? WriteFailure::Step::Folder : WriteFailure::Step::NotAFile, path, ""}));
         return false;
     }
 
@@ -57,26 +58,44 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     }
 
     const std::vector<std::uint8_t> image = boardFileWithRecord(std::move(old), record, b, clock, filler);
-    std::string reason;
-    if (!replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()), reason)) {
-        error = saveFailure(reason);
-        return false;
-    }
-    return true;
+    const auto failed = writeWholeFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()),
+                                       {.makeFolder = true, .regularOnly = true, .overwriteInPlace = true});
+    if (failed) error = saveFailure(germanReason(*failed));
+    return !failed;
 }
 
+namespace {
+
+// The puzzle tool speaks English; these are its words for a failed write.
+constexpr WriteRules kToolWrite{.makeFolder = false, .regularOnly = true, .overwriteInPlace = false};
+
+std::string toolFailure(const WriteFailure& f) {
+    using enum WriteFailure::Step;
+    std::string why;
+    switch (f.step) {
+    case Folder: why = f.where + " is a folder"; break;
+    case NotAFile: why = f.where + " is not a regular file"; break;
+    case NoFolder: why = "the folder " + f.where + " does not exist"; break;
+    case Create: why = f.where + " cannot be created" + f.detail; break;
+    case Write: why = "write error in " + f.where + ", is the disk full?" + f.detail; break;
+    case Replace: why = f.where + " cannot be replaced" + f.detail; break;
+    }
+    return "cannot write the board file: " + why;
+}
+
+} // namespace
+
 bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error) {
-    const QString name = QString::fromStdString(path);
-    if (QFileInfo(name).isDir()) {
-        error = "Die Brettdatei konnte nicht geschrieben werden: " + path + " ist ein Ordner";
-        return false;
-    }
-    std::string reason;
-    if (!replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), reason)) {
-        error = "Die Brettdatei konnte nicht geschrieben werden: " + reason;
-        return false;
-    }
-    return true;
+    const auto failed =
+        writeWholeFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), kToolWrite);
+    if (failed) error = toolFailure(*failed);
+    return !failed;
+}
+
+bool checkBoardFileWrite(const std::string& path, std::string& error) {
+    const auto failed = checkWholeFileWrite(path, kToolWrite);
+    if (failed) error = toolFailure(*failed);
+    return !failed;
 }
 
 } // namespace quintaro

@@ -26,15 +26,22 @@ ReadStatus readBoardRecord(const std::string& path, int record, Board& b, Record
 
 // Writes b.board, b.givens and the candidates (as 0x00/0xFF bytes; b.candidateBytes is refreshed)
 // with clock into record 0..3 of the board file at path, as boardFileWithRecord lays it out: a file
-// whose length is not 24,000 bytes first has its first 24,000 bytes reset to four empty records.
-// Filler bytes come from filler. The complete new file is written beside the old one and replaces it
-// only then. Returns false with a German message in error ("Das Brett konnte nicht gesichert werden:
-// ...") when the file could not be read or replaced; the old file is then unchanged.
+// of another length than 24,000 bytes keeps every record it holds completely and gets empty records
+// for the missing ones. Filler bytes come from filler. The complete new file is written beside the
+// old one and replaces it only then; in a folder that refuses new files, an existing writable file
+// is overwritten in place instead. Returns false with a German message in error ("Das Brett konnte
+// nicht gesichert werden: ...") when path is a folder, FIFO or device, or the file could not be read
+// or written; the old file is then unchanged, except after a failed in-place write, which says so.
 bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
                       RandomSource& filler, std::string& error);
 
-// Writes a whole board file (for the puzzle tool) the same safe way: beside the old file, which it
-// replaces only when complete. Returns false with a German message in error otherwise.
+// Writes a whole board file (for the puzzle tool) the safe way: beside the old file, which it
+// replaces only when complete. The folder must exist and path must not be a folder, FIFO or device.
+// Returns false with an English message in error otherwise ("cannot write the board file: ...").
 bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error);
+
+// Whether writeBoardFile could write path now, found out by making and removing a temporary file
+// beside it; path is left alone. Returns false with writeBoardFile's message in error otherwise.
+bool checkBoardFileWrite(const std::string& path, std::string& error);
 
 } // namespace quintaro

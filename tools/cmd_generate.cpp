@@ -76,6 +76,9 @@ bool readSettings(const CommandLine& line, Streams& io, Settings& s) {
 int run(const CommandLine& line, Streams& io) {
     Settings s;
     if (!readSettings(line, io, s)) return kExitBadInput;
+    // The work takes minutes; an output that cannot be written is named before it, not after.
+    std::string error;
+    if (!checkBoardFileWrite(s.output, error)) return failInput(io, error);
 
     const LevelRecipe& recipe = levelRecipe(s.level);
     const CollectionSeeds seeds = collectionSeeds(s.seed);
@@ -109,7 +112,6 @@ int run(const CommandLine& line, Streams& io) {
         puzzles.push_back(made[n]->givens);
     }
     SeededRandom filler(seeds.filler);
-    std::string error;
     if (!writeBoardFile(s.output, collectionFile(puzzles, s.level, filler), error)) return failInput(io, error);
     io.out << s.output << ": " << recipe.name << " collection written\n";
     return kExitOk;

@@ -10,6 +10,7 @@
 
 #include "record_fixture.h"
 #include "storage/file_size_limit.h"
+#include "storage/locked_folder.h"
 #include "storage/board_file.h"
 
 namespace quintaro {
@@ -103,6 +104,35 @@ TEST_F(BoardFileTest, SaveKeepsTheOtherSlotsAndAFailedOneLeavesTheOldFileAlone) 
     EXPECT_EQ(readBytes(path("brett.qbr")), now);
     EXPECT_TRUE(QDir(dir.filePath("ordner.qbr/inhalt")).exists());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"brett.qbr", "neu.qbr"})) << "no temporary file left";
+}
+
+TEST_F(BoardFileTest, SaveInAFolderThatRefusesNewFilesOverwritesTheFileInPlaceAndReportsAFailure) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("fest"));
+    const std::string file = path("fest/brett.qbr");
+    const auto old = fourRecords();
+    writeBytes(file, old);
+    test::LockedFolder lock(dir.filePath("fest").toStdString());
+    if (!lock.locked) GTEST_SKIP() << "this process may make files in any folder and cannot make one immutable";
+
+    Board b;
+    b.board[cellIndex(9, 9, 3)] = 7;
+    test::CountingRandom filler;
+    std::string error;
+    ASSERT_TRUE(writeBoardRecord(file, 1, b, RecordClock{}, filler, error)) << error;
+    const auto now = readBytes(file);
+    ASSERT_EQ(now.size(), 24000u);
+    EXPECT_TRUE(std::equal(old.begin(), old.begin() + 6000, now.begin()));
+    EXPECT_TRUE(std::equal(old.begin() + 12000, old.end(), now.begin() + 12000));
+    EXPECT_EQ(now[6000 + cellIndex(9, 9, 3)], 7);
+    EXPECT_EQ(QDir(dir.filePath("fest")).entryList(QDir::Files), QStringList{"brett.qbr"});
+
+    {
+        test::FileSizeLimit full(1000);
+        EXPECT_FALSE(writeBoardRecord(file, 2, b, RecordClock{}, filler, error));
+        EXPECT_NE(error.find("Schreibfehler in " + file), std::string::npos) << error;
+    }
+    EXPECT_FALSE(writeBoardRecord(path("fest/neu.qbr"), 0, b, RecordClock{}, filler, error));
+    EXPECT_NE(error.find("neu.qbr lässt sich nicht anlegen"), std::string::npos) << error;
 }
 
 } // namespace

@@ -104,7 +104,7 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
         << "candidateBytes is refreshed";
 }
 
-TEST(BoardFileWithRecord, OtherLengthsAreResetFirstAndATailBeyondTheFourRecordsStays) {
+TEST(BoardFileWithRecord, OtherLengthsKeepEveryCompleteRecordAndTheTailBeyondTheFourth) {
     Board b;
     b.board[cellIndex(9, 9, 3)] = 2;
     test::CountingRandom filler;
@@ -113,11 +113,21 @@ TEST(BoardFileWithRecord, OtherLengthsAreResetFirstAndATailBeyondTheFourRecordsS
         for (std::size_t i = 0; i < size; ++i) v[i] = static_cast<std::uint8_t>(i * 7 + 3);
         return v;
     };
-    for (std::size_t size : {0, 1, 6000, 23999, 30000}) {
+    // 10811: record 1 has its data but no filler; 23999: record 3 lacks its last filler byte.
+    for (std::size_t size : {0, 1, 6000, 10810, 10811, 23999, 30000}) {
         const auto old = patterned(size);
         const auto file = boardFileWithRecord(old, 2, b, RecordClock{}, filler);
         ASSERT_EQ(file.size(), std::max<std::size_t>(size, 24000)) << size;
-        for (int n : {0, 1, 3}) EXPECT_TRUE(test::isEmptyRecord(&file[n * 6000])) << size << " bytes, record " << n;
+        for (std::size_t start : {0, 6000, 18000}) {
+            if (size < start + 4811) {
+                EXPECT_TRUE(test::isEmptyRecord(&file[start])) << size << " bytes, record at " << start;
+                continue;
+            }
+            const std::size_t kept = std::min(size, start + 6000);
+            EXPECT_TRUE(std::equal(old.begin() + start, old.begin() + kept, file.begin() + start)) << size;
+            EXPECT_TRUE(std::all_of(file.begin() + kept, file.begin() + start + 6000, [](int v) { return v >= 1 && v <= 9; }))
+                << size << " bytes: new filler for record at " << start;
+        }
         EXPECT_EQ(file[12000 + cellIndex(9, 9, 3)], 2) << size;
         EXPECT_TRUE(size <= 24000 || std::equal(old.begin() + 24000, old.end(), file.begin() + 24000)) << size;
     }

@@ -238,7 +238,7 @@ TEST_F(QbrTest, PackThenShowAndSolveTheRecords) {
 
     EXPECT_TRUE(exits(qbr({"pack", a}), 2)) << "no output named";
     EXPECT_TRUE(exits(qbr({"pack", "-o", path("x.qbr"), a, a, a, a, a}), 2)) << "five fields";
-    EXPECT_TRUE(exits(qbr({"pack", "-o", a + "/x.qbr", a}), 2, {"Die Brettdatei konnte nicht geschrieben werden"}));
+    EXPECT_TRUE(exits(qbr({"pack", "-o", a + "/x.qbr", a}), 2, {"cannot write the board file: "}));
 }
 
 TEST_F(QbrTest, CheckPassesAGoodCollectionAndNamesEachProblem) {
