@@ -31,9 +31,9 @@ std::optional<WriteFailure> checkTarget(const QString& name, const std::string& 
     return std::nullopt;
 }
 
-// Writes bytes over path from its start, then cuts it to their length; every step is checked, the
-// data reach the disk before it counts as written. Nothing is cut before every byte is written, so a
-// full disk stops the write before any old byte beyond the new ones is lost.
+// Writes bytes over path from its start, then cuts it to their length; every step is checked and the
+// data must reach the disk. The file is not emptied first: a write that stops part way, on a full
+// disk, leaves the old bytes behind that point rather than a short file.
 std::optional<WriteFailure> overwriteInPlace(const QString& name, const std::string& path, std::string_view bytes) {
     QFile file(name);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
@@ -41,7 +41,8 @@ std::optional<WriteFailure> overwriteInPlace(const QString& name, const std::str
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || (file.size() != size && !file.resize(size)))
         return failure(Step::Write, path, file, true);
-    if (::fsync(file.handle()) != 0) return WriteFailure{Step::Write, path, std::string(" (") + std::strerror(errno) + ")", true};
+    if (::fsync(file.handle()) != 0)
+        return WriteFailure{Step::Write, path, std::string(" (") + std::strerror(errno) + ")", true};
     file.close();
     if (file.error() != QFileDevice::NoError) return failure(Step::Write, path, file, true);
     return std::nullopt;

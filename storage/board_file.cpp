@@ -37,7 +37,8 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     const QFileInfo info(name);
     // A FIFO or device would hold the game up here, and would not give the board back.
     if (info.isDir() || (info.exists() && !info.isFile())) {
-        error = saveFailure(germanReason({info.isDir() ? WriteFailure::Step::Folder : WriteFailure::Step::NotAFile, path, ""}));
+        using enum WriteFailure::Step;
+        error = saveFailure(germanReason({info.isDir() ? Folder : NotAFile, path, ""}));
         return false;
     }
 
@@ -58,8 +59,8 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     }
 
     const std::vector<std::uint8_t> image = boardFileWithRecord(std::move(old), record, b, clock, filler);
-    const auto failed = writeWholeFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()),
-                                       {.makeFolder = true, .regularOnly = true, .overwriteInPlace = true});
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    const auto failed = writeWholeFile(path, bytes, {.makeFolder = true, .regularOnly = true, .overwriteInPlace = true});
     if (failed) error = saveFailure(germanReason(*failed));
     return !failed;
 }

@@ -125,7 +125,8 @@ TEST(BoardFileWithRecord, OtherLengthsKeepEveryCompleteRecordAndTheTailBeyondThe
             }
             const std::size_t kept = std::min(size, start + 6000);
             EXPECT_TRUE(std::equal(old.begin() + start, old.begin() + kept, file.begin() + start)) << size;
-            EXPECT_TRUE(std::all_of(file.begin() + kept, file.begin() + start + 6000, [](int v) { return v >= 1 && v <= 9; }))
+            const auto isFiller = [](int v) { return v >= 1 && v <= 9; };
+            EXPECT_TRUE(std::all_of(file.begin() + kept, file.begin() + start + 6000, isFiller))
                 << size << " bytes: new filler for record at " << start;
         }
         EXPECT_EQ(file[12000 + cellIndex(9, 9, 3)], 2) << size;

@@ -32,9 +32,9 @@ TEST(QbrOutput, AnOutputThatCannotBeWrittenIsNamedBeforeAnyWork) {
     };
     for (const auto& [target, message] : cases) {
         if (message.empty()) continue; // a folder this process may write in any case
-        for (const std::vector<std::string>& args :
-             {std::vector<std::string>{"generate", "-l", "0", "-s", "1", "--attempts", "1", "--shuffles", "0", "-o", target},
-              {"pack", "-o", target, folder + "/feld.txt"}}) {
+        const std::vector<std::string> generate{"generate", "-l", "0", "-s", "1", "--attempts", "1", "--shuffles", "0"};
+        for (std::vector<std::string> args : {generate, {"pack", folder + "/feld.txt"}}) {
+            args.insert(args.end(), {"-o", target});
             std::istringstream in;
             std::ostringstream out, err;
             Streams io{in, out, err};
