@@ -128,6 +128,15 @@ void Game::handleEvent(const platform::Event& event)
         else if (inLoop)
             onButtonPressed(platform::MouseButton(event.code));
         break;
+    // A timed game is not charged for the time the window spends minimised.
+    case EventKind::Minimised:
+        if (clock)
+            clock->pause(event.x);
+        break;
+    case EventKind::Restored:
+        if (clock)
+            clock->resume(event.x);
+        break;
     }
 }
 

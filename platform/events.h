@@ -11,6 +11,8 @@ enum class EventKind {
     ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
     PointerMoved,   // x, y: pointer position in client pixels
     CloseRequested, // the player asked to close the main window
+    Minimised,      // the main window went to the task bar; x: the timer reading at that moment
+    Restored,       // the main window is shown again after Minimised; x: the timer reading at that moment
 };
 
 enum class MouseButton { Left = 1, Right = 2 };
@@ -35,6 +37,9 @@ struct Event {
     static Event pressed(MouseButton b, double x, double y) { return {EventKind::ButtonPressed, int(b), x, y}; }
     static Event moved(double x, double y) { return {EventKind::PointerMoved, 0, x, y}; }
     static Event closeRequested() { return {EventKind::CloseRequested, 0, 0, 0}; }
+    // The timer reading travels along: the event may wait behind a dialog before the game sees it.
+    static Event minimised(double atTime) { return {EventKind::Minimised, 0, atTime, 0}; }
+    static Event restored(double atTime) { return {EventKind::Restored, 0, atTime, 0}; }
 
     friend bool operator==(const Event&, const Event&) = default;
 };

@@ -1,4 +1,5 @@
-// The image surface: lines and rectangles rasterised pixel by pixel (exact, mixable), text through QPainter.
+// The image surface: lines and rectangles rasterised pixel by pixel (exact, mixable), text through QPainter;
+// each game pixel is a block of device pixels on a surface backed above 100 %.
 #include "platform/image_surface.h"
 
 #include "platform/qt_fonts.h"
@@ -8,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -19,6 +21,16 @@ namespace quintaro::platform {
 namespace {
 
 constexpr std::uint32_t kRgbMask = 0x00FFFFFF;
+
+// Game pixels to device pixels: game pixel v covers the device pixels toDevice(v) .. toDevice(v + 1) - 1.
+struct PixelScale {
+    double ratio = 1.0;
+    // The small bias keeps exact products (2 x 3 = 6) from landing a hair below a whole number.
+    int toDevice(int v) const { return int(std::floor(v * ratio + 1e-6)); }
+};
+
+// Ratios below 1 would drop game pixels; absurd ones would ask for a huge image.
+double usableRatio(double ratio) { return std::isfinite(ratio) ? std::clamp(ratio, 1.0, 8.0) : 1.0; }
 
 std::uint32_t packed(Rgb c) { return (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | c.b; }
 
@@ -70,10 +82,11 @@ public:
         hasFill_ = true;
     }
 
-    // Applies the covered pixels that lie inside the image; returns the touched box (x, y, w, h).
-    std::tuple<int, int, int, int> apply(QImage& image, MixMode mode) const
+    // Applies the covered pixels that lie inside the width x height game pixels of the image, each to
+    // its block of device pixels; returns the touched box (x, y, w, h) in game pixels.
+    std::tuple<int, int, int, int> apply(QImage& image, int width, int height, PixelScale scale, MixMode mode) const
     {
-        Box box{image.width(), image.height(), -1, -1};
+        Box box{width, height, -1, -1};
         for (const Point& p : points_)
             box.grow(p.x, p.y);
         if (hasFill_) {
@@ -82,8 +95,8 @@ public:
         }
         box.left = std::max(box.left, 0);
         box.top = std::max(box.top, 0);
-        box.right = std::min(box.right, image.width() - 1);
-        box.bottom = std::min(box.bottom, image.height() - 1);
+        box.right = std::min(box.right, width - 1);
+        box.bottom = std::min(box.bottom, height - 1);
         if (box.left > box.right || box.top > box.bottom)
             return {0, 0, 0, 0};
         const int w = box.right - box.left + 1;
@@ -101,10 +114,18 @@ public:
                     if (slot(x, y) == kFree)
                         slot(x, y) = fillColour_;
         for (int y = box.top; y <= box.bottom; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = box.left; x <= box.right; ++x)
-                if (const std::int64_t c = slot(x, y); c != kFree)
-                    row[x] = 0xFF000000u | mixed(row[x] & kRgbMask, std::uint32_t(c), mode);
+            const int deviceBottom = std::min(scale.toDevice(y + 1), image.height());
+            for (int dy = scale.toDevice(y); dy < deviceBottom; ++dy) {
+                auto* row = reinterpret_cast<QRgb*>(image.scanLine(dy));
+                for (int x = box.left; x <= box.right; ++x) {
+                    const std::int64_t c = slot(x, y);
+                    if (c == kFree)
+                        continue;
+                    const int deviceRight = std::min(scale.toDevice(x + 1), image.width());
+                    for (int dx = scale.toDevice(x); dx < deviceRight; ++dx)
+                        row[dx] = 0xFF000000u | mixed(row[dx] & kRgbMask, std::uint32_t(c), mode);
+                }
+            }
         }
         return {box.left, box.top, w, box.bottom - box.top + 1};
     }
@@ -141,6 +162,8 @@ std::string fontKey(const FontRequest& f)
 
 struct ImageSurface::Impl {
     QImage image;
+    int width = 0, height = 0; // in game pixels
+    PixelScale scale;
     std::function<void(int, int, int, int)> listener;
     mutable std::map<std::string, QFont> fonts;
 
@@ -160,21 +183,40 @@ struct ImageSurface::Impl {
 
     void apply(const Coverage& coverage, MixMode mode)
     {
-        const auto [x, y, w, h] = coverage.apply(image, mode);
+        const auto [x, y, w, h] = coverage.apply(image, width, height, scale, mode);
         changed(x, y, w, h);
     }
 };
 
-ImageSurface::ImageSurface(int width, int height) : impl_(std::make_unique<Impl>())
+ImageSurface::ImageSurface(int width, int height, double pixelRatio) : impl_(std::make_unique<Impl>())
 {
-    impl_->image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    impl_->width = std::max(1, width);
+    impl_->height = std::max(1, height);
+    impl_->scale.ratio = usableRatio(pixelRatio);
+    impl_->image = QImage(impl_->scale.toDevice(impl_->width), impl_->scale.toDevice(impl_->height), QImage::Format_RGB32);
+    impl_->image.setDevicePixelRatio(impl_->scale.ratio);
     impl_->image.fill(Qt::white);
 }
 
 ImageSurface::~ImageSurface() = default;
 
-int ImageSurface::width() const { return impl_->image.width(); }
-int ImageSurface::height() const { return impl_->image.height(); }
+int ImageSurface::width() const { return impl_->width; }
+int ImageSurface::height() const { return impl_->height; }
+
+double ImageSurface::pixelRatio() const { return impl_->scale.ratio; }
+
+void ImageSurface::setPixelRatio(double pixelRatio)
+{
+    const double ratio = usableRatio(pixelRatio);
+    if (ratio == impl_->scale.ratio)
+        return;
+    impl_->scale.ratio = ratio;
+    const QSize size(impl_->scale.toDevice(impl_->width), impl_->scale.toDevice(impl_->height));
+    // What is drawn stays, resampled; it is sharp again wherever the game draws it anew.
+    impl_->image = impl_->image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    impl_->image.setDevicePixelRatio(ratio);
+    impl_->changed(0, 0, impl_->width, impl_->height);
+}
 
 void ImageSurface::line(int x1, int y1, int x2, int y2)
 {
@@ -233,29 +275,40 @@ SavedRectangle ImageSurface::saveRectangle(int x1, int y1, int x2, int y2) const
 {
     const int left = std::min(x1, x2), top = std::min(y1, y2);
     const int w = std::abs(x2 - x1) + 1, h = std::abs(y2 - y1) + 1;
-    std::vector<std::uint32_t> pixels(std::size_t(w) * std::size_t(h), 0);
+    const PixelScale scale = impl_->scale;
+    const int deviceLeft = scale.toDevice(left), deviceTop = scale.toDevice(top);
+    const int dw = scale.toDevice(left + w) - deviceLeft, dh = scale.toDevice(top + h) - deviceTop;
+    std::vector<std::uint32_t> pixels(std::size_t(dw) * std::size_t(dh), 0);
     const QImage& image = impl_->image;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int ix = left + x, iy = top + y;
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            const int ix = deviceLeft + x, iy = deviceTop + y;
             if (ix >= 0 && iy >= 0 && ix < image.width() && iy < image.height())
-                pixels[std::size_t(y) * w + x] = reinterpret_cast<const QRgb*>(image.constScanLine(iy))[ix] & kRgbMask;
+                pixels[std::size_t(y) * dw + x] = reinterpret_cast<const QRgb*>(image.constScanLine(iy))[ix] & kRgbMask;
         }
-    return SavedRectangle(w, h, std::move(pixels));
+    return SavedRectangle(w, h, dw, dh, std::move(pixels));
 }
 
 void ImageSurface::paintRectangle(const SavedRectangle& saved, int x, int y)
 {
     QImage& image = impl_->image;
-    for (int sy = 0; sy < saved.height(); ++sy) {
-        const int iy = y + sy;
+    const PixelScale scale = impl_->scale;
+    const int deviceLeft = scale.toDevice(x), deviceTop = scale.toDevice(y);
+    const int dw = scale.toDevice(x + saved.width()) - deviceLeft, dh = scale.toDevice(y + saved.height()) - deviceTop;
+    if (saved.empty() || dw <= 0 || dh <= 0 ||
+        saved.pixels().size() < std::size_t(saved.deviceWidth()) * std::size_t(std::max(0, saved.deviceHeight())))
+        return;
+    // Saved at another resolution (before the window moved to another screen), it is resampled.
+    for (int ty = 0; ty < dh; ++ty) {
+        const int iy = deviceTop + ty;
         if (iy < 0 || iy >= image.height())
             continue;
+        const std::size_t source = std::size_t(std::int64_t(ty) * saved.deviceHeight() / dh) * std::size_t(saved.deviceWidth());
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(iy));
-        for (int sx = 0; sx < saved.width(); ++sx) {
-            const int ix = x + sx;
+        for (int tx = 0; tx < dw; ++tx) {
+            const int ix = deviceLeft + tx;
             if (ix >= 0 && ix < image.width())
-                row[ix] = 0xFF000000u | saved.pixels()[std::size_t(sy) * saved.width() + sx];
+                row[ix] = 0xFF000000u | saved.pixels()[source + std::size_t(std::int64_t(tx) * saved.deviceWidth() / dw)];
         }
     }
     impl_->changed(x, y, saved.width(), saved.height());
@@ -264,9 +317,9 @@ void ImageSurface::paintRectangle(const SavedRectangle& saved, int x, int y)
 Rgb ImageSurface::pixel(int x, int y) const
 {
     const QImage& image = impl_->image;
-    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+    if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height)
         throw std::out_of_range("pixel outside the surface");
-    const QRgb p = image.pixel(x, y);
+    const QRgb p = image.pixel(impl_->scale.toDevice(x), impl_->scale.toDevice(y));
     return Rgb{std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p))};
 }
 

@@ -11,7 +11,9 @@ namespace quintaro::platform {
 class ImageSurface final : public Surface {
 public:
     // A surface of width x height pixels, white at first. Needs a running Qt GUI application (fonts).
-    ImageSurface(int width, int height);
+    // Backed at pixelRatio device pixels per pixel (kept within 1..8): the coordinates stay the game's,
+    // lines and rectangles cover whole blocks, text is drawn at the finer resolution.
+    ImageSurface(int width, int height, double pixelRatio = 1.0);
     ~ImageSurface() override;
     ImageSurface(const ImageSurface&) = delete;
     ImageSurface& operator=(const ImageSurface&) = delete;
@@ -25,8 +27,13 @@ public:
     int textWidth(const std::string& utf8) const override;
     SavedRectangle saveRectangle(int x1, int y1, int x2, int y2) const override;
     void paintRectangle(const SavedRectangle& saved, int x, int y) override;
+    // Above 100 %: the first device pixel of the block of (x, y).
     Rgb pixel(int x, int y) const override;
     void clear(Rgb c) override;
+
+    double pixelRatio() const;
+    // Backs the surface at another ratio (the window moved to another screen); what is drawn stays.
+    void setPixelRatio(double pixelRatio);
 
     // Called on the drawing thread after every change with the bounding box (x, y, w, h) it touched;
     // the window uses it to schedule a repaint without waiting for it.

@@ -1,6 +1,7 @@
 // The game clock: elapsed-time texts, the label refresh, the polling thread and the record of a solved game.
 #include "ui/clock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -62,6 +63,7 @@ GameClock::~GameClock()
 void GameClock::startGame()
 {
     endRun();
+    pausedAt_.reset();
     flags_.gameRunning = true;
     flags_.gameStart = platform_.timer();
     flags_.gameSolved = false;
@@ -110,6 +112,27 @@ void GameClock::startThread()
             step(run);
         }
     });
+}
+
+void GameClock::pause(double at)
+{
+    if (!flags_.gameRunning || pausedAt_)
+        return;
+    pausedAt_ = at;
+    endRun();
+}
+
+void GameClock::resume(double at)
+{
+    if (!pausedAt_)
+        return;
+    const double away = std::max(0.0, at - *pausedAt_);
+    pausedAt_.reset();
+    if (!flags_.gameRunning)
+        return;
+    flags_.gameStart = flags_.gameStart + away;
+    refreshClock();
+    startThread();
 }
 
 void GameClock::tick() { step(*liveRun_); }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quintaro {
@@ -74,6 +75,14 @@ public:
     // the window thread, which shows it only if the game still runs, unsolved and not held, in the same run.
     void tick();
 
+    // The window went out of sight at timer reading `at`: a timed game's clock stops there and its thread
+    // ends. Nothing happens while no game is timed or when the clock is paused already.
+    void pause(double at);
+    // Back in sight at `at`: the game goes on from the time it had when paused (gameStart moves on by the
+    // time away), the label shows it and a new clock thread starts. Nothing happens unless paused.
+    void resume(double at);
+    bool paused() const { return pausedAt_.has_value(); }
+
     // The record of the last solved game; "X" after a new game.
     const std::string& finalTime() const { return finalTime_; }
 
@@ -87,6 +96,7 @@ private:
     ClockFlags& flags_;
     RecordHandler onRecord_;
     std::string finalTime_ = "X";
+    std::optional<double> pausedAt_; // timer reading when the window went out of sight
     std::atomic<double> lastTickSecond_{-1.0}; // whole timer second of the last computation
     // The number of the current run; ending a run counts it up. Calls posted by the thread keep it alive
     // so that a call delivered after the clock is gone sees a stale run and does nothing.

@@ -257,6 +257,14 @@ void HeadlessPlatform::advanceTime(double seconds)
 
 void HeadlessPlatform::inject(const Event& event) { events_.push_back(event); }
 
+void HeadlessPlatform::setMinimised(bool minimised)
+{
+    if (minimised == minimised_)
+        return;
+    minimised_ = minimised;
+    inject(minimised ? Event::minimised(timer()) : Event::restored(timer()));
+}
+
 void HeadlessPlatform::click(MouseButton button, double x, double y)
 {
     inject(Event::moved(x, y));

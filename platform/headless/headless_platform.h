@@ -191,6 +191,10 @@ public:
     // The pages showHelpPage was asked for, in order.
     const std::vector<std::string>& helpPages() const { return helpPages_; }
     void setTime(double seconds) { time_ = seconds; }
+    // The player minimises (true) or restores (false) the main window: queues Minimised or Restored
+    // with the timer reading of now; a call that changes nothing queues nothing.
+    void setMinimised(bool minimised);
+    bool minimised() const { return minimised_; }
     void advanceTime(double seconds);
     void setToday(std::string date) { today_ = std::move(date); }
     void setLargeFontMetric(int metric) { largeFontMetric_ = metric; }
@@ -237,6 +241,7 @@ private:
     std::deque<bool> helpResults_;
     std::vector<std::string> helpPages_;
     std::atomic<double> time_{0.0};
+    bool minimised_ = false;
     std::string today_ = "01.01.2000";
     int largeFontMetric_ = 16;
     std::string installedFolder_, playerFolder_;

@@ -82,11 +82,11 @@ void PainterSurface::paintRectangle(const SavedRectangle& saved, int x, int y)
 {
     if (saved.empty())
         return;
-    QImage image(saved.width(), saved.height(), QImage::Format_RGB32);
-    for (int sy = 0; sy < saved.height(); ++sy)
-        for (int sx = 0; sx < saved.width(); ++sx)
-            image.setPixel(sx, sy, 0xFF000000u | saved.pixels()[std::size_t(sy) * saved.width() + sx]);
-    painter_.drawImage(x, y, image);
+    QImage image(saved.deviceWidth(), saved.deviceHeight(), QImage::Format_RGB32);
+    for (int sy = 0; sy < saved.deviceHeight(); ++sy)
+        for (int sx = 0; sx < saved.deviceWidth(); ++sx)
+            image.setPixel(sx, sy, 0xFF000000u | saved.pixels()[std::size_t(sy) * saved.deviceWidth() + sx]);
+    painter_.drawImage(QRect(x, y, saved.width(), saved.height()), image);
 }
 
 Rgb PainterSurface::pixel(int, int) const { throw std::logic_error("a printed page cannot be read back"); }

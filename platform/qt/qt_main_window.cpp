@@ -4,15 +4,19 @@
 #include "platform/qt_fonts.h"
 #include "platform/qt_image_surface.h"
 #include "platform/qt/qt_key_codes.h"
+#include "platform/qt/steady_seconds.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QThread>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -38,8 +42,19 @@ void Canvas::setSurface(ImageSurface* surface)
 void Canvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    if (!surface_)
+        return;
+    // The image holds device pixels: its part under the rectangle is that rectangle times its ratio.
+    const QImage& image = imageOf(*surface_);
+    const QRectF r = event->rect();
+    const qreal k = image.devicePixelRatio();
+    painter.drawImage(r, image, QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k));
+}
+
+void Canvas::matchScreen()
+{
     if (surface_)
-        painter.drawImage(event->rect(), imageOf(*surface_), event->rect());
+        surface_->setPixelRatio(devicePixelRatioF());
 }
 
 void Canvas::movedTo(QPointF p)
@@ -66,7 +81,7 @@ void Canvas::keyPressEvent(QKeyEvent* event)
 {
     if (!event->isAutoRepeat())
         if (const int vk = virtualKeyFor(event->key()); vk != 0)
-            sink_(Event::keyPressed(vk));
+            sink_(Event::keyPressed(vk, modifiersOf(*event)));
     if (const int c = characterFor(*event); c >= 0)
         sink_(Event::character(c));
 }
@@ -83,6 +98,15 @@ WindowWidget::WindowWidget(EventSink sink) : sink_(sink), canvas_(new Canvas(sin
 {
     setCentralWidget(canvas_);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void WindowWidget::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isMinimized() == minimised_)
+        return;
+    minimised_ = isMinimized();
+    sink_(minimised_ ? Event::minimised(steadySeconds()) : Event::restored(steadySeconds()));
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event)
@@ -140,12 +164,20 @@ std::string QtMainWindow::title() const { return widget_->windowTitle().toStdStr
 void QtMainWindow::open(const WindowGeometry& geometry)
 {
     geometry_ = geometry;
-    surface_ = std::make_unique<ImageSurface>(geometry.outerWidth, geometry.outerHeight - kFrameAllowance);
+    // Backed at the ratio of the screen the window opens on, so that text is sharp on a HiDPI screen.
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(geometry.x + geometry.outerWidth / 2, geometry.y + geometry.outerHeight / 2));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    surface_ = std::make_unique<ImageSurface>(geometry.outerWidth, geometry.outerHeight - kFrameAllowance,
+                                              screen ? screen->devicePixelRatio() : 1.0);
     surface_->clear(background_);
     widget_->canvas().setSurface(surface_.get());
     widget_->move(geometry.x, geometry.y);
     widget_->show();
     widget_->setFixedSize(widget_->sizeHint());
+    widget_->canvas().matchScreen();
+    if (QWindow* window = widget_->windowHandle())
+        QObject::connect(window, &QWindow::screenChanged, &widget_->canvas(), [this] { widget_->canvas().matchScreen(); });
     opened_ = true;
 }
 

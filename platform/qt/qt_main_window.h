@@ -25,6 +25,8 @@ class Canvas final : public QWidget {
 public:
     Canvas(EventSink sink, QWidget* parent);
     void setSurface(ImageSurface* surface);
+    // Backs the surface at the device pixel ratio of the screen the window is on now.
+    void matchScreen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,12 +50,15 @@ public:
     void allowClose() { closeAllowed_ = true; }
 
 protected:
+    // Reports the window going to the task bar and coming back.
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     EventSink sink_;
     Canvas* canvas_;
     bool closeAllowed_ = false;
+    bool minimised_ = false;
 };
 
 class QtLabel final : public Label {

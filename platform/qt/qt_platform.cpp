@@ -8,6 +8,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_record_form.h"
+#include "platform/qt/steady_seconds.h"
 #include "platform/random_service.h"
 
 #include <QApplication>
@@ -207,11 +208,7 @@ public:
         return std::make_unique<QtRecordForm>(&window_.widget(), caption, x, y);
     }
 
-    double timer() const override
-    {
-        using namespace std::chrono;
-        return duration<double>(steady_clock::now().time_since_epoch()).count();
-    }
+    double timer() const override { return steadySeconds(); }
 
     std::string today() const override { return QDate::currentDate().toString("dd.MM.yyyy").toStdString(); }
 

@@ -1,6 +1,7 @@
 // Pixel rules of the image surface: line and rectangle coverage, mix modes, text, saved rectangles.
 #include "platform/headless/headless_platform.h"
 #include "platform/image_surface.h"
+#include "platform/qt_image_surface.h"
 #include "platform/rgb_printer.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,56 @@ TEST_F(ImageSurfaceTest, SavedRectanglesAreClippedAtTheEdgeAndPaintBackPlainlyAn
     EXPECT_EQ(count(kWhite), 64 * 48 - 49 - 4 * 4);
     EXPECT_THROW((void)surface.pixel(64, 0), std::out_of_range);
     EXPECT_THROW((void)surface.pixel(0, -1), std::out_of_range);
+}
+
+// Lines, fills, mixes and saved rectangles, the same on a surface at any ratio.
+void drawShapes(Surface& s)
+{
+    s.clear(kPaper);
+    s.setForeground(kInk);
+    s.setBackground(kWhite);
+    s.setLineWidth(3);
+    s.line(2, 3, 40, 20);
+    s.setLineWidth(1);
+    s.filledRectangle(5, 25, 20, 40);
+    s.setMixMode(MixMode::Xor);
+    s.rectangle(10, 10, 50, 30);
+    s.setMixMode(MixMode::Copy);
+}
+
+TEST_F(ImageSurfaceTest, At200PercentEveryPixelIsABlockOfFourAndTextIsDrawnFiner)
+{
+    ImageSurface sharp(64, 48, 2.0);
+    ASSERT_EQ((std::array{sharp.width(), sharp.height(), imageOf(sharp).width()}), (std::array{64, 48, 128}));
+    drawShapes(surface);
+    drawShapes(sharp);
+    const SavedRectangle fine = sharp.saveRectangle(0, 20, 30, 45), plain = surface.saveRectangle(0, 20, 30, 45);
+    ASSERT_EQ((std::array{fine.width(), fine.deviceWidth(), plain.deviceWidth()}), (std::array{31, 62, 31}));
+    // Painted back at either ratio, and across: saved at 100 % onto 200 % and back.
+    sharp.clear(kWhite);
+    surface.clear(kWhite);
+    sharp.paintRectangle(fine, 0, 20);
+    surface.paintRectangle(plain, 0, 20);
+    sharp.paintRectangle(plain, 33, 0);
+    surface.paintRectangle(fine, 33, 0);
+    const QImage& image = imageOf(sharp);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 128; ++x)
+            ASSERT_EQ(image.pixel(x, y), imageOf(surface).pixel(x / 2, y / 2)) << x << ',' << y;
+
+    // Text keeps its place and box, and its edges fall between the game's pixels.
+    sharp.clear(kWhite);
+    sharp.setFont(FontRequest::pixels("ARIAL", 36, 18, 200));
+    sharp.setBackground(kPaper);
+    sharp.text(4, 4, "Q7");
+    EXPECT_EQ(sharp.pixel(4, 4), kPaper);
+    EXPECT_EQ(sharp.pixel(3 + sharp.textWidth("Q7"), 4), kPaper);
+    EXPECT_EQ(sharp.pixel(4 + sharp.textWidth("Q7"), 4), kWhite);
+    int split = 0;
+    for (int y = 0; y < 96; y += 2)
+        for (int x = 0; x < 128; x += 2)
+            split += image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1);
+    EXPECT_GT(split, 20) << "a text scaled up from 100 % would fill whole blocks";
 }
 
 } // namespace
