@@ -3,6 +3,7 @@
 
 #include "app/prompts.h"
 #include "app/rounding.h"
+#include "app/symbol_highlight.h"
 #include "app/window_position.h"
 #include "ui/bottom_bar.h"
 #include "ui/difficulty_panel.h"
@@ -43,6 +44,7 @@ void Game::drawStatisticsPanelNow()
     Display d = display();
     PanelContext p = panels();
     drawStatisticsPanel(d, p);
+    redrawStatisticsMark(*this);
 }
 
 void Game::startUp()
@@ -125,6 +127,9 @@ void Game::handleEvent(const platform::Event& event)
     case EventKind::ButtonPressed:
         if (entry.active)
             onEntryButton(platform::MouseButton(event.code));
+        // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
+        else if (event.code == int(platform::MouseButton::Left) && clickStatistics(*this, state.mouseX, state.mouseY))
+            break;
         else if (inLoop)
             onButtonPressed(platform::MouseButton(event.code));
         break;

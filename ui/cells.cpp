@@ -2,6 +2,7 @@
 #include "ui/cells.h"
 
 #include "ui/fonts.h"
+#include "ui/symbol_highlight.h"
 #include "ui/symbol_text.h"
 
 namespace quintaro {
@@ -10,13 +11,14 @@ namespace {
 
 constexpr int kCell = 33;
 
-// Erases the inside of the cell, leaving its lines and the wider box lines on its right and lower edge.
-void eraseCell(Display& display, CellCorner p, int c, int r)
+// Erases the inside of the cell to the paper of symbol s, leaving its lines and the wider box lines on
+// its right and lower edge.
+void eraseCell(Display& display, CellCorner p, int c, int r, int s)
 {
     const int a = c % 3 == 0 ? 1 : 0, b = r % 3 == 0 ? 1 : 0;
     display.surface.setFill(true);
-    display.foreground(colour::White);
-    display.background(colour::White);
+    display.surface.setForeground(cellPaper(display, s));
+    display.surface.setBackground(cellPaper(display, s));
     display.surface.filledRectangle(p.x, p.y, p.x + 31 - a, p.y + 31 - b);
 }
 
@@ -50,7 +52,7 @@ void drawGivenCell(Display& display, Board& b, int c, int r, int s, bool digitMo
 {
     const CellCorner p = cellCorner(display.screen, c, r, b.activeGrid);
     selectFont(display, font::Symbols);
-    eraseCell(display, p, c, r);
+    eraseCell(display, p, c, r, s);
     display.foreground(colour::Black);
     writeSymbol(display, p, s, digitMode);
     cellAt(b.givens, c, r, b.activeGrid) = std::uint8_t(s);
@@ -60,7 +62,7 @@ void paintPlayerCell(Display& display, int c, int r, int g, int s, bool wrong, b
 {
     const CellCorner p = cellCorner(display.screen, c, r, g);
     selectFont(display, font::Symbols);
-    eraseCell(display, p, c, r);
+    eraseCell(display, p, c, r, s);
     display.foreground(wrong ? colour::Red : colour::DarkBlue);
     writeSymbol(display, p, s, digitMode);
 }
@@ -85,6 +87,8 @@ void drawCandidates(Display& display, const Board& b, bool digitMode)
                     display.background(colour::White);
                     if (!b.candidates[std::size_t(candidateIndex(c, r, k, g))])
                         continue;
+                    if (isHighlighted(screen, k))
+                        frameCandidateMark(display, cx, cy + 2);
                     surface.setMixMode(platform::MixMode::Merge);
                     surface.setTextBackground(platform::TextBackground::Transparent);
                     selectFont(display, digitMode ? font::CandidateDigits : font::CandidateLetters);

@@ -27,18 +27,10 @@ void drawStatisticsPanel(Display& display, PanelContext& panels)
     drawPanel(display, kStatisticsPanel);
     s.text(748, 254, digits ? "Zahlen" : "Ziffer");
     s.text(748, 274, "Anzahl");
-    const bool large = display.screen.largeFontMode;
-    int x = 808;
     for (int i = 1; i <= 9; ++i) {
-        const std::string symbol = symbolText(i, digits);
-        if (digits) {
-            s.text(large ? x : x + 8, 254, symbol);
-            s.text(x, 274, " 0");
-        } else {
-            const int lx = !large ? x + 8 : symbol == "I" ? x + 4 : x;
-            s.text(lx, 254, symbol);
-        }
-        x += i < 9 ? 24 : 16;
+        s.text(statisticsSymbolX(i, digits, display.screen.largeFontMode), 254, symbolText(i, digits));
+        if (digits)
+            s.text(808 + 24 * (i - 1), 274, " 0");
     }
     display.foreground(colour::Black);
     s.setLineWidth(1);
@@ -46,6 +38,14 @@ void drawStatisticsPanel(Display& display, PanelContext& panels)
     drawColumnLine(display);
     countSymbols(display, panels);
     drawStatusPanel(display, panels);
+}
+
+int statisticsSymbolX(int i, bool digitMode, bool largeFontMode)
+{
+    const int x = 808 + 24 * (i - 1);
+    if (!largeFontMode)
+        return x + 8;
+    return !digitMode && i == 9 ? x + 4 : x; // the narrow "I"
 }
 
 void countSymbols(Display& display, PanelContext& panels)

@@ -10,6 +10,9 @@ namespace quintaro {
 // placeholder count " 0" under each; then countSymbols and the status panel below it.
 void drawStatisticsPanel(Display& display, PanelContext& panels);
 
+// Where the panel writes symbol i (1..9) in its symbol row (y = 254).
+int statisticsSymbolX(int i, bool digitMode, bool largeFontMode);
+
 // Recounts b.symbolCounts (each cell of a shared box once), writes the count row, then updateStatus.
 void countSymbols(Display& display, PanelContext& panels);
 

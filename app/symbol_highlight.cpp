@@ -1,0 +1,79 @@
+// The highlighted symbol: chosen on the statistics panel, shown by repainting only what changes.
+#include "app/symbol_highlight.h"
+
+#include "app/game.h"
+#include "ui/cells.h"
+#include "ui/symbol_highlight.h"
+
+namespace quintaro {
+
+namespace {
+
+// Repaints every cell that holds s as the full redraw would, given or player's, without judging anew.
+void repaintCellsOf(Game& game, Display& d, int s)
+{
+    if (s == 0)
+        return;
+    Board& b = game.board;
+    const std::int16_t activeGrid = b.activeGrid;
+    for (int g = 0; g < kGridCount; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                if (const int given = cellAt(b.givens, c, r, g); given != 0) {
+                    if (given == s) {
+                        b.activeGrid = std::int16_t(g);
+                        drawGivenCell(d, b, c, r, s, game.state.digitMode);
+                    }
+                } else if (cellAt(b.board, c, r, g) == s) {
+                    const int known = cellAt(b.solution, c, r, g);
+                    paintPlayerCell(d, c, r, g, s, known != 0 && known != s, game.state.digitMode);
+                }
+            }
+    b.activeGrid = activeGrid;
+}
+
+bool marksOf(const Board& b, int s)
+{
+    if (s == 0)
+        return false;
+    for (int g = 0; g < kGridCount; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (cellAt(b.board, c, r, g) == 0 && b.candidates[std::size_t(candidateIndex(c, r, s, g))])
+                    return true;
+    return false;
+}
+
+} // namespace
+
+bool clickStatistics(Game& game, int x, int y)
+{
+    const std::optional<int> column = statisticsColumnAt(x, y);
+    if (!column)
+        return false;
+    highlightSymbol(game, *column == game.screen.highlightSymbol ? 0 : *column);
+    return true;
+}
+
+void highlightSymbol(Game& game, int s)
+{
+    const int before = game.screen.highlightSymbol;
+    if (s < 0 || s > 9 || s == before)
+        return;
+    game.screen.highlightSymbol = s;
+    Display d = game.display();
+    drawStatisticsMark(d, before, false, game.state.digitMode);
+    drawStatisticsMark(d, s, true, game.state.digitMode);
+    repaintCellsOf(game, d, before);
+    repaintCellsOf(game, d, s);
+    if (marksOf(game.board, before) || marksOf(game.board, s))
+        drawCandidates(d, game.board, game.state.digitMode);
+}
+
+void redrawStatisticsMark(Game& game)
+{
+    Display d = game.display();
+    drawStatisticsMark(d, game.screen.highlightSymbol, true, game.state.digitMode);
+}
+
+} // namespace quintaro
