@@ -67,8 +67,11 @@ void checkFileRepair(const std::uint8_t* data, std::size_t size) {
     const std::size_t begin = static_cast<std::size_t>(record) * kRecordSize, end = begin + kRecordSize;
     for (std::size_t i = 0; i < file.size(); ++i) {
         if (i >= begin && i < end) continue;
-        if (old.size() == static_cast<std::size_t>(kBoardFileSize) || i >= static_cast<std::size_t>(kBoardFileSize))
-            require(file[i] == old[i]); // kept: other slots of a proper file, a tail beyond four records
+        const bool dataThere = old.size() >= i - i % kRecordSize + kRecordDataSize;
+        if (i < old.size() && (dataThere || i >= static_cast<std::size_t>(kBoardFileSize)))
+            require(file[i] == old[i]); // kept: every record whose data are all there, a tail beyond four records
+        else if (dataThere)
+            require(file[i] >= 1 && file[i] <= 9); // new filler where a kept record's was cut off
         else
             require(i % kRecordSize < kEmptyRecordZeros ? file[i] == 0 : file[i] >= 1 && file[i] <= 9);
     }
