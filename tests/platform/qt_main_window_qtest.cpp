@@ -110,6 +110,17 @@ private slots:
         QVERIFY(!window->isOpen() && !window->widget().isVisible());
     }
 
+    void minimisingAndRestoringAreReportedOnceEachWithTheirMoment()
+    {
+        window->widget().showMinimized();
+        window->widget().showMinimized();
+        window->widget().showNormal();
+        QCOMPARE(events.size(), std::size_t(2));
+        QCOMPARE(events[0].kind, EventKind::Minimised);
+        QCOMPARE(events[1].kind, EventKind::Restored);
+        QVERIFY(events[0].x > 0 && events[1].x >= events[0].x);
+    }
+
     void labelCaptionFromAnotherThreadIsQueued()
     {
         Label& label = window->createLabel("uhr");
