@@ -96,7 +96,9 @@ int Game::run()
     return platform.run();
 }
 
-void Game::handleEvent(const platform::Event& event)
+void Game::handleEvent(const platform::Event& event) { playEvent(event); }
+
+void Game::dispatchEvent(const platform::Event& event)
 {
     using platform::EventKind;
     // Keys and clicks act only inside the game loops; while the chooser is open it takes them.

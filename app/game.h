@@ -4,12 +4,15 @@
 #include "app/game_folders.h"
 #include "app/game_state.h"
 #include "app/game_view.h"
+#include "app/keyboard_cursor.h"
 #include "app/platform_random.h"
+#include "app/undo_history.h"
 #include "engine/board.h"
 #include "platform/platform.h"
 #include "storage/hall_of_fame.h"
 #include "ui/button_bar.h"
 #include "ui/clock.h"
+#include "ui/cursor_frame.h"
 #include "ui/display.h"
 #include "ui/entry_popup.h"
 #include "ui/panel_context.h"
@@ -110,6 +113,11 @@ public:
     HallOfFame hallOfFame;
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
+    // --- Keyboard play and undo (keyboard_play.cpp) ---
+    KeyboardCursor cursor;
+    CursorFrame cursorFrame;
+    UndoHistory history;
+    // --- end keyboard play and undo ---
 
 private:
     // Whether the HTML help pages can be shown; otherwise the help goes by keyword.
@@ -158,6 +166,24 @@ private:
     // Finds the grid cell under the pointer (grids 0..3 in this order); false outside all grids.
     bool findCell();
     void refreshCandidates();
+
+    // --- Keyboard play and undo (keyboard_play.cpp) ---
+    // Every event passes here: the cursor frame is taken off the screen while the event is handled,
+    // the keys of keyboard play and undo are taken, the others go to dispatchEvent, and what the
+    // event changed on the board is kept as one step.
+    void playEvent(const platform::Event& event);
+    bool takeKeyboardPlay(const platform::Event& event);
+    void onCursorKey(int virtualKey);
+    void typeIntoCursorCell(int character);
+    void stepHistory(bool back);
+    // The cell under the cursor becomes the working cell, as a click on it would make it.
+    GridCell selectCursorCell();
+    // --- end keyboard play and undo ---
+    // The event handled by what the game is doing.
+    void dispatchEvent(const platform::Event& event);
+    // A click on the working cell (state.curColumn, state.curRow of board.activeGrid) once found.
+    void clickFoundCell();
+    void clickFoundOwnBoardCell(platform::MouseButton button);
 
     std::bitset<256> keysDown_; // keys whose press the game loop received itself
 };

@@ -68,8 +68,12 @@ void Game::refreshCandidates() { computeCandidates(board, view, state.showCandid
 void Game::clickCell(platform::MouseButton button)
 {
     state.rightClick = button == platform::MouseButton::Right;
-    if (!findCell())
-        return;
+    if (findCell())
+        clickFoundCell();
+}
+
+void Game::clickFoundCell()
+{
     const int c = state.curColumn, r = state.curRow, g = board.activeGrid;
     if (cellAt(board.givens, c, r, g) != 0)
         return;
@@ -87,8 +91,12 @@ void Game::clickCell(platform::MouseButton button)
 
 void Game::clickOwnBoardCell(platform::MouseButton button)
 {
-    if (!findCell())
-        return;
+    if (findCell())
+        clickFoundOwnBoardCell(button);
+}
+
+void Game::clickFoundOwnBoardCell(platform::MouseButton button)
+{
     const int c = state.curColumn, r = state.curRow, g = board.activeGrid;
     if (button == platform::MouseButton::Right) {
         if (cellAt(board.givens, c, r, g) != 0) {

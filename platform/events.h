@@ -5,7 +5,7 @@ namespace quintaro::platform {
 
 enum class EventKind {
     MenuCommand,    // code: the command id of the chosen menu item
-    KeyPressed,     // code: the virtual-key code (see VirtualKey); auto-repeats are not reported
+    KeyPressed,     // code: the virtual-key code (see VirtualKey); modifiers: the Modifier bits held; auto-repeats are not reported
     KeyReleased,    // code: the virtual-key code (see VirtualKey)
     Character,      // code: the character typed (Escape 27, Enter 13)
     ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
@@ -25,13 +25,19 @@ constexpr int Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Insert = 0x2D, 
 constexpr int F1 = 0x70; // F1..F12 are 0x70..0x7B
 } // namespace VirtualKey
 
+// The modifier keys held while a key went down, as bits.
+namespace Modifier {
+constexpr int Shift = 1, Control = 2;
+} // namespace Modifier
+
 struct Event {
     EventKind kind = EventKind::MenuCommand;
     int code = 0;
     double x = 0, y = 0;
+    int modifiers = 0;
 
     static Event menu(int id) { return {EventKind::MenuCommand, id, 0, 0}; }
-    static Event keyPressed(int virtualKey) { return {EventKind::KeyPressed, virtualKey, 0, 0}; }
+    static Event keyPressed(int virtualKey, int modifiers = 0) { return {EventKind::KeyPressed, virtualKey, 0, 0, modifiers}; }
     static Event keyReleased(int virtualKey) { return {EventKind::KeyReleased, virtualKey, 0, 0}; }
     static Event character(int code) { return {EventKind::Character, code, 0, 0}; }
     static Event pressed(MouseButton b, double x, double y) { return {EventKind::ButtonPressed, int(b), x, y}; }

@@ -53,4 +53,10 @@ int characterFor(const QKeyEvent& event)
     return c < 256 ? int(c) : -1;
 }
 
+int modifiersOf(const QKeyEvent& event)
+{
+    return (event.modifiers() & Qt::ShiftModifier ? Modifier::Shift : 0) |
+           (event.modifiers() & Qt::ControlModifier ? Modifier::Control : 0);
+}
+
 } // namespace quintaro::platform

@@ -11,4 +11,7 @@ int virtualKeyFor(int qtKey);
 // The character code a key press types (Escape 27, Enter 13), -1 when it types none.
 int characterFor(const QKeyEvent& event);
 
+// The Modifier bits (Shift, Control) held with a key event.
+int modifiersOf(const QKeyEvent& event);
+
 } // namespace quintaro::platform

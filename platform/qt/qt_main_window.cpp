@@ -81,7 +81,7 @@ void Canvas::keyPressEvent(QKeyEvent* event)
 {
     if (!event->isAutoRepeat())
         if (const int vk = virtualKeyFor(event->key()); vk != 0)
-            sink_(Event::keyPressed(vk));
+            sink_(Event::keyPressed(vk, modifiersOf(*event)));
     if (const int c = characterFor(*event); c >= 0)
         sink_(Event::character(c));
 }

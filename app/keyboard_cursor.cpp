@@ -1,0 +1,46 @@
+// Moving the keyboard cursor over the field and over the chooser's squares.
+#include "app/keyboard_cursor.h"
+
+#include "engine/board.h"
+
+namespace quintaro {
+
+std::optional<GridCell> gridCellAt(FieldPlace place)
+{
+    for (int g = 0; g < kGridCount; ++g) {
+        const int c = place.x - kGridFieldColumn[std::size_t(g)] + 1;
+        const int r = place.y - kGridFieldRow[std::size_t(g)] + 1;
+        if (c >= 1 && c <= 9 && r >= 1 && r <= 9)
+            return GridCell{g, c, r};
+    }
+    return std::nullopt;
+}
+
+FieldPlace fieldPlaceOf(const GridCell& cell)
+{
+    return {kGridFieldColumn[std::size_t(cell.grid)] + cell.column - 1, kGridFieldRow[std::size_t(cell.grid)] + cell.row - 1};
+}
+
+FieldPlace stepCursor(FieldPlace from, int dx, int dy)
+{
+    if (dx == 0 && dy == 0)
+        return from;
+    for (FieldPlace p{from.x + dx, from.y + dy}; p.x >= 0 && p.y >= 0 && p.x < kFieldSide && p.y < kFieldSide;
+         p = {p.x + dx, p.y + dy}) {
+        if (gridCellAt(p))
+            return p;
+    }
+    return from;
+}
+
+int stepChooserSquare(int from, int dx, int dy)
+{
+    if (from < 1 || from > 9)
+        return 5;
+    const int col = (from - 1) % 3 + dx, row = (from - 1) / 3 + dy;
+    if (col < 0 || col > 2 || row < 0 || row > 2)
+        return from;
+    return 3 * row + col + 1;
+}
+
+} // namespace quintaro

@@ -1,0 +1,43 @@
+// The keyboard cursor: a place among the cells of the four grids, moved along field rows and columns.
+#pragma once
+
+#include <optional>
+
+namespace quintaro {
+
+constexpr int kFieldSide = 21; // cells along each side of the field
+
+// A place on the field: column x and row y, 0..20 from the top left.
+struct FieldPlace {
+    int x = 0, y = 0;
+    friend bool operator==(const FieldPlace&, const FieldPlace&) = default;
+};
+
+// Cell (column, row) 1..9 of grid 0..3.
+struct GridCell {
+    int grid = 0, column = 0, row = 0;
+    friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// The cell at a place, in the lowest-numbered grid that holds it (the copy that input writes); none
+// for the places of no grid (the four corners and the middle) and off the field.
+std::optional<GridCell> gridCellAt(FieldPlace place);
+
+// Where a cell of a grid lies on the field; both copies of a shared cell lie on the same place.
+FieldPlace fieldPlaceOf(const GridCell& cell);
+
+// The next place from `from` in the direction (dx, dy), one of them 0 and the other -1 or 1, that
+// belongs to a grid, jumping the places of none; `from` itself when no such place lies that way.
+FieldPlace stepCursor(FieldPlace from, int dx, int dy);
+
+// The chooser's square 1..9 after an arrow step (dx, dy) from square `from`: along its 3 x 3 rows and
+// columns, staying at the edge; the middle square when none was highlighted yet.
+int stepChooserSquare(int from, int dx, int dy);
+
+// The cursor of one run: where it stands and whether its frame is on the screen.
+struct KeyboardCursor {
+    FieldPlace place{10, 4}; // the top grid's centre cell at first; then the last cell clicked or moved to
+    bool shown = false;      // the arrow keys show the frame; the next mouse click takes it away
+};
+
+} // namespace quintaro

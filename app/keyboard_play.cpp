@@ -1,0 +1,226 @@
+// Keyboard play and undo in the game loops: the cursor frame and its keys, digits typed straight into
+// the cell under it, Ctrl+Z and Ctrl+Y, and every change of the board kept as one step.
+#include "app/game.h"
+
+#include "app/rounding.h"
+#include "ui/button_bar.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quintaro {
+
+namespace {
+
+using platform::Event;
+using platform::EventKind;
+namespace VK = platform::VirtualKey;
+
+// Menu commands that put another game on the board: a new game, a new puzzle printed, a load, a
+// shuffle, a cleared board.
+constexpr std::array kFreshStartCommands{8, 12, 20, 24, 26};
+
+struct Direction {
+    int dx, dy;
+};
+
+std::optional<Direction> arrowDirection(int vk)
+{
+    switch (vk) {
+    case VK::Left: return Direction{-1, 0};
+    case VK::Right: return Direction{1, 0};
+    case VK::Up: return Direction{0, -1};
+    case VK::Down: return Direction{0, 1};
+    default: return std::nullopt;
+    }
+}
+
+bool isCursorKey(int vk)
+{
+    return arrowDirection(vk) || vk == VK::Enter || vk == VK::Space || vk == VK::Delete || vk == VK::Backspace ||
+           vk == VK::Insert;
+}
+
+enum class HistoryMove { None, Undo, Redo };
+
+// Ctrl+Z takes a step back; Ctrl+Y and Ctrl+Shift+Z do it again.
+HistoryMove historyMoveOf(const Event& e)
+{
+    if (e.kind != EventKind::KeyPressed || (e.modifiers & platform::Modifier::Control) == 0)
+        return HistoryMove::None;
+    if (e.code == 'Z')
+        return (e.modifiers & platform::Modifier::Shift) != 0 ? HistoryMove::Redo : HistoryMove::Undo;
+    return e.code == 'Y' ? HistoryMove::Redo : HistoryMove::None;
+}
+
+// Whether the event may have put another game on the board: a load (key L, the Load button), the
+// own puzzle shuffled (key X) or one of the fresh-start commands. The keys act as they do in the
+// game loops; a key or click that did nothing leaves the board as it was and so starts nothing.
+bool mayStartAfresh(const Event& e)
+{
+    switch (e.kind) {
+    case EventKind::MenuCommand:
+        return std::find(kFreshStartCommands.begin(), kFreshStartCommands.end(), e.code) != kFreshStartCommands.end();
+    case EventKind::KeyReleased:
+        return e.code == 'L' || e.code == 'X';
+    case EventKind::ButtonPressed:
+        return e.code == int(platform::MouseButton::Left) && buttonAt(roundHalfEven(e.x), roundHalfEven(e.y)) == BarButton::Load;
+    default:
+        return false;
+    }
+}
+
+// The field place at pixel (x, y) when a cell of a grid lies there.
+std::optional<FieldPlace> placeAt(const ScreenState& screen, int x, int y)
+{
+    if (x < screen.fieldOriginX || y < screen.fieldOriginY || screen.cellWidth <= 0 || screen.cellHeight <= 0)
+        return std::nullopt;
+    const FieldPlace p{(x - screen.fieldOriginX) / screen.cellWidth, (y - screen.fieldOriginY) / screen.cellHeight};
+    return gridCellAt(p) ? std::optional(p) : std::nullopt;
+}
+
+} // namespace
+
+void Game::playEvent(const Event& event)
+{
+    // Pointer moves draw at most the chooser, never under a visible frame.
+    if (event.kind == EventKind::PointerMoved || mainForm == nullptr) {
+        dispatchEvent(event);
+        return;
+    }
+    Display d = display();
+    eraseCursorFrame(d, cursorFrame);
+    const bool inLoop = mode != GameMode::Idle;
+    if (event.kind == EventKind::ButtonPressed) {
+        cursor.shown = false;
+        if (inLoop && !entry.active)
+            if (const std::optional<FieldPlace> p = placeAt(screen, roundHalfEven(event.x), roundHalfEven(event.y)))
+                cursor.place = *p;
+    }
+    const BoardLayers before = layersOf(board, state.showCandidates);
+    if (const HistoryMove move = inLoop && !entry.active ? historyMoveOf(event) : HistoryMove::None;
+        move != HistoryMove::None) {
+        stepHistory(move == HistoryMove::Undo);
+    } else {
+        if (!takeKeyboardPlay(event))
+            dispatchEvent(event);
+        const BoardLayers after = layersOf(board, state.showCandidates);
+        if (mayStartAfresh(event) && after != before)
+            startAfresh(history);
+        else
+            recordStep(history, before, after);
+    }
+    if (mode == GameMode::Idle)
+        cursor.shown = false;
+    if (cursor.shown && !entry.active) {
+        const GridCell cell = gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
+        drawCursorFrame(d, cursorFrame, cell.column, cell.row, cell.grid);
+    }
+}
+
+bool Game::takeKeyboardPlay(const Event& event)
+{
+    if (mode == GameMode::Idle)
+        return false;
+    switch (event.kind) {
+    case EventKind::KeyPressed:
+        // In the open chooser the arrow keys move the highlighted square and Enter takes it.
+        if (!entry.active)
+            return false;
+        if (const std::optional<Direction> dir = arrowDirection(event.code)) {
+            popup.hoverSymbol = stepChooserSquare(popup.hoverSymbol, dir->dx, dir->dy);
+            board.activeGrid = std::int16_t(entry.grid);
+            drawEntryPopup(entry.column, entry.row);
+            return true;
+        }
+        if (event.code == VK::Enter && popup.hoverSymbol >= 1 && popup.hoverSymbol <= 9) {
+            finishEntry(popup.hoverSymbol);
+            return true;
+        }
+        return false;
+    case EventKind::KeyReleased:
+        // As every key of the loops, only when its press came in here too.
+        if (entry.active || !isCursorKey(event.code) || !keysDown_.test(std::size_t(event.code)))
+            return false;
+        keysDown_.reset(std::size_t(event.code));
+        onCursorKey(event.code);
+        return true;
+    case EventKind::Character:
+        // In letter mode the letters are the loops' keys, so only digits go straight into a cell.
+        if (entry.active || !cursor.shown || !state.digitMode || event.code < '0' || event.code > '9')
+            return false;
+        typeIntoCursorCell(event.code);
+        return true;
+    default:
+        return false;
+    }
+}
+
+GridCell Game::selectCursorCell()
+{
+    const GridCell cell = gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
+    board.activeGrid = std::int16_t(cell.grid);
+    state.curColumn = std::int16_t(cell.column);
+    state.curRow = std::int16_t(cell.row);
+    state.gridHit = true;
+    return cell;
+}
+
+void Game::onCursorKey(int vk)
+{
+    if (const std::optional<Direction> dir = arrowDirection(vk)) {
+        // The first arrow shows where the cursor stands; the next ones move it.
+        if (cursor.shown)
+            cursor.place = stepCursor(cursor.place, dir->dx, dir->dy);
+        cursor.shown = true;
+        return;
+    }
+    if (!cursor.shown)
+        return;
+    const GridCell cell = selectCursorCell();
+    const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
+    const bool filled = cellAt(board.board, cell.column, cell.row, cell.grid) != 0;
+    const bool own = mode == GameMode::OwnBoardLoop;
+    using platform::MouseButton;
+    // Each key acts as the click it stands for: Enter and Space the left button; Delete and Backspace
+    // the right button on a filled cell (a given of an own puzzle); Insert the right button on an
+    // empty cell, which opens candidate notation (there is none in an own puzzle).
+    std::optional<MouseButton> click;
+    if (vk == VK::Enter || vk == VK::Space)
+        click = MouseButton::Left;
+    else if ((vk == VK::Delete || vk == VK::Backspace) && (own ? given : filled && !given))
+        click = MouseButton::Right;
+    else if (vk == VK::Insert && !own && !filled && !given)
+        click = MouseButton::Right;
+    if (!click)
+        return;
+    if (own) {
+        clickFoundOwnBoardCell(*click);
+    } else {
+        state.rightClick = *click == MouseButton::Right;
+        clickFoundCell();
+    }
+}
+
+void Game::typeIntoCursorCell(int character)
+{
+    const GridCell cell = selectCursorCell();
+    if (mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0)
+        return;
+    // The symbol entry of a click, finished by the typed digit before its chooser is drawn.
+    state.rightClick = false;
+    enterSymbol(cell.column, cell.row);
+    onEntryCharacter(character);
+}
+
+void Game::stepHistory(bool back)
+{
+    if (!(back ? undoStep : redoStep)(history, board, state.showCandidates))
+        return;
+    // The redraw judges nothing again: the error count stays as it is.
+    drawBoard();
+    if (mode == GameMode::OwnBoardLoop)
+        countGivensNow();
+}
+
+} // namespace quintaro

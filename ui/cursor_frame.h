@@ -1,0 +1,25 @@
+// The keyboard cursor's frame over one cell: drawn over what is there and taken away without a trace.
+#pragma once
+
+#include "platform/saved_rectangle.h"
+#include "ui/display.h"
+
+namespace quintaro {
+
+// The frame on the screen and the pixels it covers.
+struct CursorFrame {
+    bool drawn = false;
+    int x = 0, y = 0; // top-left corner of the covered square
+    platform::SavedRectangle background;
+};
+
+// Frames cell (c, r) of grid g: two green rings, one on the cell's lines and one just inside them, so
+// that the symbol and the candidate marks stay readable. Saves the 34 x 34 pixels it covers first.
+// An earlier frame must have been erased.
+void drawCursorFrame(Display& display, CursorFrame& frame, int c, int r, int g);
+
+// Puts back what the frame covered; nothing when no frame is drawn. Whatever draws in the framed cell
+// must erase the frame first, or its pixels would be painted over by old ones.
+void eraseCursorFrame(Display& display, CursorFrame& frame);
+
+} // namespace quintaro
