@@ -4,6 +4,7 @@
 #include "app/game_folders.h"
 #include "app/game_state.h"
 #include "app/game_view.h"
+#include "app/hint.h"
 #include "app/keyboard_cursor.h"
 #include "app/platform_random.h"
 #include "app/undo_history.h"
@@ -113,6 +114,7 @@ public:
     HallOfFame hallOfFame;
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
+    HintMark hint; // key T's hint while it stands (hint.cpp)
     // --- Keyboard play and undo (keyboard_play.cpp) ---
     KeyboardCursor cursor;
     CursorFrame cursorFrame;

@@ -2,6 +2,7 @@
 #include "app/game.h"
 
 #include "app/board_dialog.h"
+#include "app/hint.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
 #include "engine/solution.h"
@@ -96,6 +97,8 @@ void Game::onKeyReleased(int vk)
     } else if (vk == 'X' && own) {
         shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
         drawBoard();
+    } else if (vk == 'T' && !own) { // the hint (hint.cpp)
+        showHint(*this);
     }
 }
 
@@ -194,6 +197,8 @@ void Game::abortLoop(bool byButton)
     mode = GameMode::Idle;
     state.ownBoardMode = false;
     endOfCommand();
+    if (!play) // the own puzzle's grade (hint.cpp)
+        showOwnBoardGrade(*this);
 }
 
 } // namespace quintaro

@@ -84,11 +84,12 @@ public:
     {
         return cellAt(game.board.board, std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
     }
-    void expectIdle(const std::string& after) const
+    // hint: the help panel's text; the own-board loop leaves the puzzle's grade there.
+    void expectIdle(const std::string& after, const std::string& hint = "Bitte Menupunkt auswählen!") const
     {
         EXPECT_EQ(game.mode, GameMode::Idle) << after;
         EXPECT_TRUE(window.menuBarEnabled()) << after;
-        EXPECT_EQ(game.state.hintText, "Bitte Menupunkt auswählen!") << after;
+        EXPECT_EQ(game.state.hintText, hint) << after;
         for (int id = 30; id <= 33; ++id)
             EXPECT_EQ(window.menuChecked(id), id == 30 + game.state.level) << after;
         EXPECT_EQ(window.menuChecked(40), game.state.digitMode) << after;
