@@ -16,15 +16,16 @@ void drawCursorFrame(Display& display, CursorFrame& frame, int c, int r, int g)
 {
     platform::Surface& s = display.surface;
     const CellCorner inside = cellCorner(display.screen, c, r, g);
-    frame.x = inside.x - 1;
-    frame.y = inside.y - 1;
-    frame.background = s.saveRectangle(frame.x, frame.y, frame.x + kSpan, frame.y + kSpan);
+    frame.x = inside.x - 2;
+    frame.y = inside.y - 2;
+    const int side = kSpan + 2;
+    frame.background = s.saveRectangle(frame.x, frame.y, frame.x + side, frame.y + side);
     frame.drawn = true;
     s.setMixMode(platform::MixMode::Copy);
     s.setLineWidth(1);
     display.foreground(kFrameColour);
-    s.rectangle(frame.x, frame.y, frame.x + kSpan, frame.y + kSpan);
-    s.rectangle(frame.x + 1, frame.y + 1, frame.x + kSpan - 1, frame.y + kSpan - 1);
+    for (int ring = 0; ring < 3; ++ring)
+        s.rectangle(frame.x + ring, frame.y + ring, frame.x + side - ring, frame.y + side - ring);
     display.foreground(colour::Black);
 }
 

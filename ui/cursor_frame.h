@@ -13,8 +13,8 @@ struct CursorFrame {
     platform::SavedRectangle background;
 };
 
-// Frames cell (c, r) of grid g: two green rings, one on the cell's lines and one just inside them, so
-// that the symbol and the candidate marks stay readable. Saves the 34 x 34 pixels it covers first.
+// Frames cell (c, r) of grid g: three green rings, on the cell's lines and one pixel either side of
+// them, clear of the symbol and the candidate marks. Saves the 36 x 36 pixels it covers first.
 // An earlier frame must have been erased.
 void drawCursorFrame(Display& display, CursorFrame& frame, int c, int r, int g);
 
