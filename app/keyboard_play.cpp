@@ -83,8 +83,12 @@ std::optional<FieldPlace> placeAt(const ScreenState& screen, int x, int y)
 
 void Game::playEvent(const Event& event)
 {
-    // Pointer moves draw at most the chooser, never under a visible frame.
-    if (event.kind == EventKind::PointerMoved || mainForm == nullptr) {
+    // Only the player's input changes the board or draws under the frame: pointer moves draw at most
+    // the chooser, which the frame never shows with; closing and minimising draw nothing.
+    const EventKind k = event.kind;
+    const bool input = k == EventKind::KeyPressed || k == EventKind::KeyReleased || k == EventKind::Character ||
+                       k == EventKind::ButtonPressed || k == EventKind::MenuCommand;
+    if (!input || mainForm == nullptr) {
         dispatchEvent(event);
         return;
     }
