@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -25,9 +26,10 @@ struct QbrRun {
     std::string out, err;
 };
 
+// Absolute, so that it also starts from another folder (the shell runs in the test's own).
 QString qbrProgram() {
     const QByteArray bin = qgetenv("QUINTARO_BIN");
-    return QString::fromLocal8Bit(bin.isEmpty() ? QByteArray(".") : bin) + "/qbr";
+    return QFileInfo(QString::fromLocal8Bit(bin.isEmpty() ? QByteArray(".") : bin) + "/qbr").absoluteFilePath();
 }
 
 // Runs the started process to its end, a minute at most.
