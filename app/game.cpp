@@ -98,17 +98,12 @@ int Game::run()
 
 void Game::handleEvent(const platform::Event& event)
 {
-    // --- The hint goes before any input acts, the cursor frame over it first (hint.cpp) ---
-    using platform::EventKind;
-    const EventKind k = event.kind;
-    const bool input = k == EventKind::KeyPressed || k == EventKind::KeyReleased || k == EventKind::Character ||
-                       k == EventKind::ButtonPressed || k == EventKind::MenuCommand;
-    if (input && hint.textBefore && mainForm) {
+    // The player's input takes the hint away before it acts, lifting the cursor frame over it first.
+    if (event.isInput() && hint.textBefore && mainForm) {
         Display d = display();
         eraseCursorFrame(d, cursorFrame);
         takeHintAway(*this);
     }
-    // --- end hint ---
     playEvent(event);
 }
 

@@ -115,11 +115,10 @@ public:
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
     HintMark hint; // key T's hint while it stands (hint.cpp)
-    // --- Keyboard play and undo (keyboard_play.cpp) ---
+    // Keyboard play and undo (keyboard_play.cpp).
     KeyboardCursor cursor;
     CursorFrame cursorFrame;
     UndoHistory history;
-    // --- end keyboard play and undo ---
 
 private:
     // Whether the HTML help pages can be shown; otherwise the help goes by keyword.
@@ -169,8 +168,7 @@ private:
     bool findCell();
     void refreshCandidates();
 
-    // --- Keyboard play and undo (keyboard_play.cpp) ---
-    // Every event passes here: the cursor frame is taken off the screen while the event is handled,
+    // Keyboard play and undo (keyboard_play.cpp). Every event passes here: the cursor frame is taken off the screen while the event is handled,
     // the keys of keyboard play and undo are taken, the others go to dispatchEvent, and what the
     // event changed on the board is kept as one step.
     void playEvent(const platform::Event& event);
@@ -180,7 +178,6 @@ private:
     void stepHistory(bool back);
     // The cell under the cursor becomes the working cell, as a click on it would make it.
     GridCell selectCursorCell();
-    // --- end keyboard play and undo ---
     // The event handled by what the game is doing.
     void dispatchEvent(const platform::Event& event);
     // A click on the working cell (state.curColumn, state.curRow of board.activeGrid) once found.

@@ -85,10 +85,7 @@ void Game::playEvent(const Event& event)
 {
     // Only the player's input changes the board or draws under the frame: pointer moves draw at most
     // the chooser, which the frame never shows with; closing and minimising draw nothing.
-    const EventKind k = event.kind;
-    const bool input = k == EventKind::KeyPressed || k == EventKind::KeyReleased || k == EventKind::Character ||
-                       k == EventKind::ButtonPressed || k == EventKind::MenuCommand;
-    if (!input || mainForm == nullptr) {
+    if (!event.isInput() || mainForm == nullptr) {
         dispatchEvent(event);
         return;
     }

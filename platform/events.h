@@ -48,6 +48,12 @@ struct Event {
     static Event restored(double atTime) { return {EventKind::Restored, 0, atTime, 0}; }
 
     friend bool operator==(const Event&, const Event&) = default;
+
+    // The player's own input: a key, a typed character, a button press or a menu command.
+    bool isInput() const {
+        return kind == EventKind::KeyPressed || kind == EventKind::KeyReleased || kind == EventKind::Character ||
+               kind == EventKind::ButtonPressed || kind == EventKind::MenuCommand;
+    }
 };
 
 // Implemented by the application. Events arrive one at a time on the window thread; each is handled to
