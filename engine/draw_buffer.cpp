@@ -1,7 +1,12 @@
 // Blocks of seeded words: eight at a time where the processor multiplies 64-bit vectors, else one by one.
 #include "engine/draw_buffer.h"
 
+#if defined(__x86_64__)
 #include <immintrin.h>
+#define QUINTARO_WIDE_VECTORS 1
+#else
+#define QUINTARO_WIDE_VECTORS 0
+#endif
 
 #if defined(__GNUC__) && !defined(__clang__)
 // GCC 12 takes the "undefined" vector inside its own shift intrinsics for an uninitialised one.
@@ -23,6 +28,7 @@ void fillPlain(std::uint64_t counter, WordBlock& block) {
     }
 }
 
+#if QUINTARO_WIDE_VECTORS
 __attribute__((target("avx512f,avx512dq"))) void fillWide(std::uint64_t counter, WordBlock& block) {
     const __m512i gamma = _mm512_set1_epi64(static_cast<long long>(SeededRandom::kGamma));
     const __m512i m1 = _mm512_set1_epi64(static_cast<long long>(SeededRandom::kMix1));
@@ -44,21 +50,27 @@ __attribute__((target("avx512f,avx512dq"))) void fillWide(std::uint64_t counter,
         block.lowBits[q] = bits;
     }
 }
+#endif
 
 } // namespace
 
 bool hasWideVectors() {
+#if QUINTARO_WIDE_VECTORS
     static const bool wide = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
     return wide;
+#else
+    return false;
+#endif
 }
 
 SymbolMap DrawBuffer::symbolPermutation() {
     return wide_ ? symbolPermutationWide() : drawSymbolPermutation<DrawBuffer>(*this);
 }
 
+#if QUINTARO_WIDE_VECTORS
 // The draws of drawSymbolPermutation 32 words at a time: the four vectors of eight are worked on side
 // by side, and only the symbols seen before each vector tie them together.
-SymbolMap DrawBuffer::symbolPermutationWide() {
+__attribute__((target("avx512f,avx512dq"))) SymbolMap DrawBuffer::symbolPermutationWide() {
     constexpr unsigned kAll = 0x3FE;
     constexpr int kWords = 32;
     std::array<std::uint64_t, 17> found{}; // room for a whole vector stored at found[9]
@@ -121,13 +133,21 @@ SymbolMap DrawBuffer::symbolPermutationWide() {
     for (int v = 1; v <= 9; ++v) map[v] = static_cast<std::uint16_t>(found[v]);
     return map;
 }
+#else
+SymbolMap DrawBuffer::symbolPermutationWide() { return drawSymbolPermutation<DrawBuffer>(*this); }
+#endif
 
 void fillWordBlock(std::uint64_t counter, WordBlock& block, bool wide) {
+#if QUINTARO_WIDE_VECTORS
     if (wide) {
         fillWide(counter, block);
     } else {
         fillPlain(counter, block);
     }
+#else
+    (void)wide;
+    fillPlain(counter, block);
+#endif
     block.lowBits[kWordBlock / 64] = 0;
 }
 

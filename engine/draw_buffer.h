@@ -44,7 +44,7 @@ struct WordBlock {
 // wide: eight words at a time with 64-bit vector multiplies; only where hasWideVectors().
 void fillWordBlock(std::uint64_t counter, WordBlock& block, bool wide);
 
-// Whether this processor multiplies 64-bit numbers eight at a time (AVX-512 F and DQ).
+// Whether this processor multiplies 64-bit numbers eight at a time (x86-64 with AVX-512 F and DQ).
 bool hasWideVectors();
 
 // The draws of a SeededRandom, word for word, from blocks made at once (the words are independent
@@ -83,7 +83,7 @@ public:
     }
 
 private:
-    __attribute__((target("avx512f,avx512dq"))) SymbolMap symbolPermutationWide();
+    SymbolMap symbolPermutationWide(); // only where hasWideVectors()
 
     std::uint64_t next() {
         if (taken_ == kWordBlock) {
