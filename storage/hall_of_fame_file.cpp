@@ -1,7 +1,6 @@
 // The hall-of-fame file: its 120 lines in Windows-1252, read at start-up and replaced whole on saving.
 #include "storage/hall_of_fame_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -9,6 +8,7 @@
 #include <algorithm>
 
 #include "storage/atomic_file.h"
+#include "storage/bounded_read.h"
 #include "storage/hall_of_fame_text.h"
 
 namespace quintaro {
@@ -65,17 +65,14 @@ std::string encodeHallOfFame(const HallOfFame& hof) {
 }
 
 bool readHallOfFame(const std::string& path, HallOfFame& hof) {
-    QFile file(QString::fromStdString(path));
-    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Regular files only, and no more of one than a hall of fame can hold: a FIFO or a device in its
+    // place must neither hold the game nor flood it.
+    const FileRange file = readFileRange(path, 0, kHallFileReadLimit);
+    if (file.kind != FileKind::Regular) {
         resetHallOfFame(hof);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        resetHallOfFame(hof);
-        return false;
-    }
-    decodeHallOfFame(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), hof);
+    decodeHallOfFame(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()), hof);
     return true;
 }
 

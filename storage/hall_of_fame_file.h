@@ -9,6 +9,8 @@
 namespace quintaro {
 
 constexpr int kHallFileLines = 3 * kHallRanks * kHallLevels; // 120
+// Bytes of a hall-of-fame file read at most: 120 short lines make a few kilobytes.
+constexpr std::size_t kHallFileReadLimit = 64 * 1024;
 
 // Fills hof from a file's bytes. Line 1 + 30L + 3(R−1) holds the name of rank R of level L, the next
 // line its date, the one after its time. Lines end in CR LF or LF alone; lines after the 120th are
@@ -21,8 +23,9 @@ void decodeHallOfFame(std::string_view bytes, HallOfFame& hof);
 // storableLine (names through championName) so that the file always has its 120 lines.
 std::string encodeHallOfFame(const HallOfFame& hof);
 
-// Reads the file at path into hof and returns true. When there is no such file, or it cannot be read,
-// resets hof and returns false.
+// Reads the file at path (its first kHallFileReadLimit bytes) into hof and returns true. When there is
+// no such file, it is no regular file (a folder, a FIFO, a device) or it cannot be read, resets hof and
+// returns false; a FIFO is never waited for.
 bool readHallOfFame(const std::string& path, HallOfFame& hof);
 
 // Saves hof to the file at path: the complete new file is written beside the old one and replaces it

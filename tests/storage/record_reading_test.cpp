@@ -16,6 +16,7 @@
 #include "record_fixture.h"
 #include "storage/board_file.h"
 #include "storage/bounded_read.h"
+#include "storage/hall_of_fame_file.h"
 
 namespace quintaro {
 namespace {
@@ -39,10 +40,15 @@ TEST(BoundedRead, ReadsOnlyWhatIsAskedAndNamesWhatIsNoRegularFile) {
          {std::tuple{"fifo.qbr", Fifo, ReadStatus::Unreadable}, {"ordner.qbr", Folder, ReadStatus::Unreadable},
           {"null.qbr", Device, ReadStatus::Unreadable}, {"verwaist.qbr", Missing, ReadStatus::Missing}}) {
         EXPECT_EQ(readFileRange(path(name), 0, 100).kind, kind) << name;
-        // The game's own reader on the same paths, away from the test thread: a FIFO must not hold it.
+        // The game's own readers on the same paths, away from the test thread: a FIFO must not hold them.
         auto read = std::async(std::launch::async, [&, name = name] {
             Board b;
             RecordClock clock;
+            HallOfFame hof;
+            hof.championNames[1][0] = "alt";
+            const bool champions = readHallOfFame(path(name), hof);
+            const HallOfFame empty;
+            EXPECT_TRUE(!champions && hof == empty) << name;
             return readBoardRecord(path(name), 0, b, clock);
         });
         if (read.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
