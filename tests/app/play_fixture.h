@@ -5,14 +5,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 #include <unistd.h>
 
 namespace quintaro {
 
 class PlayTest : public ::testing::Test {
 public:
-    PlayTest()
-    {
+    using Cell = std::tuple<int, int, int>; // column, row, grid
+
+    PlayTest() {
         namespace fs = std::filesystem;
         fs::remove_all(dir);
         fs::create_directories(dir);
@@ -24,78 +26,74 @@ public:
         platform.setEventHandler(&game);
         game.startUp();
     }
-    ~PlayTest() override
-    {
+    ~PlayTest() override {
         std::filesystem::current_path(previous);
         std::filesystem::remove_all(dir);
     }
 
-    void deliver(const platform::Event& e)
-    {
+    void deliver(const platform::Event& e) {
         platform.inject(e);
         platform.deliverPending();
     }
     void command(int id) { deliver(platform::Event::menu(id)); }
     // A key pressed and released: its character (0: none) between, as the toolkit reports it.
-    void key(int virtualKey, int character = 0)
-    {
+    void key(int virtualKey, int character = 0) {
         platform.inject(platform::Event::keyPressed(virtualKey));
-        if (character != 0)
-            platform.inject(platform::Event::character(character));
+        if (character != 0) platform.inject(platform::Event::character(character));
         platform.inject(platform::Event::keyReleased(virtualKey));
         platform.deliverPending();
     }
-    void click(int x, int y, platform::MouseButton b = platform::MouseButton::Left)
-    {
+    void click(int x, int y, platform::MouseButton b = platform::MouseButton::Left) {
         platform.click(b, x, y);
         platform.deliverPending();
     }
     // The centre of cell (c, r) of grid g.
-    static std::pair<int, int> centre(int c, int r, int g)
-    {
+    static std::pair<int, int> centre(int c, int r, int g) {
         static constexpr int ox[] = {213, 15, 411, 213}, oy[] = {15, 213, 213, 411};
         return {ox[g] + 33 * (c - 1) + 16, oy[g] + 33 * (r - 1) + 16};
     }
-    void clickCell(int c, int r, int g, platform::MouseButton b = platform::MouseButton::Left)
-    {
+    void clickCell(int c, int r, int g, platform::MouseButton b = platform::MouseButton::Left) {
         const auto [x, y] = centre(c, r, g);
         click(x, y, b);
     }
+    void clickCell(Cell k, platform::MouseButton b = platform::MouseButton::Left) {
+        clickCell(std::get<0>(k), std::get<1>(k), std::get<2>(k), b);
+    }
     // Clicks the cell and types the character: a symbol entered with the keyboard.
-    void type(int c, int r, int g, int character)
-    {
-        clickCell(c, r, g);
+    void type(Cell k, int character) {
+        clickCell(k);
         deliver(platform::Event::character(character));
     }
+    void type(int c, int r, int g, int character) { type(Cell{c, r, g}, character); }
     // The first cell of grid g that is not a given, outside the shared boxes unless allowed.
-    std::tuple<int, int, int> openCell(int g, int skip = 0) const
-    {
+    Cell openCell(int g, int skip = 0) const {
         for (int c = 4; c <= 6; ++c)
             for (int r = 1; r <= 9; ++r)
-                if (cellAt(game.board.givens, c, r, g) == 0 && skip-- == 0)
-                    return {c, r, g};
+                if (cellAt(game.board.givens, c, r, g) == 0 && skip-- == 0) return {c, r, g};
         return {0, 0, g};
     }
-    int solutionAt(std::tuple<int, int, int> cell) const
-    {
-        return cellAt(game.board.solution, std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
+    // Enters the right symbol into every empty cell of the field but the last, which it returns.
+    Cell fillAllButOne() {
+        std::vector<Cell> open;
+        for (int g = 0; g < 4; ++g)
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    if (cellAt(game.board.board, c, r, g) == 0) open.push_back({c, r, g});
+        for (std::size_t i = 0; i + 1 < open.size(); ++i) type(open[i], '0' + solutionAt(open[i]));
+        return open.back();
     }
-    int boardAt(std::tuple<int, int, int> cell) const
-    {
-        return cellAt(game.board.board, std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
-    }
+    int at(const CellLayer& layer, Cell k) const { return std::apply([&](int c, int r, int g) { return cellAt(layer, c, r, g); }, k); }
+    int solutionAt(Cell k) const { return at(game.board.solution, k); }
+    int boardAt(Cell k) const { return at(game.board.board, k); }
     // hint: the help panel's text; the own-board loop leaves the puzzle's grade there.
-    void expectIdle(const std::string& after, const std::string& hint = "Bitte Menupunkt auswählen!") const
-    {
+    void expectIdle(const std::string& after, const std::string& hint = "Bitte Menupunkt auswählen!") const {
         EXPECT_EQ(game.mode, GameMode::Idle) << after;
         EXPECT_TRUE(window.menuBarEnabled()) << after;
         EXPECT_EQ(game.state.hintText, hint) << after;
-        for (int id = 30; id <= 33; ++id)
-            EXPECT_EQ(window.menuChecked(id), id == 30 + game.state.level) << after;
-        EXPECT_EQ(window.menuChecked(40), game.state.digitMode) << after;
-        EXPECT_EQ(window.menuChecked(41), !game.state.digitMode) << after;
-        EXPECT_EQ(window.menuChecked(44), game.state.showCandidates) << after;
-        EXPECT_EQ(window.menuChecked(45), game.state.puzzleSymmetry) << after;
+        for (int id = 30; id <= 33; ++id) EXPECT_EQ(window.menuChecked(id), id == 30 + game.state.level) << after;
+        const GameState& s = game.state;
+        EXPECT_EQ((std::array{window.menuChecked(40), window.menuChecked(41), window.menuChecked(44), window.menuChecked(45)}),
+                  (std::array{s.digitMode, !s.digitMode, s.showCandidates, s.puzzleSymmetry})) << after;
     }
 
     const std::filesystem::path previous = std::filesystem::current_path();
