@@ -12,8 +12,7 @@ namespace {
 using platform::ChampionNameAnswer;
 using platform::HallOfFameAction;
 
-std::string fileBytes(const char* path)
-{
+std::string fileBytes(const char* path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
@@ -23,29 +22,18 @@ std::string fileBytes(const char* path)
 class HallOfFamePlayTest : public PlayTest {
 public:
     // A timed game, solved by the player's last entry at `seconds`.
-    void solveTimedGame(double seconds)
-    {
+    void solveTimedGame(double seconds) {
         if (game.mode != GameMode::Idle)
             click(650, 740); // Abbruch
         platform.setTime(1000.0);
         command(8);
-        const Board& b = game.board;
-        std::tuple<int, int, int> last{0, 0, 0};
-        for (int g = 0; g < 4; ++g)
-            for (int c = 1; c <= 9; ++c)
-                for (int r = 1; r <= 9; ++r)
-                    if (cellAt(b.givens, c, r, g) == 0 && cellAt(b.board, c, r, g) == 0) {
-                        if (std::get<0>(last) != 0)
-                            type(std::get<0>(last), std::get<1>(last), std::get<2>(last), '0' + solutionAt(last));
-                        last = {c, r, g};
-                    }
+        const Cell last = fillAllButOne();
         platform.setTime(1000.0 + seconds);
-        type(std::get<0>(last), std::get<1>(last), std::get<2>(last), '0' + solutionAt(last));
+        type(last, '0' + solutionAt(last));
     }
 };
 
-TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel)
-{
+TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel) {
     platform.setToday("08.12.2026");
     platform.scriptChampionName(ChampionNameAnswer{true, "Jörg"});
     solveTimedGame(3725.26);
@@ -65,8 +53,7 @@ TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel)
     EXPECT_EQ(platform.championForms()[1].offered, "Jörg");
 }
 
-TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing)
-{
+TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing) {
     solveTimedGame(12.0); // unscripted, the name form is cancelled
     EXPECT_EQ(platform.championForms().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists("Champions.qhf"));
@@ -85,8 +72,7 @@ TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing)
     EXPECT_EQ(platform.hallOfFameForms().back().lists[0].size(), 10u);
 }
 
-TEST_F(HallOfFamePlayTest, ClearingALevelAsksFirstAndShowsTheFormAgain)
-{
+TEST_F(HallOfFamePlayTest, ClearingALevelAsksFirstAndShowsTheFormAgain) {
     HallOfFame hof;
     insertChampion(hof, 0, 1, "Ann", "01.01.2026", "00:10:00.0");
     insertChampion(hof, 2, 1, "Bob", "02.01.2026", "00:20:00.0");
