@@ -9,8 +9,7 @@ namespace {
 using platform::Rgb;
 using platform::WindowGeometry;
 
-TEST(WindowPositionTest, CentredThirtyTwoPixelsHighNeverAboveTheTopHalvesToEven)
-{
+TEST(WindowPositionTest, CentredThirtyTwoPixelsHighNeverAboveTheTopHalvesToEven) {
     struct Case { int width, height, x, y; };
     for (const Case k : {Case{1024, 768, -14, 0}, {1920, 1080, 434, 90}, {1280, 1024, 114, 62}, {1053, 900, 0, 0},
                          {1055, 902, 2, 2}, {1051, 900, 0, 0}, {1049, 835, -2, 0}})
@@ -20,8 +19,7 @@ TEST(WindowPositionTest, CentredThirtyTwoPixelsHighNeverAboveTheTopHalvesToEven)
 
 using StartUpTest = GameTest;
 
-TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleAndClockLabel)
-{
+TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleMenusClockLabelAndFirstScreen) {
     EXPECT_TRUE(window.isOpen());
     EXPECT_EQ(window.activations(), 1);
     EXPECT_EQ(window.title(), "Quintaro V6.0 by Norvik");
@@ -31,25 +29,14 @@ TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleAndClockLabel)
     EXPECT_EQ(game.clockDisplay, uhr);
     EXPECT_EQ(uhr->caption(), " 99:99:99");
     EXPECT_EQ((std::array{uhr->x(), uhr->y(), uhr->width(), uhr->height()}), (std::array{804, 662, 160, 30}));
-}
 
-TEST_F(StartUpTest, MenuBarIsBuiltOnceWithCheckMarksFromTheState)
-{
-    EXPECT_EQ(window.menuBarsBuilt(), 1);
-    EXPECT_EQ(window.menus().size(), 4u);
+    EXPECT_EQ((std::pair{window.menuBarsBuilt(), window.menus().size()}), (std::pair{1, std::size_t(4)}));
     EXPECT_TRUE(window.menuBarEnabled());
-    for (int id : {30, 40, 45})
-        EXPECT_TRUE(window.menuChecked(id)) << id;
-    for (int id : {31, 32, 33, 41, 44})
-        EXPECT_FALSE(window.menuChecked(id)) << id;
-}
-
-TEST_F(StartUpTest, FirstScreenIsDrawn)
-{
+    for (int id : {30, 31, 32, 33, 40, 41, 44, 45}) EXPECT_EQ(window.menuChecked(id), id == 30 || id == 40 || id == 45) << id;
+    // The bottom bar, a shared box and the help panel's writing area.
     platform::Surface& s = window.surface();
-    EXPECT_EQ(s.pixel(500, 764), (Rgb{255, 255, 255})); // bottom bar
-    EXPECT_EQ(s.pixel(250, 213), (Rgb{208, 0, 0}));     // a shared box
-    EXPECT_EQ(s.pixel(768, 559), (Rgb{0, 0, 0}));       // the help panel's writing area
+    EXPECT_EQ((std::array{s.pixel(500, 764), s.pixel(250, 213), s.pixel(768, 559)}),
+              (std::array{Rgb{255, 255, 255}, Rgb{208, 0, 0}, Rgb{0, 0, 0}}));
 }
 
 } // namespace
