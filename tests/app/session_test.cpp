@@ -8,8 +8,7 @@ using platform::Event;
 using platform::Rgb;
 using SessionTest = GameTest;
 
-TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped)
-{
+TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped) {
     game.state.escapeConsumed = true;
     game.state.gameRunning = true;
     window.setBusyPointer(true);
@@ -25,28 +24,22 @@ TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped)
     EXPECT_TRUE(window.menuBarEnabled());
     EXPECT_EQ(game.state.hintText, "Bitte Menupunkt auswählen!");
     for (int y = 727; y <= 752; ++y)
-        for (int x = 18; x <= 707; ++x)
-            ASSERT_EQ(s.pixel(x, y), (Rgb{180, 201, 208})) << x << ',' << y;
+        for (int x = 18; x <= 707; ++x) ASSERT_EQ(s.pixel(x, y), (Rgb{180, 201, 208})) << x << ',' << y;
     EXPECT_EQ(s.pixel(17, 740), (Rgb{64, 64, 64})) << "the recess stays";
 }
 
-TEST_F(SessionTest, MenuChoicesWhileTheBarIsOffAreIgnored)
-{
+TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeFromThePlatform) {
     window.setMenuBarEnabled(false);
     platform.inject(Event::menu(31));
-    platform.deliverPending();
-    EXPECT_EQ(game.state.level, 0);
-}
-
-TEST_F(SessionTest, PointerPositionIsRoundedHalfToEven)
-{
     platform.inject(Event::moved(10.5, 11.5));
     platform.deliverPending();
+    EXPECT_EQ(game.state.level, 0);
     EXPECT_EQ((std::pair{game.state.mouseX, game.state.mouseY}), (std::pair{10, 12}));
+    platform::HeadlessPlatform same{1}; // the engine draws from the platform's seeded source
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(game.randomSource.random(4), same.random(4));
 }
 
-TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop)
-{
+TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop) {
     for (const Event end : {Event::closeRequested(), Event::menu(99)}) {
         HeadlessGame g;
         g.platform.scriptAlertAnswer(1); // "&JA"
@@ -62,8 +55,7 @@ TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop)
     }
 }
 
-TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop)
-{
+TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop) {
     HeadlessGame g;
     g.platform.inject(Event::menu(8));
     g.platform.deliverPending();
@@ -76,13 +68,6 @@ TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop)
     EXPECT_TRUE(g.window.isOpen());
     EXPECT_EQ(g.game.mode, GameMode::PlayLoop) << "the Escape that answered must not abort the game";
     EXPECT_TRUE(g.game.state.gameRunning);
-}
-
-TEST_F(SessionTest, EngineRandomSourceDrawsFromThePlatform)
-{
-    platform::HeadlessPlatform same{1};
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(game.randomSource.random(4), same.random(4));
 }
 
 } // namespace
