@@ -13,18 +13,18 @@ using platform::PrintStart;
 
 class PrintHelpTest : public PlayTest {
 public:
-    const PrintOperation* findText(const std::string& text) const
-    {
+    template <typename Pred> long count(Pred pred) const {
         const auto& ops = platform.lastPrintJob().operations;
-        const auto it = std::find_if(ops.begin(), ops.end(), [&](const PrintOperation& o) {
-            return o.kind == PrintOperation::Kind::Text && o.text == text;
-        });
-        return it == ops.end() ? nullptr : &*it;
+        return std::count_if(ops.begin(), ops.end(), pred);
+    }
+    const PrintOperation* findText(const std::string& text) const {
+        for (const PrintOperation& o : platform.lastPrintJob().operations)
+            if (o.kind == PrintOperation::Kind::Text && o.text == text) return &o;
+        return nullptr;
     }
 };
 
-TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnThePage)
-{
+TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnThePage) {
     command(12);
     const platform::PrintJob& job = platform.lastPrintJob();
     EXPECT_EQ(job.documentName, "Brett drucken");
@@ -41,30 +41,19 @@ TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnTh
     EXPECT_EQ((std::pair{footer->x1, footer->y1}), (std::pair{55, 6439}));
     EXPECT_EQ(footer->font.pointSize, 10);
 
-    const auto& ops = job.operations;
-    const auto cellOfGrid0 = std::find_if(ops.begin(), ops.end(), [](const PrintOperation& o) {
-        return o.kind == PrintOperation::Kind::Rectangle && o.x1 == 1375 && o.y1 == 470 && o.lineWidth == 2;
-    });
-    ASSERT_NE(cellOfGrid0, ops.end());
-    EXPECT_EQ((std::pair{cellOfGrid0->x2, cellOfGrid0->y2}), (std::pair{1375 + 220, 470 + 282}));
-    EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const PrintOperation& o) {
-                  return o.kind == PrintOperation::Kind::Rectangle && o.lineWidth == 5;
-              }),
-              36);
+    using Kind = PrintOperation::Kind;
+    EXPECT_EQ(count([](const PrintOperation& o) {
+                  return o.kind == Kind::Rectangle && o.lineWidth == 2 && std::array{o.x1, o.y1, o.x2, o.y2} ==
+                                                                             std::array{1375, 470, 1375 + 220, 470 + 282};
+              }), 1) << "the first cell of grid 0";
+    EXPECT_EQ(count([](const PrintOperation& o) { return o.kind == Kind::Rectangle && o.lineWidth == 5; }), 36);
     // Every filled cell of every grid, shared boxes from both of their grids.
     int filled = 0;
-    for (int g = 0; g < 4; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                filled += cellAt(game.board.board, c, r, g) != 0;
-    EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const PrintOperation& o) {
-                  return o.kind == PrintOperation::Kind::Text && o.text.size() == 1;
-              }),
-              filled);
+    for (int i = 0; i < kCellLayerSize; ++i) filled += i / 40 != 0 && i / 4 % 10 != 0 && game.board.board[std::size_t(i)] != 0;
+    EXPECT_EQ(count([](const PrintOperation& o) { return o.kind == Kind::Text && o.text.size() == 1; }), filled);
 }
 
-TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDocument)
-{
+TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDocument) {
     platform.scriptPrintStart(PrintStart::Cancelled);
     command(27);
     EXPECT_TRUE(platform.messages().empty());
@@ -78,8 +67,7 @@ TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDoc
     expectIdle("a failed print");
 }
 
-TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
-{
+TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame) {
     command(60);
     command(8);
     key('H', 'h');
@@ -98,8 +86,7 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
     EXPECT_EQ(platform.messages().size(), 1u);
 }
 
-TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow)
-{
+TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow) {
     command(1);
     ASSERT_EQ(platform.aboutBoxes().size(), 1u);
     const platform::WindowGeometry at = window.geometry();
