@@ -18,8 +18,7 @@ using platform::RecordFormAction;
 
 class GameFoldersTest : public ::testing::Test {
 public:
-    GameFoldersTest()
-    {
+    GameFoldersTest() {
         fs::remove_all(root);
         fs::create_directories(root / "share" / "quintaro");
         fs::create_directories(root / "elsewhere");
@@ -28,25 +27,25 @@ public:
             fs::copy_file(fs::path(bin ? bin : ".") / name, root / "share" / "quintaro" / name);
         fs::current_path(root / "elsewhere");
     }
-    ~GameFoldersTest() override
-    {
+    ~GameFoldersTest() override {
         fs::current_path(previous);
         fs::remove_all(root);
     }
-    // A game started with the installed data and the player's folder at these places.
-    void start(const fs::path& installed, const fs::path& player)
-    {
-        platform.setDataFolders(installed.string(), player.string());
+    // A game started with the installed data and the player's folder in their places.
+    void start() {
+        platform.setDataFolders((root / "share" / "quintaro").string(), player.string());
         platform.setEventHandler(&game);
         game.startUp();
     }
-    void deliver(const Event& e)
-    {
+    void deliver(const Event& e) {
         platform.inject(e);
         platform.deliverPending();
     }
-    static std::size_t filesBelow(const fs::path& dir)
-    {
+    void key(int vk) {
+        deliver(Event::keyPressed(vk));
+        deliver(Event::keyReleased(vk));
+    }
+    static std::size_t filesBelow(const fs::path& dir) {
         return std::size_t(std::distance(fs::recursive_directory_iterator(dir), fs::recursive_directory_iterator()));
     }
 
@@ -58,37 +57,32 @@ public:
     Game game{platform};
 };
 
-TEST_F(GameFoldersTest, AnInstalledGameReadsItsDataFolderAndSavesIntoThePlayersFolderMadeAtTheFirstSave)
-{
-    start(root / "share" / "quintaro", player);
+TEST_F(GameFoldersTest, AnInstalledGameReadsItsDataFolderAndSavesIntoThePlayersFolderMadeAtTheFirstSave) {
+    start();
     EXPECT_FALSE(fs::exists(player)) << "nothing is made before the first save";
     deliver(Event::menu(8));
     ASSERT_EQ(game.mode, GameMode::PlayLoop);
     EXPECT_EQ(game.panelState.givenCount, 130);
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
-    deliver(Event::keyPressed('S'));
-    deliver(Event::keyReleased('S'));
+    key('S');
     EXPECT_EQ(fs::file_size(player / "brett.qbr"), 24000u);
     EXPECT_EQ(filesBelow(root / "share"), 5u) << "nothing is written into the install tree";
     EXPECT_EQ(filesBelow(root / "elsewhere"), 0u);
     EXPECT_TRUE(platform.messages().empty());
 }
 
-TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameGoesOn)
-{
+TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameGoesOn) {
     fs::create_directories(player.parent_path());
     { std::ofstream(player) << "a file where the folder should be"; }
-    start(root / "share" / "quintaro", player);
+    start();
     deliver(Event::menu(8));
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '1'));
-    deliver(Event::keyPressed('S'));
-    deliver(Event::keyReleased('S'));
+    key('S');
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0].rfind("Das Brett konnte nicht gesichert werden: ", 0), 0u) << platform.messages()[0];
     EXPECT_EQ(game.mode, GameMode::PlayLoop);
 
-    deliver(Event::keyPressed(platform::VirtualKey::Escape));
-    deliver(Event::keyReleased(platform::VirtualKey::Escape));
+    key(platform::VirtualKey::Escape);
     fs::remove_all(root / "share");
     deliver(Event::menu(8));
     ASSERT_EQ(platform.messages().size(), 2u);
@@ -96,8 +90,7 @@ TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameG
     EXPECT_EQ(game.mode, GameMode::Idle);
 }
 
-TEST(GameFolderChoiceTest, AWorkingFolderWithTheCollectionsServesForEverything)
-{
+TEST(GameFolderChoiceTest, AWorkingFolderWithTheCollectionsServesForEverything) {
     // The tests run in the build folder, which holds the collections.
     const GameFolders here = chooseGameFolders("/usr/share/quintaro", "/home/p/.local/share/quintaro");
     EXPECT_EQ(gameFilePath(here, "brett.qbr"), "brett.qbr");
