@@ -21,8 +21,7 @@ protected:
     BoardDialogTest() { game.state.boardFile = "brett.qbr"; }
 
     // Four records; record k has symbol k + 1 in cell (5, 5) of grid 3, as board and given.
-    static void writeFourMarkedRecords(std::uint8_t clockFlag)
-    {
+    static void writeFourMarkedRecords(std::uint8_t clockFlag) {
         std::ofstream out("brett.qbr", std::ios::binary);
         for (int k = 0; k < 4; ++k) {
             test::RecordBytes rec;
@@ -35,15 +34,13 @@ protected:
         }
     }
     static int marked(const Board& b) { return cellAt(b.board, 5, 5, 3) - 1; }
-    void load(RecordFormAction action)
-    {
+    void load(RecordFormAction action) {
         platform.scriptRecordForm(action);
         showLoadDialog(game);
     }
 };
 
-TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice)
-{
+TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     writeFourMarkedRecords(0x00);
     game.state.level = 1;
     game.state.gameRunning = true;
@@ -66,8 +63,7 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice)
     EXPECT_EQ(game.state.level, 1);
 }
 
-TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere)
-{
+TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
     writeFourMarkedRecords(0x00);
     game.state.selectedRecord = 2;
     SeededRandom rnd(11);
@@ -87,8 +83,7 @@ TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere)
     EXPECT_TRUE(platform.messages().empty());
 }
 
-TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame)
-{
+TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     writeFourMarkedRecords(0xFF);
     platform.setTime(1000.0);
     game.state.gameSolved = true; // the last game was solved: its final time must not end this one
@@ -125,16 +120,14 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame)
 }
 
 // A save that fails is reported by the game's folders test; the old file stays, as the storage tests show.
-TEST_F(BoardDialogTest, AMissingOrShortFileLoadsNothingAndSaysWhichFile)
-{
+TEST_F(BoardDialogTest, AMissingOrShortFileLoadsNothingAndSaysWhichFile) {
     cellAt(game.board.board, 1, 1, 0) = 4;
     load(RecordFormAction::keyPress(0, '1')); // no file yet
     std::ofstream("brett.qbr", std::ios::binary) << std::string(6000, '\0');
     load(RecordFormAction::keyPress(0, '3'));
     EXPECT_EQ(cellAt(game.board.board, 1, 1, 0), 4);
     ASSERT_EQ(platform.messages().size(), 2u);
-    for (const std::string& m : platform.messages())
-        EXPECT_NE(m.find("\"brett.qbr\""), std::string::npos) << m;
+    for (const std::string& m : platform.messages()) EXPECT_NE(m.find("\"brett.qbr\""), std::string::npos) << m;
 }
 
 } // namespace
