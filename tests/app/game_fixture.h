@@ -10,8 +10,7 @@
 namespace quintaro {
 
 struct HeadlessGame {
-    HeadlessGame()
-    {
+    HeadlessGame() {
         platform.setEventHandler(&game);
         game.startUp();
     }
