@@ -15,22 +15,19 @@ namespace VK = platform::VirtualKey;
 
 class HintTest : public PlayTest {
 public:
-    std::vector<std::uint32_t> screen() const
-    {
+    std::vector<std::uint32_t> screen() const {
         const platform::Surface& s = window.surface();
         return s.saveRectangle(0, 0, s.width() - 1, s.height() - 1).pixels();
     }
     // The frame's inner ring, two pixels inside the lines of cell (c, r) of grid g, is magenta.
-    bool framed(std::tuple<int, int, int> cell) const
-    {
+    bool framed(std::tuple<int, int, int> cell) const {
         const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
         const platform::Surface& s = window.surface();
         return s.pixel(x - 14, y) == platform::Rgb{255, 0, 255} && s.pixel(x + 13, y - 14) == platform::Rgb{255, 0, 255};
     }
 };
 
-TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoTrace)
-{
+TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoTrace) {
     command(8);
     // All but one cell filled right, the keyboard cursor standing on it: it admits its symbol alone.
     const auto cell = openCell(3, 4), wrong = openCell(2);
@@ -50,12 +47,12 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
     EXPECT_TRUE(screen() == before) << "the cell, the cursor and the help panel as they were";
     EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!");
 
-    type(std::get<0>(wrong), std::get<1>(wrong), 2, '0' + solutionAt(wrong) % 9 + 1);
+    type(wrong, '0' + solutionAt(wrong) % 9 + 1);
     key('T');
     EXPECT_EQ(game.state.hintText, "Diese Zahl ist falsch");
     EXPECT_TRUE(framed(wrong));
     EXPECT_FALSE(framed(cell));
-    clickCell(std::get<0>(wrong), std::get<1>(wrong), 2, platform::MouseButton::Right);
+    clickCell(wrong, platform::MouseButton::Right);
     EXPECT_FALSE(framed(wrong)) << "the erased cell is drawn empty, not painted over";
 
     key('A');
@@ -67,8 +64,7 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
     EXPECT_EQ(std::count(now.begin(), now.end(), 0xFF00FFu), 0) << "no frame";
 }
 
-TEST_F(HintTest, AnOwnPuzzleIsGradedWhenItsLoopEnds)
-{
+TEST_F(HintTest, AnOwnPuzzleIsGradedWhenItsLoopEnds) {
     HeadlessGame other;
     other.platform.inject(platform::Event::menu(8));
     other.platform.deliverPending();
