@@ -19,32 +19,27 @@ public:
     FieldPlace cursorAt() const { return game.cursor.place; }
     void chord(int vk, int modifiers) { deliver(Event::keyPressed(vk, modifiers)); }
     // Arrow keys along a shortest way to the place (the cursor's frame already showing).
-    void walkTo(FieldPlace target)
-    {
+    void walkTo(FieldPlace target) {
         for (int guard = 0; cursorAt() != target; ++guard) {
             ASSERT_LT(guard, 60) << "no way to " << target.x << ',' << target.y;
             key(kArrows[firstStep(cursorAt(), target)]);
         }
     }
     // The arrow (index into kArrows) that starts a shortest way from one place to another.
-    static int firstStep(FieldPlace from, FieldPlace to)
-    {
+    static int firstStep(FieldPlace from, FieldPlace to) {
         std::map<std::pair<int, int>, int> first{{{from.x, from.y}, -1}};
         for (std::deque<FieldPlace> open{from}; !open.empty(); open.pop_front())
             for (int k = 0; k < 4; ++k) {
                 const FieldPlace p = open.front(), q = stepCursor(p, kSteps[k].x, kSteps[k].y);
                 const int via = p == from ? k : first[{p.x, p.y}];
-                if (q == to)
-                    return via;
-                if (first.emplace(std::pair{q.x, q.y}, via).second)
-                    open.push_back(q);
+                if (q == to) return via;
+                if (first.emplace(std::pair{q.x, q.y}, via).second) open.push_back(q);
             }
         return 0;
     }
 };
 
-TEST(KeyboardCursor, StepsOverTheMiddleAndFromPlacesOfNoGrid)
-{
+TEST(KeyboardCursor, StepsOverTheMiddleAndFromPlacesOfNoGrid) {
     struct Case { FieldPlace from; int dx, dy; FieldPlace to; };
     const Case cases[] = {
         {{8, 10}, 1, 0, {12, 10}}, {{12, 10}, -1, 0, {8, 10}}, {{10, 8}, 0, 1, {10, 12}},
@@ -55,12 +50,10 @@ TEST(KeyboardCursor, StepsOverTheMiddleAndFromPlacesOfNoGrid)
     EXPECT_EQ(gridCellAt({9, 7}), (GridCell{0, 4, 8})); // a shared cell: the top grid's copy
     // The chooser's squares: the middle first, then along its rows and columns, stopping at the edge.
     const int squares[][4] = {{0, 1, 0, 5}, {5, 1, 0, 6}, {6, 1, 0, 6}, {2, 0, 1, 5}, {7, 0, 1, 7}};
-    for (const auto& q : squares)
-        EXPECT_EQ(stepChooserSquare(q[0], q[1], q[2]), q[3]) << q[0];
+    for (const auto& q : squares) EXPECT_EQ(stepChooserSquare(q[0], q[1], q[2]), q[3]) << q[0];
 }
 
-TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoTrace)
-{
+TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoTrace) {
     command(8);
     const platform::SavedRectangle untouched = window.surface().saveRectangle(0, 0, 1051, 786);
     key(VK::Right); // shows the frame where the cursor starts: the top grid's centre
@@ -92,16 +85,14 @@ TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoT
     EXPECT_EQ(window.surface().saveRectangle(0, 0, 1051, 786).pixels(), untouched.pixels());
 }
 
-TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone)
-{
+TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
     command(8);
     key(VK::Down);
     int typed = 0;
     for (int y = 0; y < kFieldSide; ++y)
         for (int x = 0; x < kFieldSide; ++x) {
             const std::optional<GridCell> cell = gridCellAt({x, y});
-            if (!cell || cellAt(game.board.givens, cell->column, cell->row, cell->grid) != 0)
-                continue;
+            if (!cell || cellAt(game.board.givens, cell->column, cell->row, cell->grid) != 0) continue;
             walkTo({x, y});
             const int s = cellAt(game.board.solution, cell->column, cell->row, cell->grid);
             if (typed++ % 2 == 0) {
@@ -110,10 +101,8 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone)
                 key(VK::Enter, 13);
                 ASSERT_TRUE(game.entry.active);
                 // To the top-left square (two presses each way reach it from anywhere), then to s.
-                for (const int vk : {VK::Left, VK::Left, VK::Up, VK::Up})
-                    chord(vk, 0);
-                for (int i = 0; i < (s - 1) % 3 + (s - 1) / 3; ++i)
-                    chord(i < (s - 1) % 3 ? VK::Right : VK::Down, 0);
+                for (const int vk : {VK::Left, VK::Left, VK::Up, VK::Up}) chord(vk, 0);
+                for (int i = 0; i < (s - 1) % 3 + (s - 1) / 3; ++i) chord(i < (s - 1) % 3 ? VK::Right : VK::Down, 0);
                 chord(VK::Enter, 0);
                 ASSERT_FALSE(game.entry.active);
             }
@@ -126,8 +115,7 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone)
     expectIdle("aborted by key A");
 }
 
-TEST_F(KeyboardPlayTest, UndoAndRedoTakeEveryStepBackButNeverTheErrorCount)
-{
+TEST_F(KeyboardPlayTest, UndoAndRedoTakeEveryStepBackButNeverTheErrorCount) {
     command(8);
     const auto wrong = openCell(3), right = openCell(3, 1), noted = openCell(3, 2);
     const auto placeOf = [](std::tuple<int, int, int> c) { return fieldPlaceOf({std::get<2>(c), std::get<0>(c), std::get<1>(c)}); };
