@@ -10,8 +10,7 @@ namespace {
 
 using platform::MenuNode;
 
-std::string shape(const std::vector<MenuNode>& nodes)
-{
+std::string shape(const std::vector<MenuNode>& nodes) {
     std::string s;
     for (const MenuNode& n : nodes) {
         switch (n.kind) {
@@ -23,8 +22,7 @@ std::string shape(const std::vector<MenuNode>& nodes)
     return s;
 }
 
-TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder)
-{
+TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder) {
     const auto bar = readMenuText(menuText());
     ASSERT_EQ(bar.size(), 4u);
     EXPECT_EQ(shape({bar[0]}),
@@ -36,15 +34,13 @@ TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder)
     EXPECT_EQ(shape({bar[3]}), "&Hilfe[60=&Anleitung;-;1=über &Quintaro...;];");
 }
 
-TEST(MenuTextTest, NestingColonsInTextsAndTheEmptyEntryThatEndsTheBar)
-{
+TEST(MenuTextTest, NestingColonsInTextsAndTheEmptyEntryThatEndsTheBar) {
     EXPECT_EQ(shape(readMenuText({"&A", "1:x:y", ">&Sub", "2:two", ">&Deep", "3:three", "", "", "4:four", "", ""})),
               "&A[1=x:y;&Sub[2=two;&Deep[3=three;];];4=four;];");
     EXPECT_EQ(shape(readMenuText({"&A", "", "", "&B", "5:x", ""})), "&A[];");
 }
 
-TEST(MenuTextTest, MalformedTextIsRefused)
-{
+TEST(MenuTextTest, MalformedTextIsRefused) {
     using Text = std::vector<std::string>;
     for (const Text& text : {Text{"&A", "Neues Spiel", ""}, Text{"&A", ":x", ""}, Text{"&A", "8x:x", ""},
                              Text{"&A", "8:x"}, Text{"&A", ">&Sub", "8:x", ""}})
