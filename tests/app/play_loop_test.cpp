@@ -14,8 +14,7 @@ namespace VK = platform::VirtualKey;
 
 class PlayLoopTest : public PlayTest {};
 
-TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt)
-{
+TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
     command(32);
     platform.setTime(1000.0);
     command(8);
@@ -42,12 +41,11 @@ TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt)
     EXPECT_EQ(game.clockDisplay->caption(), " 00:01:05");
 }
 
-TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted)
-{
+TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted) {
     command(8);
     for (int i = 0; i < 4; ++i) {
         const auto cell = openCell(3, i);
-        type(std::get<0>(cell), std::get<1>(cell), 3, '0' + solutionAt(cell) % 9 + 1);
+        type(cell, '0' + solutionAt(cell) % 9 + 1);
         EXPECT_EQ(game.board.errorCount, i + 1);
         EXPECT_EQ(game.state.gameRunning, i < 2) << i;
     }
@@ -55,8 +53,7 @@ TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted)
     EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
 }
 
-TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape)
-{
+TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
     struct Case { const char* how; bool digits; std::function<void(PlayLoopTest&)> act; bool aborts; };
     const std::vector<Case> cases{
         {"button at x = 706", true, [](PlayLoopTest& t) { t.click(706, 740); }, true},
@@ -67,7 +64,7 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape)
         {"Escape after one that cancelled an entry", true,
          [](PlayLoopTest& t) {
              const auto cell = t.openCell(0);
-             t.clickCell(std::get<0>(cell), std::get<1>(cell), 0);
+             t.clickCell(cell);
              t.key(VK::Escape, 27); // ends the entry: its release must not abort
              t.deliver(Event::keyReleased(VK::Escape));
              t.key(VK::Escape, 27);
@@ -94,8 +91,7 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape)
     }
 }
 
-TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame)
-{
+TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     command(8);
     key('K');
     key('N');
@@ -122,12 +118,11 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame)
     expectIdle("M");
 }
 
-TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock)
-{
+TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock) {
     platform.setTime(50.0);
     command(8);
     const auto cell = openCell(2);
-    type(std::get<0>(cell), std::get<1>(cell), 2, '0' + solutionAt(cell));
+    type(cell, '0' + solutionAt(cell));
     platform.setTime(80.0);
     platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '3'));
     key('S', 's');
@@ -161,8 +156,7 @@ TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock)
     EXPECT_EQ(platform.messages().size(), 1u);
 }
 
-TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState)
-{
+TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState) {
     for (const int id : {31, 41, 44, 45, 24, 22, 26, 40, 33, 44, 45, 30}) {
         command(id);
         expectIdle("command " + std::to_string(id));
@@ -179,8 +173,7 @@ TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState)
     EXPECT_FALSE(window.menuChecked(8)) << "a command item has no check box";
 }
 
-TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame)
-{
+TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame) {
     command(8);
     click(650, 740);
     const Board before = game.board;
