@@ -26,29 +26,24 @@ private:
 
     // Clicks the middle of cell (c, r) of grid 0 and types s into the chooser; true once the chooser
     // opened and closed again.
-    bool typeInto(int c, int r, int s)
-    {
+    bool typeInto(int c, int r, int s) {
         QTest::mousePress(&canvas(), Qt::LeftButton, {}, QPoint(213 + 33 * (c - 1) + 16, 15 + 33 * (r - 1) + 16));
-        if (!QTest::qWaitFor([this] { return game_.entry.active; }))
-            return false;
+        if (!QTest::qWaitFor([this] { return game_.entry.active; })) return false;
         QTest::keyClick(&canvas(), char('0' + s));
         return QTest::qWaitFor([this] { return !game_.entry.active; });
     }
 
     // Pixels of exactly this colour inside cell (c, r) of grid 0 of the window's client area.
-    int pixelsInCell(platform::Rgb colour, int c, int r)
-    {
+    int pixelsInCell(platform::Rgb colour, int c, int r) {
         const CellCorner p = cellCorner(game_.screen, c, r, 0);
         int n = 0;
         for (int y = p.y; y <= p.y + 30; ++y)
-            for (int x = p.x; x <= p.x + 30; ++x)
-                n += game_.mainForm->surface().pixel(x, y) == colour;
+            for (int x = p.x; x <= p.x + 30; ++x) n += game_.mainForm->surface().pixel(x, y) == colour;
         return n;
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         platform_.setEventHandler(&game_);
         game_.startUp();
         window_ = dynamic_cast<platform::QtMainWindow*>(&platform_.mainWindow());
@@ -57,8 +52,7 @@ private slots:
 
     // A right symbol, then in a second game a wrong one; the first game is left by the Abort button,
     // the second by Escape.
-    void symbolsAreJudgedAsTypedAndTheGameEndsEitherWay()
-    {
+    void symbolsAreJudgedAsTypedAndTheGameEndsEitherWay() {
         constexpr platform::Rgb kDarkBlue{0, 0, 188}, kRed{255, 0, 0};
         for (const bool right : {true, false}) {
             window_->action(8)->trigger(); // "Neues Spiel"
@@ -68,8 +62,7 @@ private slots:
             QVERIFY(game_.board.board == game_.board.givens); // nothing of the last game's entries is left
             int c = 1, r = 1; // the first empty cell of grid 0, row by row, outside the boxes it shares
             while (r <= 6 && cellAt(game_.board.givens, c, r, 0) != 0)
-                if (++c > 9)
-                    c = 1, ++r;
+                if (++c > 9) c = 1, ++r;
             QVERIFY(r <= 6);
             const int solution = cellAt(game_.board.solution, c, r, 0), typed = right ? solution : solution % 9 + 1;
             QVERIFY(typeInto(c, r, typed));
@@ -97,8 +90,7 @@ private slots:
 };
 
 // The platform owns the application object, so it is made before the test runs instead of by QTEST_MAIN.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     auto platform = platform::createQtPlatform(argc, argv);
     PlayTest test(*platform);
     return QTest::qExec(&test, argc, argv);
