@@ -15,16 +15,14 @@ public:
     static int statisticsX(int s) { return s == 0 ? 760 : 802 + 24 * (s - 1) + 12; }
     platform::SavedRectangle screen() { return window.surface().saveRectangle(0, 0, 1051, 786); }
     // The paper of cell (c, r, g), just inside its top-left corner.
-    platform::Rgb paper(int c, int r, int g)
-    {
+    platform::Rgb paper(int c, int r, int g) {
         const CellCorner p = cellCorner(game.screen, c, r, g);
         return window.surface().pixel(p.x + 1, p.y + 1);
     }
     platform::Rgb statisticsBox(int s) { return window.surface().pixel(802 + 24 * (s - 1) + 1, 246); }
     // Every cell holding s (a given or a player's symbol) and every other filled cell have the paper of
     // their kind; returns how many cells hold s.
-    int expectCells(int s, platform::Rgb paperOfS, const std::string& when)
-    {
+    int expectCells(int s, platform::Rgb paperOfS, const std::string& when) {
         int held = 0;
         for (int g = 0; g < 4; ++g)
             for (int c = 1; c <= 9; ++c)
@@ -37,8 +35,7 @@ public:
     }
 };
 
-TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepItAndASecondClickOrTheLabelClearsIt)
-{
+TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepItAndASecondClickOrTheLabelClearsIt) {
     command(8);
     const platform::SavedRectangle before = screen();
     for (const int clear : {5, 0}) {
@@ -65,8 +62,7 @@ TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepI
 
     // Entered, even wrongly, the symbol takes the tint; another symbol takes it over.
     int wrong = 1;
-    while (wrong == 5 || wrong == solutionAt({c, r, g}))
-        ++wrong;
+    while (wrong == 5 || wrong == solutionAt({c, r, g})) ++wrong;
     click(statisticsX(wrong), 256);
     type(c, r, g, '0' + wrong);
     expectCells(wrong, kHighlightTint, "switched");
