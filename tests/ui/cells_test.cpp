@@ -14,30 +14,25 @@ using namespace colour;
 
 class CellsTest : public ScreenFixture {
 protected:
-    CellsTest()
-    {
+    CellsTest() {
         screen.cellWidth = screen.cellHeight = kCellSize;
         Display d = display();
-        for (int g = 0; g < 4; ++g)
-            drawGrid(d, screen.gridOriginX[std::size_t(g)], screen.gridOriginY[std::size_t(g)]);
+        for (int g = 0; g < 4; ++g) drawGrid(d, screen.gridOriginX[std::size_t(g)], screen.gridOriginY[std::size_t(g)]);
     }
-    // Pixels of colour in the inside of cell (c, r) of grid g.
-    int inCell(int colourIndex, int c, int r, int g) const
-    {
-        const CellCorner p = cellCorner(screen, c, r, g);
-        return count(colourIndex, p.x, p.y, p.x + 30, p.y + 30);
-    }
-    platform::SavedRectangle snapshot() const { return surface.saveRectangle(0, 0, 1051, 786); }
     // The inside of cell (c, r) of grid g.
-    Box inside(int c, int r, int g) const
-    {
+    Box inside(int c, int r, int g) const {
         const CellCorner p = cellCorner(screen, c, r, g);
         return {p.x, p.y, p.x + 30, p.y + 30};
     }
+    int inCell(int colourIndex, int c, int r, int g) const {
+        const Box b = inside(c, r, g);
+        return count(colourIndex, b.x1, b.y1, b.x2, b.y2);
+    }
+    std::vector<std::uint32_t> pixels(Box b) const { return surface.saveRectangle(b.x1, b.y1, b.x2, b.y2).pixels(); }
+    platform::SavedRectangle snapshot() const { return surface.saveRectangle(0, 0, 1051, 786); }
 };
 
-TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeepsItsLines)
-{
+TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeepsItsLines) {
     Display d = display();
     board.activeGrid = 2;
     drawGivenCell(d, board, 4, 5, 7, true);
@@ -63,8 +58,7 @@ TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeeps
     EXPECT_EQ(surface.foreground(), c(Black));
 }
 
-TEST_F(CellsTest, LettersSitAtTheirOffsetsWithIAndAShifted)
-{
+TEST_F(CellsTest, LettersSitAtTheirOffsetsWithIAndAShifted) {
     Display d = display();
     struct Case { int s; bool digits; const char* text; int dx; };
     for (const Case k : {Case{1, false, "A", 1}, {9, false, "I", 10}, {5, false, "E", 0}, {9, true, "9", 4}}) {
@@ -75,8 +69,7 @@ TEST_F(CellsTest, LettersSitAtTheirOffsetsWithIAndAShifted)
     }
 }
 
-TEST_F(CellsTest, CandidateMarksStandOnATenPixelPitchAndSpareFilledCells)
-{
+TEST_F(CellsTest, CandidateMarksStandOnATenPixelPitchAndSpareFilledCells) {
     Display d = display();
     board.activeGrid = 0;
     board.candidates[candidateIndex(5, 5, 1, 0)] = true;
@@ -84,15 +77,13 @@ TEST_F(CellsTest, CandidateMarksStandOnATenPixelPitchAndSpareFilledCells)
     board.candidates[candidateIndex(6, 5, 4, 0)] = true; // a filled cell: never drawn
     cellAt(board.board, 6, 5, 0) = 2;
     paintPlayerCell(d, 6, 5, 0, 2, false, false);
-    const platform::SavedRectangle filled = surface.saveRectangle(cellCorner(screen, 6, 5, 0).x, cellCorner(screen, 6, 5, 0).y,
-                                                                  cellCorner(screen, 6, 5, 0).x + 30, cellCorner(screen, 6, 5, 0).y + 30);
+    const auto filled = pixels(inside(6, 5, 0));
     drawCandidates(d, board, true);
     const int cx = 213 + 4 * 33 + 2, cy = 15 + 4 * 33;
     EXPECT_TRUE(showsText(surface, cx, cy, "1", fontFor(font::CandidateDigits), c(Black), inside(5, 5, 0)));
     EXPECT_TRUE(showsText(surface, cx + 20, cy + 20, "9", fontFor(font::CandidateDigits), c(Black), inside(5, 5, 0)));
     EXPECT_EQ(count(Black, cx + 10, cy + 2, cx + 19, cy + 10), 0) << "mark 2 is not a candidate";
-    const CellCorner p = cellCorner(screen, 6, 5, 0);
-    EXPECT_EQ(surface.saveRectangle(p.x, p.y, p.x + 30, p.y + 30).pixels(), filled.pixels());
+    EXPECT_EQ(pixels(inside(6, 5, 0)), filled);
 
     // Letter mode, "I" three pixels in; a mark taken away is erased at the next drawing.
     board.candidates[candidateIndex(5, 5, 1, 0)] = false;
@@ -101,8 +92,7 @@ TEST_F(CellsTest, CandidateMarksStandOnATenPixelPitchAndSpareFilledCells)
     EXPECT_TRUE(showsText(surface, cx + 23, cy + 20, "I", fontFor(font::CandidateLetters), c(Black), inside(5, 5, 0)));
 }
 
-TEST_F(CellsTest, ChooserHasNineSquaresHighlightsTheHoverSymbolAndPutsBackWhatItCovered)
-{
+TEST_F(CellsTest, ChooserHasNineSquaresHighlightsTheHoverSymbolAndPutsBackWhatItCovered) {
     Display d = display();
     // Column 1 of the left grid and row 1 of the top grid: the chooser reaches over the field's edge.
     for (const auto [col, row, g] : {std::array{1, 5, 1}, std::array{4, 1, 0}, std::array{9, 9, 3}}) {
@@ -112,8 +102,7 @@ TEST_F(CellsTest, ChooserHasNineSquaresHighlightsTheHoverSymbolAndPutsBackWhatIt
         drawEntryPopup(d, popup, col, row, g, true);
         const CellCorner o = popupCorner(screen, col, row, g);
         EXPECT_EQ(o.x, 33 * (col - 1) + screen.gridOriginX[std::size_t(g)] - 10);
-        for (int i = 0; i <= 3; ++i)
-            expectProbes({{o.x + 18 * i, o.y + 9, Black}, {o.x + 9, o.y + 18 * i, Black}});
+        for (int i = 0; i <= 3; ++i) expectProbes({{o.x + 18 * i, o.y + 9, Black}, {o.x + 9, o.y + 18 * i, Black}});
         expectProbes({{o.x + 19, o.y + 19, LightGrey}, {o.x + 1, o.y + 1, White}, {o.x + 53, o.y + 53, White}});
         EXPECT_TRUE(showsText(surface, o.x + 36 + 3, o.y + 36 - 1, "9", fontFor(font::Popup), c(Black),
                               {o.x + 37, o.y + 37, o.x + 53, o.y + 53}));
