@@ -1,5 +1,6 @@
 // The composed start screen, probed pixel by pixel: bevels, grids, shared boxes, panels, background.
 #include "screen_fixture.h"
+#include "text_probe.h"
 
 #include "ui/bottom_bar.h"
 #include "ui/field.h"
@@ -12,8 +13,7 @@ using namespace colour;
 
 class StartScreenTest : public ScreenFixture {
 protected:
-    StartScreenTest()
-    {
+    StartScreenTest() {
         Display d = display();
         drawBottomBar(d);
         PanelContext p = panels(); drawField(d, p);
@@ -21,8 +21,7 @@ protected:
     }
 };
 
-TEST_F(StartScreenTest, RaisedBevelsHaveThreeLinesPerEdgeSunkenTwo)
-{
+TEST_F(StartScreenTest, RaisedBevelsHaveThreeLinesPerEdgeSunkenTwo) {
     // Bottom bar (0, 764)-(1051, 786), raised; its dark right edge is drawn last.
     expectProbes({{500, 764, White}, {500, 766, White}, {500, 767, Background}, {500, 783, Background},
                   {500, 784, DarkGrey}, {500, 786, DarkGrey}, {2, 775, White}, {3, 775, Background},
@@ -36,8 +35,7 @@ TEST_F(StartScreenTest, RaisedBevelsHaveThreeLinesPerEdgeSunkenTwo)
                   {521, 100, Background}, {300, 718, Black}, {300, 719, Black}, {300, 720, Background}});
 }
 
-TEST_F(StartScreenTest, GridsHaveBlackCellLinesAndDarkBlueBoxLines)
-{
+TEST_F(StartScreenTest, GridsHaveBlackCellLinesAndDarkBlueBoxLines) {
     EXPECT_EQ((std::array{screen.fieldOriginX, screen.fieldOriginY, screen.cellWidth}), (std::array{15, 15, 33}));
     // Grid 0 at (213, 15): cell line x = 246, box lines two pixels wide at x = 311-312 and y = 113-114;
     // the outer box line covers the paper's black border.
@@ -48,9 +46,7 @@ TEST_F(StartScreenTest, GridsHaveBlackCellLinesAndDarkBlueBoxLines)
         {{48, 230, Black}, {444, 230, Black}, {246, 600, Black}, {708, 450, DarkBlue}, {709, 450, Background}});
 }
 
-TEST_F(StartScreenTest, SharedBoxesAreOutlinedInDarkRedOnly)
-{
-    struct Box { int x1, y1, x2, y2; };
+TEST_F(StartScreenTest, SharedBoxesAreOutlinedInDarkRedOnly) {
     for (const Box b :
          {Box{213, 213, 312, 312}, Box{411, 213, 510, 312}, Box{213, 411, 312, 510}, Box{411, 411, 510, 510}}) {
         const int mx = (b.x1 + b.x2) / 2 + 5, my = (b.y1 + b.y2) / 2 + 5;
@@ -62,8 +58,7 @@ TEST_F(StartScreenTest, SharedBoxesAreOutlinedInDarkRedOnly)
     expectProbes({{360, 213, DarkBlue}, {213, 360, DarkBlue}, {246, 230, Black}});
 }
 
-TEST_F(StartScreenTest, PanelsHaveWhiteWritingAreasWithABlackOutlineAndShadowedTitles)
-{
+TEST_F(StartScreenTest, PanelsHaveWhiteWritingAreasWithABlackOutlineAndShadowedTitles) {
     struct Area { int x1, y1, x2, y2, blankX, blankY; };
     for (const Area a : {Area{738, 244, 1025, 293, 1022, 250}, Area{738, 345, 1025, 394, 760, 360},
                          Area{768, 447, 989, 506, 775, 500}, Area{768, 559, 989, 602, 985, 565},
@@ -81,18 +76,12 @@ TEST_F(StartScreenTest, PanelsHaveWhiteWritingAreasWithABlackOutlineAndShadowedT
         {{750, 224, White}, {900, 300, DarkGrey}, {900, 297, Background}, {900, 268, Black}, {801, 285, Black}});
 }
 
-TEST_F(StartScreenTest, PanelsAndBottomBarCarryTheirTexts)
-{
-    EXPECT_GT(count(Black, 8, 766, 140, 782), 30) << "program name";
-    EXPECT_GT(count(Black, 806, 274, 1018, 285), 9 * 6) << "placeholder counts";
-    EXPECT_GT(count(Black, 832, 382, 920, 393), 20) << "Fehler:0/3";
-    EXPECT_GT(count(Black, 790, 455, 980, 466), 40) << "Vorgegebene Zahlen";
-    EXPECT_GT(count(Black, 816, 468, 980, 503), 100) << "level name";
-    EXPECT_GT(count(Black, 776, 576, 985, 587), 60) << "hint";
-}
-
-TEST_F(StartScreenTest, BackgroundShowsWhereNothingIsDrawn)
-{
+TEST_F(StartScreenTest, PanelsAndBottomBarCarryTheirTextsAndTheBackgroundShowsElsewhere) {
+    const std::tuple<Box, int, const char*> texts[] = {
+        {{8, 766, 140, 782}, 30, "program name"}, {{806, 274, 1018, 285}, 9 * 6, "placeholder counts"},
+        {{832, 382, 920, 393}, 20, "Fehler:0/3"},  {{790, 455, 980, 466}, 40, "Vorgegebene Zahlen"},
+        {{816, 468, 980, 503}, 100, "level name"}, {{776, 576, 985, 587}, 60, "hint"}};
+    for (const auto& [b, least, what] : texts) EXPECT_GT(count(Black, b.x1, b.y1, b.x2, b.y2), least) << what;
     for (const auto& [x, y] : {std::pair{100, 100}, {700, 100}, {1040, 100}, {100, 700}, {720, 740}, {740, 215},
                               {1040, 500}, {620, 620}, {10, 10}})
         EXPECT_EQ(at(x, y), c(Background)) << x << ',' << y;
