@@ -1,4 +1,4 @@
-// The headless platform as tests drive it: event delivery, queued calls, scripted dialogs, fake time, threads.
+// The headless platform as tests drive it: event delivery, queued calls, fake time, threads.
 #include "platform/headless/headless_platform.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +13,16 @@ namespace {
 class HeadlessPlatformTest : public ::testing::Test, public EventHandler {
 protected:
     HeadlessPlatformTest() { platform.setEventHandler(this); platform.mainWindow().open({0, 0, 100, 148}); }
-    void handleEvent(const Event& e) override
-    {
+    void handleEvent(const Event& e) override {
         events.push_back(e);
-        if (handle)
-            handle(e);
+        if (handle) handle(e);
     }
     HeadlessPlatform platform{7};
     std::vector<Event> events;
     std::function<void(const Event&)> handle;
 };
 
-TEST_F(HeadlessPlatformTest, EventsArriveInOrderEachHandledToCompletionUntilTheWindowCloses)
-{
+TEST_F(HeadlessPlatformTest, EventsArriveInOrderEachHandledToCompletionUntilTheWindowCloses) {
     int depth = 0;
     handle = [&](const Event& e) {
         EXPECT_EQ(++depth, 1) << "one event at a time";
@@ -34,8 +31,7 @@ TEST_F(HeadlessPlatformTest, EventsArriveInOrderEachHandledToCompletionUntilTheW
             EXPECT_TRUE(platform.isInputPending());
             EXPECT_EQ(platform.deliverPending(), 0); // no nesting from inside a handler
         }
-        if (e == Event::menu(3))
-            platform.mainWindow().close();
+        if (e == Event::menu(3)) platform.mainWindow().close();
         --depth;
     };
     platform.inject(Event::menu(1));
@@ -49,8 +45,7 @@ TEST_F(HeadlessPlatformTest, EventsArriveInOrderEachHandledToCompletionUntilTheW
     EXPECT_EQ(platform.queuedEvents(), 1u);
 }
 
-TEST_F(HeadlessPlatformTest, WindowHasTheClientAreaBelowTheFrameAllowanceAndRecordsLabelsAndMenuState)
-{
+TEST_F(HeadlessPlatformTest, WindowHasTheClientAreaBelowTheFrameAllowanceAndRecordsLabelsAndMenuState) {
     MainWindow& w = platform.mainWindow();
     EXPECT_EQ((std::pair{w.surface().width(), w.surface().height()}), (std::pair{100, 100}));
     w.setBackground({1, 2, 3});
@@ -78,20 +73,7 @@ TEST_F(HeadlessPlatformTest, WindowHasTheClientAreaBelowTheFrameAllowanceAndReco
     EXPECT_EQ(platform.window().menuBarsBuilt(), 2);
 }
 
-TEST_F(HeadlessPlatformTest, AlertBoxesTakeScriptedAnswersElseTheirDefault)
-{
-    platform.scriptAlertAnswer(1);
-    EXPECT_EQ(platform.alertBox(AlertIcon::Question, "Spiel beenden?", "&JA|&NEIN", 2), 1);
-    EXPECT_EQ(platform.alertBox(AlertIcon::Question, "Spiel beenden?", "&JA|&NEIN", 2), 2);
-    ASSERT_EQ(platform.alerts().size(), 2u);
-    EXPECT_EQ(platform.alerts()[0].buttons, "&JA|&NEIN");
-    EXPECT_EQ(platform.alerts()[1].answer, 2);
-    platform.messageBox("Druckerfehler!");
-    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Druckerfehler!"});
-}
-
-TEST_F(HeadlessPlatformTest, TimeAndStartedThreadsMoveOnlyWhenTheTestSays)
-{
+TEST_F(HeadlessPlatformTest, TimeAndStartedThreadsMoveOnlyWhenTheTestSays) {
     platform.setTime(100.25);
     platform.pause(50);
     EXPECT_DOUBLE_EQ(platform.timer(), 100.3);
@@ -111,12 +93,10 @@ TEST_F(HeadlessPlatformTest, TimeAndStartedThreadsMoveOnlyWhenTheTestSays)
     EXPECT_TRUE(first->finished());
 }
 
-TEST_F(HeadlessPlatformTest, RandomIsSeededAndDrawsEveryValueInRange)
-{
+TEST_F(HeadlessPlatformTest, RandomIsSeededAndDrawsEveryValueInRange) {
     HeadlessPlatform same{7}, other{8};
     std::vector<int> a, b, c;
-    for (int i = 0; i < 200; ++i)
-        a.push_back(platform.random(4)), b.push_back(same.random(4)), c.push_back(other.random(4));
+    for (int i = 0; i < 200; ++i) a.push_back(platform.random(4)), b.push_back(same.random(4)), c.push_back(other.random(4));
     EXPECT_EQ(a, b);
     EXPECT_NE(a, c);
     EXPECT_EQ(std::set(a.begin(), a.end()), (std::set{0, 1, 2, 3}));
