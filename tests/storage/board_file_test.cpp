@@ -19,6 +19,11 @@ namespace {
 class BoardFileTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
+    Board saved; // a 7 in cell (9, 9) of grid 3
+    test::CountingRandom filler;
+    std::string error;
+
+    BoardFileTest() { saved.board[cellIndex(9, 9, 3)] = 7; }
 
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 
@@ -28,6 +33,14 @@ protected:
     static std::vector<std::uint8_t> readBytes(const std::string& p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    // saved as record 1 between the other records of the old file.
+    static void expectRecordOneSaved(const std::vector<std::uint8_t>& old, const std::vector<std::uint8_t>& now) {
+        ASSERT_EQ(now.size(), 24000u);
+        EXPECT_TRUE(std::equal(old.begin(), old.begin() + 6000, now.begin()));
+        EXPECT_TRUE(std::equal(old.begin() + 12000, old.end(), now.begin() + 12000));
+        EXPECT_EQ(now[6000 + cellIndex(9, 9, 3)], 7);
     }
 
     // Four records, record n holding symbol n + 1 in cell (5, 5) of grid 0 and level n.
@@ -75,22 +88,15 @@ TEST_F(BoardFileTest, ReadsEachRecordAtItsOffsetAndFromShortOrUnusableFilesNothi
 TEST_F(BoardFileTest, SaveKeepsTheOtherSlotsAndAFailedOneLeavesTheOldFileAlone) {
     const auto old = fourRecords();
     writeBytes(path("brett.qbr"), old);
-    Board b;
-    b.board[cellIndex(9, 9, 3)] = 7;
-    test::CountingRandom filler;
-    std::string error;
-    ASSERT_TRUE(writeBoardRecord(path("brett.qbr"), 1, b, RecordClock{}, filler, error)) << error;
-    auto now = readBytes(path("brett.qbr"));
-    ASSERT_EQ(now.size(), 24000u);
-    EXPECT_TRUE(std::equal(old.begin(), old.begin() + 6000, now.begin()));
-    EXPECT_TRUE(std::equal(old.begin() + 12000, old.end(), now.begin() + 12000));
-    EXPECT_EQ(now[6000 + cellIndex(9, 9, 3)], 7);
-    ASSERT_TRUE(writeBoardRecord(path("neu.qbr"), 3, b, RecordClock{}, filler, error)) << error;
+    ASSERT_TRUE(writeBoardRecord(path("brett.qbr"), 1, saved, RecordClock{}, filler, error)) << error;
+    const auto now = readBytes(path("brett.qbr"));
+    expectRecordOneSaved(old, now);
+    ASSERT_TRUE(writeBoardRecord(path("neu.qbr"), 3, saved, RecordClock{}, filler, error)) << error;
     EXPECT_EQ(readBytes(path("neu.qbr")).size(), 24000u); // a new file gets all four records
 
     ASSERT_TRUE(QDir(dir.path()).mkpath("ordner.qbr/inhalt"));
     const auto failedSave = [&](const std::string& target, int record) {
-        EXPECT_FALSE(writeBoardRecord(target, record, b, RecordClock{}, filler, error)) << target;
+        EXPECT_FALSE(writeBoardRecord(target, record, saved, RecordClock{}, filler, error)) << target;
         EXPECT_EQ(error.rfind("Das Brett konnte nicht gesichert werden: ", 0), 0u) << error;
         return error;
     };
@@ -114,24 +120,16 @@ TEST_F(BoardFileTest, SaveInAFolderThatRefusesNewFilesOverwritesTheFileInPlaceAn
     test::LockedFolder lock(dir.filePath("fest").toStdString());
     if (!lock.locked) GTEST_SKIP() << "this process may make files in any folder and cannot make one immutable";
 
-    Board b;
-    b.board[cellIndex(9, 9, 3)] = 7;
-    test::CountingRandom filler;
-    std::string error;
-    ASSERT_TRUE(writeBoardRecord(file, 1, b, RecordClock{}, filler, error)) << error;
-    const auto now = readBytes(file);
-    ASSERT_EQ(now.size(), 24000u);
-    EXPECT_TRUE(std::equal(old.begin(), old.begin() + 6000, now.begin()));
-    EXPECT_TRUE(std::equal(old.begin() + 12000, old.end(), now.begin() + 12000));
-    EXPECT_EQ(now[6000 + cellIndex(9, 9, 3)], 7);
+    ASSERT_TRUE(writeBoardRecord(file, 1, saved, RecordClock{}, filler, error)) << error;
+    expectRecordOneSaved(old, readBytes(file));
     EXPECT_EQ(QDir(dir.filePath("fest")).entryList(QDir::Files), QStringList{"brett.qbr"});
 
     {
         test::FileSizeLimit full(1000);
-        EXPECT_FALSE(writeBoardRecord(file, 2, b, RecordClock{}, filler, error));
+        EXPECT_FALSE(writeBoardRecord(file, 2, saved, RecordClock{}, filler, error));
         EXPECT_NE(error.find("Schreibfehler in " + file), std::string::npos) << error;
     }
-    EXPECT_FALSE(writeBoardRecord(path("fest/neu.qbr"), 0, b, RecordClock{}, filler, error));
+    EXPECT_FALSE(writeBoardRecord(path("fest/neu.qbr"), 0, saved, RecordClock{}, filler, error));
     EXPECT_NE(error.find("neu.qbr lässt sich nicht anlegen"), std::string::npos) << error;
 }
 
