@@ -15,11 +15,9 @@ namespace {
 
 // Acts on the modal form once it shows; a form the action leaves open is closed after a while.
 template <typename Act>
-void whenShown(Act act)
-{
+void whenShown(Act act) {
     QTimer::singleShot(0, qApp, [act] {
-        if (auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            act(*form);
+        if (auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget())) act(*form);
     });
     QTimer::singleShot(5000, qApp, [] {
         if (QWidget* form = QApplication::activeModalWidget())
@@ -28,10 +26,8 @@ void whenShown(Act act)
 }
 
 template <typename T>
-T& child(QDialog& form, const char* name)
-{
-    if (T* found = form.findChild<T*>(QString::fromLatin1(name)))
-        return *found;
+T& child(QDialog& form, const char* name) {
+    if (T* found = form.findChild<T*>(QString::fromLatin1(name))) return *found;
     qFatal("no %s", name);
 }
 
@@ -49,8 +45,7 @@ private:
 private slots:
     void initTestCase() { platform_.mainWindow().open({0, 0, 400, 348}); }
 
-    void nameFormTakesOneLineOfWindows1252Characters()
-    {
+    void nameFormTakesOneLineOfWindows1252Characters() {
         whenShown([&](QDialog& form) {
             auto& ed1 = child<QLineEdit>(form, "ed1");
             QCOMPARE(form.pos(), QPoint(238, 281));
@@ -78,8 +73,7 @@ private slots:
         QVERIFY(!platform_.askChampionName("", 0, 0).confirmed);
     }
 
-    void hallOfFameShowsRowsFieldByFieldAndClearsOnlyWhenConfirmed()
-    {
+    void hallOfFameShowsRowsFieldByFieldAndClearsOnlyWhenConfirmed() {
         HallOfFameLists lists;
         lists[1] = {{" 1.", "Anna; Müller", "08.12.2026", "00:12:34.5"}, {" 2.", "Jörg", "09.12.2026", "00:13:00.0"}};
         std::vector<int> asked;
@@ -91,11 +85,9 @@ private slots:
             auto& tbs1 = child<QTabWidget>(form, "tbs1");
             QCOMPARE(tbs1.currentIndex(), 1);
             QStringList firstRow;
-            for (int c = 0; c < 4; ++c)
-                firstRow << child<QTreeWidget>(form, "lv2").topLevelItem(0)->text(c);
+            for (int c = 0; c < 4; ++c) firstRow << child<QTreeWidget>(form, "lv2").topLevelItem(0)->text(c);
             QCOMPARE(firstRow, (QStringList{" 1.", "Anna; Müller", "08.12.2026", "00:12:34.5"}));
-            for (const char* list : {"lv1", "lv3", "lv4"})
-                QCOMPARE(child<QTreeWidget>(form, list).topLevelItemCount(), 0);
+            for (const char* list : {"lv1", "lv3", "lv4"}) QCOMPARE(child<QTreeWidget>(form, list).topLevelItemCount(), 0);
             child<QPushButton>(form, "cmd4").click();
             QVERIFY(form.isVisible()); // refused
             tbs1.setCurrentIndex(3);
@@ -110,21 +102,18 @@ private slots:
         QCOMPARE(asked.size(), std::size_t(2));
     }
 
-    void aboutBoxHasOneLabelPerLine()
-    {
+    void aboutBoxHasOneLabelPerLine() {
         const QStringList lines{"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "© 2026 Norvik"};
         QStringList labels;
         whenShown([&](QDialog& form) {
-            for (const char* label : {"lbl1", "lbl20", "lbl21"})
-                labels << child<QLabel>(form, label).text();
+            for (const char* label : {"lbl1", "lbl20", "lbl21"}) labels << child<QLabel>(form, label).text();
             child<QPushButton>(form, "cmd15").click();
         });
         platform_.showAboutBox({lines[0].toStdString(), lines[1].toStdString(), lines[2].toStdString()}, 206, 188);
         QCOMPARE(labels, lines);
     }
 
-    void pagePrintsToAPdfFileAndAnAbortedOneLeavesNone()
-    {
+    void pagePrintsToAPdfFileAndAnAbortedOneLeavesNone() {
         QTemporaryDir dir;
         const std::string file = dir.filePath("brett.pdf").toStdString();
         PrintStart status = PrintStart::Failed;
@@ -150,8 +139,7 @@ private slots:
     }
 
     // Last: the main window closes at its end.
-    void helpWindowIsReusedAndEndsWithTheMainWindow()
-    {
+    void helpWindowIsReusedAndEndsWithTheMainWindow() {
         QTemporaryDir dir;
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
@@ -163,8 +151,7 @@ private slots:
         QDir::setCurrent(previous);
         QList<QWidget*> help;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->windowTitle() == QStringLiteral("Quintaro – Hilfe"))
-                help << w;
+            if (w->windowTitle() == QStringLiteral("Quintaro – Hilfe")) help << w;
         QCOMPARE(help.size(), 1);
         QVERIFY(help[0]->isVisible());
 
@@ -178,8 +165,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     auto platform = createQtPlatform(argc, argv);
     GameFormsTest test(*platform);
     return QTest::qExec(&test, argc, argv);
