@@ -20,25 +20,21 @@ protected:
     HeadlessPlatform platform; // provides the GUI application that text needs
     ImageSurface surface{64, 48};
 
-    int count(Rgb c, int x1 = 0, int y1 = 0, int x2 = 63, int y2 = 47) const
-    {
+    int count(Rgb c, int x1 = 0, int y1 = 0, int x2 = 63, int y2 = 47) const {
         int n = 0;
         for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                n += surface.pixel(x, y) == c;
+            for (int x = x1; x <= x2; ++x) n += surface.pixel(x, y) == c;
         return n;
     }
 };
 
-TEST_F(ImageSurfaceTest, LinesCoverBothEndsOnePixelPerStepAndWideOnesReachLeftAndAboveFirst)
-{
+TEST_F(ImageSurfaceTest, LinesCoverBothEndsOnePixelPerStepAndWideOnesReachLeftAndAboveFirst) {
     surface.line(10, 5, 20, 5);   // in the default black
     surface.line(30, 20, 30, 10); // drawn upwards
     surface.line(40, 30, 49, 39);
     EXPECT_EQ(count(kBlack), 11 + 11 + 10);
     EXPECT_EQ(count(kBlack, 10, 5, 20, 5) + count(kBlack, 30, 10, 30, 20), 22);
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(surface.pixel(40 + i, 30 + i), kBlack) << i;
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(surface.pixel(40 + i, 30 + i), kBlack) << i;
 
     surface.clear(kWhite);
     std::array<int, 4> touched{};
@@ -53,23 +49,20 @@ TEST_F(ImageSurfaceTest, LinesCoverBothEndsOnePixelPerStepAndWideOnesReachLeftAn
     EXPECT_EQ(count(kBlack), 24 + 39);
 }
 
-TEST_F(ImageSurfaceTest, OutlinesSitOnTheCornerCoordinatesAndOnlyFilledRectanglesFillWhenFillIsOn)
-{
+TEST_F(ImageSurfaceTest, OutlinesSitOnTheCornerCoordinatesAndOnlyFilledRectanglesFillWhenFillIsOn) {
     surface.clear(kPaper);
     surface.setBackground(kRed); // fill is on at first
     surface.rectangle(5, 5, 15, 10);
     surface.filledRectangle(20, 5, 30, 10);
     surface.setFill(false);
     surface.filledRectangle(40, 5, 50, 10);
-    for (int left : {5, 20, 40})
-        EXPECT_EQ(count(kBlack, left, 5, left + 10, 10), 2 * 11 + 2 * 4) << left;
+    for (int left : {5, 20, 40}) EXPECT_EQ(count(kBlack, left, 5, left + 10, 10), 2 * 11 + 2 * 4) << left;
     EXPECT_EQ(count(kBlack), 3 * 30);
     EXPECT_EQ(count(kRed, 21, 6, 29, 9), 9 * 4);
     EXPECT_EQ(count(kRed), 9 * 4);
 }
 
-TEST_F(ImageSurfaceTest, MixModesCombineWithWhatIsThereOncePerPixel)
-{
+TEST_F(ImageSurfaceTest, MixModesCombineWithWhatIsThereOncePerPixel) {
     const Rgb merged{0x11, 0x22, 0x4F}, xored{0x11, 0x02, 0x4F};
     surface.clear(kPaper);
     surface.setForeground(kInk);
@@ -95,8 +88,7 @@ TEST_F(ImageSurfaceTest, MixModesCombineWithWhatIsThereOncePerPixel)
     EXPECT_EQ(surface.pixel(5, 40), kInk);
 }
 
-TEST_F(ImageSurfaceTest, TextIsPlainWhateverTheMixModeAndAnOpaqueBackgroundFillsItsCellBox)
-{
+TEST_F(ImageSurfaceTest, TextIsPlainWhateverTheMixModeAndAnOpaqueBackgroundFillsItsCellBox) {
     surface.setForeground(kRed);
     surface.setTextBackground(TextBackground::Transparent);
     surface.setMixMode(MixMode::Xor);
@@ -120,8 +112,7 @@ TEST_F(ImageSurfaceTest, TextIsPlainWhateverTheMixModeAndAnOpaqueBackgroundFills
     EXPECT_EQ(count(kBlack), 16 * 12);
 }
 
-TEST_F(ImageSurfaceTest, SavedRectanglesAreClippedAtTheEdgeAndPaintBackPlainlyAnywhere)
-{
+TEST_F(ImageSurfaceTest, SavedRectanglesAreClippedAtTheEdgeAndPaintBackPlainlyAnywhere) {
     surface.clear(kPaper);
     surface.setForeground(kInk);
     surface.line(3, 3, 7, 7);
@@ -144,8 +135,7 @@ TEST_F(ImageSurfaceTest, SavedRectanglesAreClippedAtTheEdgeAndPaintBackPlainlyAn
 }
 
 // Lines, fills, mixes and saved rectangles, the same on a surface at any ratio.
-void drawShapes(Surface& s)
-{
+void drawShapes(Surface& s) {
     s.clear(kPaper);
     s.setForeground(kInk);
     s.setBackground(kWhite);
@@ -158,8 +148,7 @@ void drawShapes(Surface& s)
     s.setMixMode(MixMode::Copy);
 }
 
-TEST_F(ImageSurfaceTest, At200PercentEveryPixelIsABlockOfFourAndTextIsDrawnFiner)
-{
+TEST_F(ImageSurfaceTest, At200PercentEveryPixelIsABlockOfFourAndTextIsDrawnFiner) {
     ImageSurface sharp(64, 48, 2.0);
     ASSERT_EQ((std::array{sharp.width(), sharp.height(), imageOf(sharp).width()}), (std::array{64, 48, 128}));
     drawShapes(surface);
@@ -175,8 +164,7 @@ TEST_F(ImageSurfaceTest, At200PercentEveryPixelIsABlockOfFourAndTextIsDrawnFiner
     surface.paintRectangle(fine, 33, 0);
     const QImage& image = imageOf(sharp);
     for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 128; ++x)
-            ASSERT_EQ(image.pixel(x, y), imageOf(surface).pixel(x / 2, y / 2)) << x << ',' << y;
+        for (int x = 0; x < 128; ++x) ASSERT_EQ(image.pixel(x, y), imageOf(surface).pixel(x / 2, y / 2)) << x << ',' << y;
 
     // Text keeps its place and box, and its edges fall between the game's pixels.
     sharp.clear(kWhite);
