@@ -12,8 +12,7 @@ namespace quintaro::platform {
 namespace {
 
 // The same drawing on any surface: lines of several widths, outlines, fills and opaque text.
-void draw(Surface& s)
-{
+void draw(Surface& s) {
     s.setForeground({0, 0, 160});
     s.setBackground({255, 255, 0});
     for (int w = 1; w <= 5; ++w) {
@@ -30,8 +29,7 @@ void draw(Surface& s)
     s.text(90, 90, "Zeit 12");
 }
 
-TEST(PainterSurfaceTest, DrawsTheSamePixelsAsTheImageSurface)
-{
+TEST(PainterSurfaceTest, DrawsTheSamePixelsAsTheImageSurface) {
     HeadlessPlatform platform; // the GUI application that text needs
     ImageSurface expected(160, 120);
     draw(expected);
