@@ -21,16 +21,14 @@ private:
     std::unique_ptr<QtMainWindow> window;
 
 private slots:
-    void init()
-    {
+    void init() {
         events.clear();
         window = std::make_unique<QtMainWindow>([this](const Event& e) { events.push_back(e); });
         window->open({10, 20, 1052, 835});
     }
     void cleanup() { window.reset(); }
 
-    void clientAreaIsTheOuterSizeLessTheFrameAllowanceAndShowsDrawingAtOnce()
-    {
+    void clientAreaIsTheOuterSizeLessTheFrameAllowanceAndShowsDrawingAtOnce() {
         QCOMPARE(window->widget().canvas().size(), QSize(1052, 787));
         Surface& s = window->surface();
         QCOMPARE(QSize(s.width(), s.height()), QSize(1052, 787));
@@ -39,8 +37,7 @@ private slots:
         QCOMPARE(s.pixel(50, 5), (Rgb{0, 0, 188})); // no repaint needed
     }
 
-    void keysReportTheirVirtualKeyWhateverTheShiftAndTypeTheirCharacter()
-    {
+    void keysReportTheirVirtualKeyWhateverTheShiftAndTypeTheirCharacter() {
         for (const auto& [key, vk] : {std::pair{Qt::Key_A, 0x41}, {Qt::Key_Z, 0x5A}, {Qt::Key_0, 0x30},
                                      {Qt::Key_Escape, 0x1B}, {Qt::Key_Enter, 0x0D}, {Qt::Key_F12, 0x7B},
                                      {Qt::Key_Adiaeresis, 0}})
@@ -53,10 +50,8 @@ private slots:
         QTest::keyRelease(&canvas, Qt::Key_K, Qt::ShiftModifier);
         std::vector<int> typed, released;
         for (const Event& e : events) {
-            if (e.kind == EventKind::Character)
-                typed.push_back(e.code);
-            if (e.kind == EventKind::KeyReleased && e.code != VirtualKey::Shift)
-                released.push_back(e.code);
+            if (e.kind == EventKind::Character) typed.push_back(e.code);
+            if (e.kind == EventKind::KeyReleased && e.code != VirtualKey::Shift) released.push_back(e.code);
         }
         QCOMPARE(typed, (std::vector<int>{27, 13, 'a'}));
         QCOMPARE(released, (std::vector<int>{0x41, 0x4B}));
@@ -66,8 +61,7 @@ private slots:
         QCOMPARE(events[1], Event::character(27));
     }
 
-    void aPressIsPrecededByThePointerPosition()
-    {
+    void aPressIsPrecededByThePointerPosition() {
         Canvas& canvas = window->widget().canvas();
         QTest::mousePress(&canvas, Qt::RightButton, {}, QPoint(100, 200));
         QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(100, 200)); // no second move for the same place
@@ -75,8 +69,7 @@ private slots:
                                       Event::pressed(MouseButton::Left, 100, 200)}));
     }
 
-    void menuBarIsBuiltFromNodesAndReportsIds()
-    {
+    void menuBarIsBuiltFromNodesAndReportsIds() {
         MenuNode level = MenuNode::item(30, "&Leicht");
         level.checkable = true;
         window->setMenuBar({MenuNode::submenu("&Quintaro", {MenuNode::item(8, "&Neues Spiel"), MenuNode::separator(),
@@ -101,8 +94,7 @@ private slots:
         QVERIFY(!bar->isEnabled());
     }
 
-    void closeRequestIsReportedUntilTheGameCloses()
-    {
+    void closeRequestIsReportedUntilTheGameCloses() {
         QVERIFY(!window->widget().close());
         QCOMPARE(events.back(), Event::closeRequested());
         QVERIFY(window->isOpen());
@@ -110,8 +102,7 @@ private slots:
         QVERIFY(!window->isOpen() && !window->widget().isVisible());
     }
 
-    void minimisingAndRestoringAreReportedOnceEachWithTheirMoment()
-    {
+    void minimisingAndRestoringAreReportedOnceEachWithTheirMoment() {
         window->widget().showMinimized();
         window->widget().showMinimized();
         window->widget().showNormal();
@@ -121,8 +112,7 @@ private slots:
         QVERIFY(events[0].x > 0 && events[1].x >= events[0].x);
     }
 
-    void labelCaptionFromAnotherThreadIsQueued()
-    {
+    void labelCaptionFromAnotherThreadIsQueued() {
         Label& label = window->createLabel("uhr");
         label.setCaption(" 99:99:99");
         std::thread([&] { label.setCaption(" 00:00:05"); }).join();
