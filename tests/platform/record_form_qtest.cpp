@@ -34,8 +34,7 @@ private:
 using Act = std::function<void(QtRecordForm&)>;
 
 // Shows the form with option `on` set and focused, runs `act` once it is up, returns the handler log.
-std::vector<std::string> run(int on, const Act& act, bool ownerEnabled = true)
-{
+std::vector<std::string> run(int on, const Act& act, bool ownerEnabled = true) {
     QMainWindow owner;
     owner.show();
     QtRecordForm form(&owner, "Welches Brett laden?", 40, 50);
@@ -56,8 +55,7 @@ class RecordFormTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionAndPreselectionPerformNothing()
-    {
+    void captionAndPreselectionPerformNothing() {
         QMainWindow owner;
         QtRecordForm form(&owner, "Sichern unter ...", 0, 0);
         form.setOption(2);
@@ -67,8 +65,7 @@ private slots:
         QVERIFY(form.option(0) && !form.option(2));
     }
 
-    void eachInputReachesItsHandler()
-    {
+    void eachInputReachesItsHandler() {
         const auto key = [](int k, Qt::Key pressed) {
             return [=](QtRecordForm& f) { QTest::keyClick(f.optionButton(k), pressed); };
         };
@@ -82,15 +79,12 @@ private slots:
             {0, key(0, Qt::Key_Escape), "cmd2"}, // Escape never stores into a slot: it cancels
             {0, [](QtRecordForm& f) { f.close(); }, "close"},
         };
-        for (const auto& [on, act, expected] : cases)
-            QCOMPARE(run(on, act), std::vector<std::string>{expected});
+        for (const auto& [on, act, expected] : cases) QCOMPARE(run(on, act), std::vector<std::string>{expected});
     }
 
-    void aDisabledOwnerLeavesTheFormUsable()
-    {
+    void aDisabledOwnerLeavesTheFormUsable() {
         const auto log = run(0, [](QtRecordForm& f) {
-            if (f.isEnabled() && f.optionButton(1)->isEnabled())
-                f.performButton()->click();
+            if (f.isEnabled() && f.optionButton(1)->isEnabled()) f.performButton()->click();
         }, false);
         QCOMPARE(log, std::vector<std::string>{"cmd1"});
     }
