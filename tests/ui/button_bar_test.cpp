@@ -28,8 +28,7 @@ class ButtonBarTest : public ScreenFixture {
 protected:
     // Draws with `draw`, then the expected caption and letter alone, and compares each button's inside
     // (inset 3 from its frame, so bevel and outline do not count).
-    void expectPlacements(Display& d, const std::vector<Placement>& placements, const std::function<void()>& draw)
-    {
+    void expectPlacements(Display& d, const std::vector<Placement>& placements, const std::function<void()>& draw) {
         const bool large = screen.largeFontMode;
         const auto insides = [&](const std::function<void()>& paint) {
             surface.clear(c(Background));
@@ -42,8 +41,7 @@ protected:
         const auto drawn = insides(draw), expected = insides([&] {
             for (const Placement& p : placements) {
                 drawShadowText(d, font::Accelerator, Black, large ? p.largeTx : p.tx, 747, p.text);
-                if (p.letter)
-                    drawAcceleratorLetter(d, true, font::Accelerator, large ? p.largeLx : p.lx, 747, p.letter);
+                if (p.letter) drawAcceleratorLetter(d, true, font::Accelerator, large ? p.largeLx : p.lx, 747, p.letter);
             }
         });
         for (std::size_t i = 0; i < placements.size(); ++i)
@@ -51,8 +49,7 @@ protected:
     }
 };
 
-TEST_F(ButtonBarTest, RaisedAndPressedBevelsSitInsideABlackOutline)
-{
+TEST_F(ButtonBarTest, RaisedAndPressedBevelsSitInsideABlackOutline) {
     Display d = display();
     drawBarButton(d, BarButton::Load, false); // frame (18, 727)-(140, 752), outline from (17, 726)
     expectProbes({{60, 726, Black}, {60, 727, White}, {60, 729, White}, {60, 730, Background}, {60, 749, Background},
@@ -68,8 +65,7 @@ TEST_F(ButtonBarTest, RaisedAndPressedBevelsSitInsideABlackOutline)
     EXPECT_EQ(surface.textBackground(), platform::TextBackground::Opaque);
 }
 
-TEST_F(ButtonBarTest, AcceleratorLetterIsColouredOverAWhiteCopyToItsLowerRight)
-{
+TEST_F(ButtonBarTest, AcceleratorLetterIsColouredOverAWhiteCopyToItsLowerRight) {
     surface.setMixMode(platform::MixMode::Merge);
     Display d = display();
     drawAcceleratorLetter(d, true, font::Accelerator, 100, 120, 'L');
@@ -91,8 +87,7 @@ TEST_F(ButtonBarTest, AcceleratorLetterIsColouredOverAWhiteCopyToItsLowerRight)
     EXPECT_EQ(count(6, 90, 100, 120, 130), red);
 }
 
-TEST_F(ButtonBarTest, CaptionsAndLettersLandInPlaceWithNormalAndLargeFonts)
-{
+TEST_F(ButtonBarTest, CaptionsAndLettersLandInPlaceWithNormalAndLargeFonts) {
     const std::vector<Placement> bar{
         {18, 140, "     aden    ", 'L', 28, 60, 20, 58},   {141, 263, "    ichern   ", 'S', 151, 175, 143, 176},
         {264, 370, "   rucken  ", 'D', 274, 290, 266, 295}, {371, 485, "   eustart  ", 'N', 381, 397, 373, 402},
@@ -109,8 +104,7 @@ TEST_F(ButtonBarTest, CaptionsAndLettersLandInPlaceWithNormalAndLargeFonts)
     EXPECT_TRUE(screen.largeFontMode);
 }
 
-TEST_F(ButtonBarTest, ClickZonesEndAtTheirBoundsAndAbortOnePixelShortOfItsFrame)
-{
+TEST_F(ButtonBarTest, ClickZonesEndAtTheirBoundsAndAbortOnePixelShortOfItsFrame) {
     using enum BarButton;
     const std::pair<int, std::optional<BarButton>> row[]{
         {17, std::nullopt}, {18, Load}, {140, Load}, {141, Save}, {263, Save}, {264, Print}, {370, Print},
