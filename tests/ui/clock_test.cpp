@@ -15,8 +15,7 @@ namespace {
 
 const std::string kStopped = " 99:99:99";
 
-TEST(ClockTextTest, TwoDigitFieldsDisplayAndRecord)
-{
+TEST(ClockTextTest, TwoDigitFieldsDisplayAndRecord) {
     EXPECT_EQ(two(123), "23");
 
     const struct {
@@ -40,20 +39,17 @@ TEST(ClockTextTest, TwoDigitFieldsDisplayAndRecord)
 class ClockTest : public ::testing::Test {
 protected:
     // One polling step at that time, delivered to the window thread at once.
-    void pollAt(double time)
-    {
+    void pollAt(double time) {
         platform.setTime(time);
         clock.tick();
         platform.deliverPending();
     }
     // One polling step computed on a thread of its own, as the clock thread does; its text stays queued.
-    void tickElsewhereAt(double time)
-    {
+    void tickElsewhereAt(double time) {
         platform.setTime(time);
         std::thread([this] { clock.tick(); }).join();
     }
-    void solveAt(double time)
-    {
+    void solveAt(double time) {
         platform.setTime(time);
         flags.gameSolved = true;
         clock.refreshClock();
@@ -70,8 +66,7 @@ protected:
                     }};
 };
 
-TEST_F(ClockTest, RunningClockCountsWholeSecondsAndAHoldFreezesIt)
-{
+TEST_F(ClockTest, RunningClockCountsWholeSecondsAndAHoldFreezesIt) {
     platform.setTime(1000.25);
     clock.startGame();
     EXPECT_EQ(label.caption(), " 00:00:00");
@@ -94,8 +89,7 @@ TEST_F(ClockTest, RunningClockCountsWholeSecondsAndAHoldFreezesIt)
     EXPECT_EQ(label.caption(), " 00:01:08");
 }
 
-TEST_F(ClockTest, ATextComputedBeforeAStopANewGameOrASolveNeverLandsAfterIt)
-{
+TEST_F(ClockTest, ATextComputedBeforeAStopANewGameOrASolveNeverLandsAfterIt) {
     platform.setTime(1000.0);
     clock.startGame();
     tickElsewhereAt(1030.0);
@@ -119,8 +113,7 @@ TEST_F(ClockTest, ATextComputedBeforeAStopANewGameOrASolveNeverLandsAfterIt)
     EXPECT_EQ(label.caption(), kStopped);
 }
 
-TEST_F(ClockTest, ASolveRecordsItsOwnMomentWithTenthsBelowHundredHours)
-{
+TEST_F(ClockTest, ASolveRecordsItsOwnMomentWithTenthsBelowHundredHours) {
     platform.setTime(1000.0);
     clock.startGame();
     flags.gameRunning = false; // third wrong symbol: the game no longer counts, no record
@@ -145,16 +138,13 @@ TEST_F(ClockTest, ASolveRecordsItsOwnMomentWithTenthsBelowHundredHours)
 
 // The headless platform runs a thread's body when it is joined, and its pauses advance the fake time by 50 ms:
 // the fake seconds an action takes tell how long a clock loop went on. A watchdog ends a runaway loop.
-TEST_F(ClockTest, ANewGameOrQuittingEndsTheOldThreadBeforeItPausesAgain)
-{
+TEST_F(ClockTest, ANewGameOrQuittingEndsTheOldThreadBeforeItPausesAgain) {
     const auto fakeSecondsOf = [this](const auto& action) {
         const double start = platform.timer();
         std::atomic<bool> done{false};
         std::thread watchdog([&] {
-            while (!done && platform.timer() < start + 1.0)
-                std::this_thread::yield();
-            if (!done)
-                flags.gameRunning = false;
+            while (!done && platform.timer() < start + 1.0) std::this_thread::yield();
+            if (!done) flags.gameRunning = false;
         });
         action();
         done = true;
@@ -173,15 +163,13 @@ TEST_F(ClockTest, ANewGameOrQuittingEndsTheOldThreadBeforeItPausesAgain)
 // Random play on the window thread beside a thread that polls the clock without pause: a stopped or
 // recorded clock stays " 99:99:99" and a held or stopped one keeps its label, whatever the thread had
 // queued. The seed fixes the window thread's moves; the interleaving is left to chance.
-TEST_F(ClockTest, RandomPlayBesideAPollingThreadKeepsTheLabelHonest)
-{
+TEST_F(ClockTest, RandomPlayBesideAPollingThreadKeepsTheLabelHonest) {
     const unsigned seed = 1;
     SCOPED_TRACE(testing::Message() << "seed " << seed);
     std::mt19937 random(seed);
     std::atomic<bool> done{false};
     std::thread poller([this, &done] {
-        while (!done)
-            clock.tick();
+        while (!done) clock.tick();
     });
     bool stopShown = false;
     int badMove = -1;
