@@ -16,38 +16,32 @@ using namespace colour;
 
 class PanelsTest : public ScreenFixture {
 protected:
-    void draw(bool digitMode = true)
-    {
+    void draw(bool digitMode = true) {
         Display d = display();
         PanelContext p = panels(digitMode);
         drawStatisticsPanel(d, p);
     }
-    void recount()
-    {
+    void recount() {
         Display d = display();
         PanelContext p = panels();
         countSymbols(d, p);
     }
-    ::testing::AssertionResult status(const std::string& text, int colourIndex) const
-    {
+    ::testing::AssertionResult status(const std::string& text, int colourIndex) const {
         if (panelState.statusText != text)
             return ::testing::AssertionFailure() << "status is \"" << panelState.statusText << '"';
         return showsText(surface, 760, 347, text, fontFor(font::Symbols), c(colourIndex), {760, 347, 1024, 381});
     }
-    ::testing::AssertionResult errorLine(const std::string& text) const
-    {
+    ::testing::AssertionResult errorLine(const std::string& text) const {
         return showsText(surface, 832, 382, text, fontFor(font::Body), c(Black));
     }
-    void fillField()
-    {
+    void fillField() {
         SeededRandom rnd(7);
         generateFullField(board.board, rnd);
         board.solution = board.board;
     }
 };
 
-TEST_F(PanelsTest, GivensAloneReadNoErrorsAndAFullValidFieldIsSolvedWithThirtyTwoOfEach)
-{
+TEST_F(PanelsTest, GivensAloneReadNoErrorsAndAFullValidFieldIsSolvedWithThirtyTwoOfEach) {
     cellAt(board.givens, 1, 1, 0) = cellAt(board.board, 1, 1, 0) = 4;
     draw();
     EXPECT_TRUE(status("Keine Fehler! ", Black));
@@ -65,8 +59,7 @@ TEST_F(PanelsTest, GivensAloneReadNoErrorsAndAFullValidFieldIsSolvedWithThirtyTw
     EXPECT_EQ(listener.beeps, 0);
 }
 
-TEST_F(PanelsTest, ABrokenRuleOrAWrongSymbolReadsFalscheZahlInRedAndOnlyTheRuleBreakBeeps)
-{
+TEST_F(PanelsTest, ABrokenRuleOrAWrongSymbolReadsFalscheZahlInRedAndOnlyTheRuleBreakBeeps) {
     // An own board: a full field of givens with two symbols swapped in one row breaks its columns.
     fillField();
     std::swap(cellAt(board.board, 4, 5, 3), cellAt(board.board, 5, 5, 3));
@@ -94,8 +87,7 @@ TEST_F(PanelsTest, ABrokenRuleOrAWrongSymbolReadsFalscheZahlInRedAndOnlyTheRuleB
     EXPECT_TRUE(status("Nicht lösbar!!!", Red));
 }
 
-TEST_F(PanelsTest, AShorterMessageOrCountLeavesNothingOfTheLongerOneBehind)
-{
+TEST_F(PanelsTest, AShorterMessageOrCountLeavesNothingOfTheLongerOneBehind) {
     fillField();
     board.errorCount = 10;
     draw();
@@ -116,8 +108,7 @@ TEST_F(PanelsTest, AShorterMessageOrCountLeavesNothingOfTheLongerOneBehind)
     EXPECT_TRUE(showsText(surface, 776, 576, "Rechte Taste löscht Feld! ", fontFor(font::Body), c(Black)));
 }
 
-TEST_F(PanelsTest, LetterModeLabelsTheRowZifferWithLettersAndSilentSolvesDrawNoMessage)
-{
+TEST_F(PanelsTest, LetterModeLabelsTheRowZifferWithLettersAndSilentSolvesDrawNoMessage) {
     draw(false);
     EXPECT_TRUE(showsText(surface, 748, 254, "Ziffer", fontFor(font::Body), c(Black)));
     for (int i = 1; i <= 9; ++i)
@@ -131,8 +122,7 @@ TEST_F(PanelsTest, LetterModeLabelsTheRowZifferWithLettersAndSilentSolvesDrawNoM
     EXPECT_EQ(surface.saveRectangle(739, 346, 1024, 381).pixels(), before.pixels());
 }
 
-TEST_F(PanelsTest, GivenCountCountsASharedCellOnce)
-{
+TEST_F(PanelsTest, GivenCountCountsASharedCellOnce) {
     cellAt(board.givens, 1, 7, 0) = 5; // in the box grids 0 and 1 share
     cellAt(board.givens, 7, 1, 1) = 5;
     cellAt(board.givens, 5, 5, 2) = 1;
