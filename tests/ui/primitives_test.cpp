@@ -10,8 +10,7 @@ namespace {
 using namespace colour;
 using PrimitivesTest = ScreenFixture;
 
-TEST_F(PrimitivesTest, BevelIgnoresThePenItFindsAndLeavesAPlainBlackOne)
-{
+TEST_F(PrimitivesTest, BevelIgnoresThePenItFindsAndLeavesAPlainBlackOne) {
     surface.setMixMode(platform::MixMode::Xor);
     surface.setLineWidth(3);
     surface.setFill(true);
@@ -25,16 +24,14 @@ TEST_F(PrimitivesTest, BevelIgnoresThePenItFindsAndLeavesAPlainBlackOne)
     EXPECT_FALSE(surface.fill());
 }
 
-TEST_F(PrimitivesTest, ShadowTextIsColouredWithAWhiteCopyToTheLowerRight)
-{
+TEST_F(PrimitivesTest, ShadowTextIsColouredWithAWhiteCopyToTheLowerRight) {
     Display d = display();
     drawShadowText(d, font::Titles, DarkRed, 100, 114, "HILFE");
     const auto topLeft = [this](int colourIndex) {
         std::pair<int, int> m{9999, 9999};
         for (int y = 90; y < 130; ++y)
             for (int x = 90; x < 200; ++x)
-                if (at(x, y) == c(colourIndex))
-                    m = {std::min(m.first, x), std::min(m.second, y)};
+                if (at(x, y) == c(colourIndex)) m = {std::min(m.first, x), std::min(m.second, y)};
         return m;
     };
     const auto red = topLeft(DarkRed), white = topLeft(White);
@@ -47,13 +44,11 @@ TEST_F(PrimitivesTest, ShadowTextIsColouredWithAWhiteCopyToTheLowerRight)
     EXPECT_EQ((std::pair{surface.foreground(), surface.background()}), (std::pair{c(Black), c(LightGrey)}));
 }
 
-TEST_F(PrimitivesTest, LargeSystemFontsSwitchBodyFontToArialForGoodAndMoveAcceleratorText)
-{
+TEST_F(PrimitivesTest, LargeSystemFontsSwitchBodyFontToArialForGoodAndMoveAcceleratorText) {
     const auto leftmostBlack = [this] {
         for (int x = 0; x < 300; ++x)
             for (int y = 80; y < 120; ++y)
-                if (at(x, y) == c(Black))
-                    return x;
+                if (at(x, y) == c(Black)) return x;
         return -1;
     };
     Display normal = display(16);
