@@ -32,18 +32,14 @@ protected:
     platform::Rgb at(int x, int y) const { return surface.pixel(x, y); }
     static platform::Rgb c(int index) { return kProgramColours[std::size_t(index)]; }
 
-    void expectProbes(std::initializer_list<Probe> probes) const
-    {
-        for (const Probe& p : probes)
-            EXPECT_EQ(at(p.x, p.y), c(p.colour)) << "at " << p.x << ',' << p.y;
+    void expectProbes(std::initializer_list<Probe> probes) const {
+        for (const Probe& p : probes) EXPECT_EQ(at(p.x, p.y), c(p.colour)) << "at " << p.x << ',' << p.y;
     }
 
-    int count(int colourIndex, int x1, int y1, int x2, int y2) const
-    {
+    int count(int colourIndex, int x1, int y1, int x2, int y2) const {
         int n = 0;
         for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                n += surface.pixel(x, y) == c(colourIndex);
+            for (int x = x1; x <= x2; ++x) n += surface.pixel(x, y) == c(colourIndex);
         return n;
     }
 
