@@ -21,8 +21,7 @@ struct Box {
 // nowhere else. The clip keeps out lines that cross the box.
 inline ::testing::AssertionResult showsText(const platform::Surface& surface, int x, int y, const std::string& text,
                                             const platform::FontRequest& font, platform::Rgb ink,
-                                            Box clip = {0, 0, 1 << 20, 1 << 20})
-{
+                                            Box clip = {0, 0, 1 << 20, 1 << 20}) {
     platform::ImageSurface reference(surface.width(), surface.height());
     reference.setFont(font);
     reference.setForeground({0, 0, 0});
