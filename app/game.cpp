@@ -131,6 +131,8 @@ void Game::dispatchEvent(const platform::Event& event)
         if (inLoop && !entry.active)
             onKeyReleased(event.code);
         break;
+    case EventKind::KeyRepeated: // a held key repeats only the keyboard play's arrows
+        break;
     case EventKind::Character:
         if (entry.active)
             onEntryCharacter(event.code);

@@ -124,6 +124,17 @@ bool Game::takeKeyboardPlay(const Event& event)
     if (mode == GameMode::Idle)
         return false;
     switch (event.kind) {
+    case EventKind::KeyRepeated:
+        // A held arrow goes on moving the cursor, or the chooser's square.
+        if (!arrowDirection(event.code))
+            return false;
+        if (!entry.active) {
+            if (!keysDown_.test(std::size_t(event.code)))
+                return false;
+            onCursorKey(event.code);
+            return true;
+        }
+        [[fallthrough]];
     case EventKind::KeyPressed:
         // In the open chooser the arrow keys move the highlighted square and Enter takes it.
         if (!entry.active)

@@ -6,6 +6,7 @@ namespace quintaro::platform {
 enum class EventKind {
     MenuCommand,    // code: the command id of the chosen menu item
     KeyPressed,     // code: the virtual-key code (see VirtualKey); modifiers: the Modifier bits held; auto-repeats are not reported
+    KeyRepeated,    // code: the virtual-key code of a key held down, again at the keyboard's repeat rate
     KeyReleased,    // code: the virtual-key code (see VirtualKey)
     Character,      // code: the character typed (Escape 27, Enter 13)
     ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
@@ -39,6 +40,7 @@ struct Event {
     static Event menu(int id) { return {EventKind::MenuCommand, id, 0, 0}; }
     static Event keyPressed(int virtualKey, int modifiers = 0) { return {EventKind::KeyPressed, virtualKey, 0, 0, modifiers}; }
     static Event keyReleased(int virtualKey) { return {EventKind::KeyReleased, virtualKey, 0, 0}; }
+    static Event keyRepeated(int virtualKey) { return {EventKind::KeyRepeated, virtualKey, 0, 0}; }
     static Event character(int code) { return {EventKind::Character, code, 0, 0}; }
     static Event pressed(MouseButton b, double x, double y) { return {EventKind::ButtonPressed, int(b), x, y}; }
     static Event moved(double x, double y) { return {EventKind::PointerMoved, 0, x, y}; }
@@ -51,7 +53,8 @@ struct Event {
 
     // The player's own input: a key, a typed character, a button press or a menu command.
     bool isInput() const {
-        return kind == EventKind::KeyPressed || kind == EventKind::KeyReleased || kind == EventKind::Character ||
+        return kind == EventKind::KeyPressed || kind == EventKind::KeyRepeated || kind == EventKind::KeyReleased ||
+               kind == EventKind::Character ||
                kind == EventKind::ButtonPressed || kind == EventKind::MenuCommand;
     }
 };

@@ -79,9 +79,8 @@ void Canvas::mousePressEvent(QMouseEvent* event)
 
 void Canvas::keyPressEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat())
-        if (const int vk = virtualKeyFor(event->key()); vk != 0)
-            sink_(Event::keyPressed(vk, modifiersOf(*event)));
+    if (const int vk = virtualKeyFor(event->key()); vk != 0)
+        sink_(event->isAutoRepeat() ? Event::keyRepeated(vk) : Event::keyPressed(vk, modifiersOf(*event)));
     if (const int c = characterFor(*event); c >= 0)
         sink_(Event::character(c));
 }

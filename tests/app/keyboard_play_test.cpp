@@ -79,6 +79,14 @@ TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoT
         }
         EXPECT_EQ(stays, 2) << "two of the arrows lead off the field at " << corner.x << ',' << corner.y;
     }
+    // A held arrow goes on at the keyboard's repeat rate: three repeats and the release, four places;
+    // other keys' repeats do nothing, and neither does a repeat whose press went elsewhere.
+    walkTo({10, 4});
+    deliver(Event::keyPressed(VK::Down));
+    for (const int vk : {VK::Down, VK::Down, VK::Enter, VK::Down, VK::Up}) deliver(Event::keyRepeated(vk));
+    deliver(Event::keyReleased(VK::Down));
+    EXPECT_EQ(cursorAt(), (FieldPlace{10, 8}));
+    EXPECT_FALSE(game.entry.active);
     // A click takes the frame away: the screen is as it was before the first arrow.
     click(900, 120);
     EXPECT_FALSE(game.cursor.shown);
