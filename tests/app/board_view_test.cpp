@@ -46,8 +46,11 @@ protected:
 
 TEST_F(BoardViewTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHoweverOftenItIsRedrawn) {
     EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
-    for (int c = 1; c <= 9; ++c)
-        if (cellAt(game.board.givens, c, 1, 0) != 0) EXPECT_GT(inCell(colour::Black, c, 1, 0), 20) << c;
+    for (int c = 1; c <= 9; ++c) {
+        if (cellAt(game.board.givens, c, 1, 0) != 0) {
+            EXPECT_GT(inCell(colour::Black, c, 1, 0), 20) << c;
+        }
+    }
     const auto [c, r] = emptyCells(0)[0];
     enter(c, r, 0, right(c, r, 0));
     EXPECT_GT(inCell(colour::DarkBlue, c, r, 0), 20);

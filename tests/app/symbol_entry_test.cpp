@@ -162,7 +162,7 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     type(2, 2, 2, '6');
     clickCell(2, 2, 2);
     click(5, 5, MouseButton::Right); // the right button in the chooser erases too
-    for (const Cell k : {Cell{5, 5, 0}, {1, 1, 2}, {2, 2, 2}}) EXPECT_EQ(layers(k), std::pair(0, 0)) << std::get<0>(k);
+    for (const Cell& k : {Cell{5, 5, 0}, {1, 1, 2}, {2, 2, 2}}) EXPECT_EQ(layers(k), std::pair(0, 0)) << std::get<0>(k);
     EXPECT_EQ(game.panelState.givenCount, 0);
 
     key(VK::Escape, 27);
