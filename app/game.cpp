@@ -101,7 +101,7 @@ void Game::handleEvent(const platform::Event& event)
     // The player's input takes the hint away before it acts, lifting the cursor frame over it first.
     if (event.isInput() && hint.textBefore && mainForm) {
         Display d = display();
-        eraseCursorFrame(d, cursorFrame);
+        cursorFrame.remove(d);
         takeHintAway(*this);
     }
     playEvent(event);

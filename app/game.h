@@ -13,7 +13,7 @@
 #include "storage/hall_of_fame.h"
 #include "ui/button_bar.h"
 #include "ui/clock.h"
-#include "ui/cursor_frame.h"
+#include "ui/cell_frame.h"
 #include "ui/display.h"
 #include "ui/entry_popup.h"
 #include "ui/panel_context.h"
@@ -117,7 +117,7 @@ public:
     HintMark hint; // key T's hint while it stands (hint.cpp)
     // Keyboard play and undo (keyboard_play.cpp).
     KeyboardCursor cursor;
-    CursorFrame cursorFrame;
+    CellFrame cursorFrame;
     UndoHistory history;
 
 private:

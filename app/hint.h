@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/hint_frame.h"
+#include "ui/cell_frame.h"
 
 namespace quintaro {
 
@@ -12,7 +12,7 @@ class Game;
 
 // A hint on the screen: its cell frame and the help panel's text it replaced.
 struct HintMark {
-    HintFrame frame;
+    CellFrame frame;
     std::optional<std::string> textBefore; // set while a hint stands in the help panel
 };
 

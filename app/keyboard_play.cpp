@@ -90,7 +90,7 @@ void Game::playEvent(const Event& event)
         return;
     }
     Display d = display();
-    eraseCursorFrame(d, cursorFrame);
+    cursorFrame.remove(d);
     const bool inLoop = mode != GameMode::Idle;
     if (event.kind == EventKind::ButtonPressed) {
         cursor.shown = false;
@@ -115,7 +115,7 @@ void Game::playEvent(const Event& event)
         cursor.shown = false;
     if (cursor.shown && !entry.active) {
         const GridCell cell = gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
-        drawCursorFrame(d, cursorFrame, cell.column, cell.row, cell.grid);
+        showCursorFrame(d, cursorFrame, cell.column, cell.row, cell.grid);
     }
 }
 
