@@ -104,17 +104,17 @@ int run(const CommandLine& line, Streams& io) {
     CheckSettings s;
     if (const auto v = line.value("shuffles")) {
         const auto n = parseInteger(*v, 0, 1000000);
-        if (!n) return failInput(io, "check: --shuffles needs a count 0..1000000, not '" + escapeText(*v) + "'");
+        if (!n) return failInput(io, "check: --shuffles needs a count 0..1000000, not '" + shownName(*v) + "'");
         s.shuffles = static_cast<int>(*n);
     }
     if (const auto v = line.value("seed")) {
         const auto seed = parseSeed(*v);
-        if (!seed) return failInput(io, "check: --seed needs a whole number 0..2^64-1, not '" + escapeText(*v) + "'");
+        if (!seed) return failInput(io, "check: --seed needs a whole number 0..2^64-1, not '" + shownName(*v) + "'");
         s.seed = *seed;
     }
     if (const auto v = line.value("max-passes")) {
         const auto n = parseInteger(*v, 1, kMaxSolvePasses);
-        if (!n) return failInput(io, "check: --max-passes needs a count 1..15, not '" + escapeText(*v) + "'");
+        if (!n) return failInput(io, "check: --max-passes needs a count 1..15, not '" + shownName(*v) + "'");
         s.maxPasses = static_cast<int>(*n);
     }
     s.minimal = line.has("minimal");
@@ -130,10 +130,10 @@ int run(const CommandLine& line, Streams& io) {
         for (const std::string& p : report.problems) io.out << "  problem: " << p << "\n";
         problems += static_cast<int>(report.problems.size());
     };
-    const std::string shownName = escapeText(name);
+    const std::string shown = shownName(name);
     RecordReport whole{std::to_string(file.size) + " bytes", {}};
     if (file.size != kBoardFileSize) whole.problems.push_back("a board file has " + std::to_string(kBoardFileSize) + " bytes");
-    print(shownName + ": ", whole);
+    print(shown + ": ", whole);
     // The records are checked side by side (they share nothing), then reported in order.
     std::array<std::future<RecordReport>, kRecordCount> reports;
     for (int n = 0; n < kRecordCount; ++n) {
@@ -147,7 +147,7 @@ int run(const CommandLine& line, Streams& io) {
         }
     }
     for (int n = 0; n < kRecordCount; ++n) print("record " + std::to_string(n) + ": ", reports[n].get());
-    io.out << shownName << ": " << (problems == 0 ? "ok" : std::to_string(problems) + " problems") << "\n";
+    io.out << shown << ": " << (problems == 0 ? "ok" : std::to_string(problems) + " problems") << "\n";
     return problems == 0 ? kExitOk : kExitNegative;
 }
 
