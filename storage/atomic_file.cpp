@@ -103,10 +103,4 @@ std::string germanReason(const WriteFailure& f) {
     return f.where;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes, std::string& reason) {
-    const auto failed = writeWholeFile(path, bytes, WriteRules{});
-    if (failed) reason = germanReason(*failed);
-    return !failed;
-}
-
 } // namespace quintaro
