@@ -32,13 +32,14 @@ ReadStatus loadBoardRecord(Game& game, int record)
 
 std::string readFailureMessage(ReadStatus status, const std::string& file)
 {
+    const std::string path = messagePath(file);
     switch (status) {
     case ReadStatus::Loaded: return {};
-    case ReadStatus::Missing: return "Es gibt noch keine Datei \"" + file + "\".";
-    case ReadStatus::TooShort: return "Die Datei \"" + file + "\" ist zu kurz für dieses Brett.";
+    case ReadStatus::Missing: return "Die Datei \"" + path + "\" fehlt.";
+    case ReadStatus::TooShort: return "Die Datei \"" + path + "\" ist zu kurz für dieses Brett.";
     case ReadStatus::Unreadable: break;
     }
-    return "Die Datei \"" + file + "\" kann nicht gelesen werden.";
+    return "Die Datei \"" + path + "\" kann nicht gelesen werden.";
 }
 
 bool saveBoardRecord(Game& game, int record)

@@ -13,7 +13,8 @@ class Game;
 // stay. Returns what the reader found; on anything but Loaded the board and the timing are unchanged.
 ReadStatus loadBoardRecord(Game& game, int record);
 
-// The German message that tells the player why record `status` of `file` could not be read; empty for Loaded.
+// The German message that tells the player why record `status` of `file` could not be read, naming the
+// file by its absolute path ("Die Datei \"/…/leicht.qbr\" fehlt."); empty for Loaded.
 std::string readFailureMessage(ReadStatus status, const std::string& file);
 
 // Writes the board, candidates, running flag, elapsed time and level into record 0..3 of

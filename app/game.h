@@ -129,8 +129,9 @@ private:
     void endProgram();
     // The help of the menu (overview) or of a running game (the explanation).
     void helpCommand(bool fromGame);
-    // Shows the page `topic`; tells the player when it cannot ("Error while trying to display ...").
-    void showHelpTopic(const std::string& file, const std::string& topic);
+    // Shows the help page `topic` ("Übersicht.htm"); when it cannot, tells the player which page is
+    // missing or unreadable and where it was looked for.
+    void showHelpTopic(const std::string& topic);
     void showAboutBox();
     // Prints the board on one page of the printer; "Druckerfehler!" when printing fails.
     void printBoard();

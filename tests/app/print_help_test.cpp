@@ -75,15 +75,23 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
     click(650, 740);
     EXPECT_EQ(platform.helpPages(), (std::vector<std::string>{"Übersicht.htm", "Erklärung.htm", "Erklärung.htm"}));
 
-    platform.scriptHelpPageResult(false);
+    // A page that cannot be shown is named with where it was looked for: missing, or there but unreadable.
+    std::filesystem::remove("Übersicht.htm");
     command(60);
-    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Error while trying to display a topic of Quintaro.chm"});
+    command(8);
+    platform.scriptHelpPageResult(false);
+    key('H', 'h');
+    const std::string folder = std::filesystem::current_path().string();
+    EXPECT_EQ(platform.messages(), (std::vector<std::string>{
+                                       "Die Hilfeseite \"Übersicht.htm\" fehlt; gesucht wurde \"" + folder + "/Übersicht.htm\".",
+                                       "Die Hilfeseite \"" + folder + "/Erklärung.htm\" lässt sich nicht lesen.",
+                                   }));
+    click(650, 740);
     // The keyword help shows the same pages and reports nothing.
     game.state.htmlHelp = false;
-    platform.scriptHelpPageResult(false);
     command(60);
     EXPECT_EQ(platform.helpPages().back(), "Übersicht.htm");
-    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages().size(), 2u);
 }
 
 TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow) {
