@@ -158,7 +158,9 @@ private:
     // A load may leave a saved game in progress timed: its clock runs from the stored time.
     void startClockIfTimed();
 
-    // The symbol entry.
+    // The symbol entry. openChooser opens the chooser over cell (c, r) of board.activeGrid, its
+    // square under the pointer highlighted (else the one of before), and starts the entry.
+    void openChooser(int c, int r);
     void enterSymbol(int c, int r);
     void onEntryCharacter(int code);
     void onEntryButton(platform::MouseButton button);
