@@ -58,16 +58,20 @@ private:
             }
         }
         const int record = game_.state.selectedRecord;
+        ReadStatus status = ReadStatus::Loaded;
         if (loading_)
-            reportLoad(loadBoardRecord(game_, record));
+            status = loadBoardRecord(game_, record);
         else
             saveBoardRecord(game_, record);
         game_.state.dialogDone = true;
         game_.mainForm->setEnabled(true);
         form_.unload();
+        if (loading_)
+            reportLoad(status);
     }
 
-    // A slot that could not be read leaves the board as it was; the player learns why.
+    // A slot that could not be read leaves the board as it was; the player learns why, once the
+    // form is closed.
     void reportLoad(ReadStatus status)
     {
         loaded = status == ReadStatus::Loaded;

@@ -149,7 +149,9 @@ private:
     void onButtonPressed(platform::MouseButton button);
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
-    void loadInLoop(bool refreshTheClock);
+    // Key L and the Load button: the load dialog on "brett.qbr", the board redrawn, the clock shown;
+    // a loaded game in progress is timed again in the play loop, never in the own-board loop.
+    void loadInLoop();
     // The button drawn pressed while the action runs (a dialog, the printer, the help window).
     void withButtonPressed(BarButton button, const std::function<void()>& action);
     void abortLoop(bool byButton);

@@ -27,6 +27,7 @@ struct RecordFormRecord {
     int x = 0, y = 0;
     int optionOnAtShow = -1; // the option that was on when the form showed, -1 for none
     int focusAtShow = -1;
+    bool open = false; // the form is on the screen now
 };
 
 class HeadlessRecordForm final : public RecordForm {
@@ -39,7 +40,7 @@ public:
     bool option(int k) const override { return k == on_; }
     void setOption(int k) override;
     void focusOption(int k) override { focus_ = k; }
-    void unload() override { unloaded_ = true; }
+    void unload() override { unloaded_ = true, record_.open = false; }
     std::string caption() const override { return caption_; }
 
 private:
