@@ -7,7 +7,13 @@ HeadlessRecordForm::HeadlessRecordForm(std::string caption, int x, int y, std::d
                                        RecordFormRecord& record)
     : caption_(std::move(caption)), actions_(actions), record_(record)
 {
-    record_ = RecordFormRecord{caption_, x, y, -1, -1, false};
+    record_ = RecordFormRecord{caption_, x, y, -1, -1, {}, false};
+}
+
+void HeadlessRecordForm::markEmpty(int k)
+{
+    if (k >= 0 && k < 4)
+        record_.markedEmpty[std::size_t(k)] = true;
 }
 
 void HeadlessRecordForm::setOption(int k)

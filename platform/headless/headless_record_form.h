@@ -3,6 +3,7 @@
 
 #include "platform/record_form.h"
 
+#include <array>
 #include <deque>
 #include <string>
 
@@ -27,7 +28,8 @@ struct RecordFormRecord {
     int x = 0, y = 0;
     int optionOnAtShow = -1; // the option that was on when the form showed, -1 for none
     int focusAtShow = -1;
-    bool open = false; // the form is on the screen now
+    std::array<bool, 4> markedEmpty{}; // the options shown with "leer"
+    bool open = false;                 // the form is on the screen now
 };
 
 class HeadlessRecordForm final : public RecordForm {
@@ -40,6 +42,7 @@ public:
     bool option(int k) const override { return k == on_; }
     void setOption(int k) override;
     void focusOption(int k) override { focus_ = k; }
+    void markEmpty(int k) override;
     void unload() override { unloaded_ = true, record_.open = false; }
     std::string caption() const override { return caption_; }
 
