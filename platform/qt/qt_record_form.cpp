@@ -29,7 +29,6 @@ QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, in
         rows->addWidget(button, k, 0);
         options_[std::size_t(k)] = button;
         auto* empty = new QLabel(QStringLiteral("leer"), this);
-        empty->setEnabled(false); // greyed: a note beside the slot, not a control
         empty->hide();
         rows->addWidget(empty, k, 1);
         emptyMarks_[std::size_t(k)] = empty;
