@@ -113,29 +113,6 @@ TEST_F(ClockTest, ATextComputedBeforeAStopANewGameOrASolveNeverLandsAfterIt) {
     EXPECT_EQ(label.caption(), "00:00:02.5");
 }
 
-TEST_F(ClockTest, TheRecordStaysThroughStoppedRefreshesUntilClearedOrANewGame) {
-    platform.setTime(1000.0);
-    clock.startGame();
-    solveAt(1082.44);
-    clock.refreshClock(); // the Abort button after the hall of fame
-    pollAt(1090.0);
-    EXPECT_EQ(label.caption(), "00:01:22.4");
-    clock.clearRecord(); // the next command
-    EXPECT_EQ(label.caption(), kStopped);
-    label.setCaption(" 00:00:07"); // a later clearing leaves a label without a record alone
-    clock.clearRecord();
-    EXPECT_EQ(label.caption(), " 00:00:07");
-
-    solveAt(1100.0); // not running: no record
-    EXPECT_EQ(label.caption(), kStopped);
-    clock.startGame();
-    solveAt(1101.0);
-    clock.startGame(); // a new game's time replaces the record at once
-    EXPECT_EQ(label.caption(), " 00:00:00");
-    clock.clearRecord();
-    EXPECT_EQ(label.caption(), " 00:00:00");
-}
-
 TEST_F(ClockTest, ASolveRecordsItsOwnMomentWithTenthsBelowHundredHours) {
     platform.setTime(1000.0);
     clock.startGame();
