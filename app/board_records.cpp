@@ -2,6 +2,7 @@
 #include "app/board_records.h"
 
 #include "app/game.h"
+#include "storage/board_slots.h"
 
 namespace quintaro {
 
@@ -14,7 +15,8 @@ ReadStatus loadBoardRecord(Game& game, int record)
     RecordClock clock;
     const ReadStatus status = readBoardRecord(game.filePath(state.boardFile), record, game.board, clock);
     if (status == ReadStatus::Loaded) {
-        const bool running = (clock.runningByte & 1) != 0;
+        // A never-written slot's clock flag is a filler byte: an empty board is never a game in progress.
+        const bool running = (clock.runningByte & 1) != 0 && !isEmptyPosition(game.board);
         if (running) {
             state.gameSolved = false;
             state.gameStart = game.platform.timer() - clock.elapsedSeconds;
