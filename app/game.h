@@ -136,8 +136,9 @@ private:
     void endProgram();
     // The help of the menu (overview) or of a running game (the explanation).
     void helpCommand(bool fromGame);
-    // Shows the page `topic`; tells the player when it cannot ("Error while trying to display ...").
-    void showHelpTopic(const std::string& file, const std::string& topic);
+    // Shows the help page `topic` ("Übersicht.htm"); when it cannot, tells the player which page is
+    // missing or unreadable and where it was looked for.
+    void showHelpTopic(const std::string& topic);
     void showAboutBox();
     // Prints the board on one page of the printer; "Druckerfehler!" when printing fails.
     void printBoard();
@@ -156,7 +157,9 @@ private:
     void onButtonPressed(platform::MouseButton button);
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
-    void loadInLoop(bool refreshTheClock);
+    // Key L and the Load button: the load dialog on "brett.qbr", the board redrawn, the clock shown;
+    // a loaded game in progress is timed again in the play loop, never in the own-board loop.
+    void loadInLoop();
     // The button drawn pressed while the action runs (a dialog, the printer, the help window).
     void withButtonPressed(BarButton button, const std::function<void()>& action);
     void abortLoop(bool byButton);
@@ -165,7 +168,9 @@ private:
     // A load may leave a saved game in progress timed: its clock runs from the stored time.
     void startClockIfTimed();
 
-    // The symbol entry.
+    // The symbol entry. openChooser opens the chooser over cell (c, r) of board.activeGrid, its
+    // square under the pointer highlighted (else the one of before), and starts the entry.
+    void openChooser(int c, int r);
     void enterSymbol(int c, int r);
     void onEntryCharacter(int code);
     void onEntryButton(platform::MouseButton button);
