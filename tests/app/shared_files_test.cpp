@@ -170,6 +170,7 @@ TEST_F(SharedFilesTest, AHallOfFameOrBoardThatCannotBeSavedIsReportedAndTheOldFi
         << a.platform.messages()[1];
     EXPECT_EQ(a.platform.messages()[2].rfind("Das Brett konnte nicht gesichert werden: brett.qbr ist gesperrt", 0), 0u)
         << a.platform.messages()[2];
+    EXPECT_EQ(a.platform.messagesOverRecordForm(), 0) << "the save form closes before the message";
     EXPECT_EQ(fileBytes("Champions.qhf"), old);
     EXPECT_FALSE(std::filesystem::exists("brett.qbr"));
 }
