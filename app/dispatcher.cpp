@@ -24,7 +24,7 @@ constexpr int kButtonBarX = 18, kButtonBarY = 727;
 
 } // namespace
 
-void Game::Win_0_MenuEvent(int id)
+void Game::runMenuCommand(int id)
 {
     state.escapeConsumed = false;
     mainForm->setMenuBarEnabled(false);

@@ -115,13 +115,13 @@ void Game::dispatchEvent(const platform::Event& event)
     switch (event.kind) {
     case EventKind::MenuCommand:
         if (mode == GameMode::Idle && mainForm->menuBarEnabled())
-            Win_0_MenuEvent(event.code);
+            runMenuCommand(event.code);
         break;
     case EventKind::PointerMoved:
-        Win_0_MouseMove(event.x, event.y);
+        movePointer(event.x, event.y);
         break;
     case EventKind::CloseRequested:
-        Win_0_Close();
+        requestClose();
         break;
     case EventKind::KeyPressed:
         if (inLoop && !entry.active && event.code >= 0 && event.code < int(keysDown_.size()))

@@ -42,11 +42,11 @@ public:
     void handleEvent(const platform::Event& event) override;
 
     // The command dispatcher: one menu command run to its end with the menu bar off.
-    void Win_0_MenuEvent(int id);
+    void runMenuCommand(int id);
     // The player asked to close the main window.
-    void Win_0_Close();
+    void requestClose();
     // The pointer moved to (x, y) in client pixels.
-    void Win_0_MouseMove(double x, double y);
+    void movePointer(double x, double y);
 
     // Builds the menu bar from the menu text and attaches it, replacing the one before.
     void buildMenuBar();

@@ -32,7 +32,7 @@ void Game::confirmQuit()
         platform.restoreFocus();
 }
 
-void Game::Win_0_Close()
+void Game::requestClose()
 {
     confirmQuit();
     if (mainForm->isOpen())

@@ -18,7 +18,7 @@ int squareAt(const EntryPopup& popup, int x, int y) { return popupSquareAt({popu
 
 } // namespace
 
-void Game::Win_0_MouseMove(double x, double y)
+void Game::movePointer(double x, double y)
 {
     state.mouseX = roundHalfEven(x);
     state.mouseY = roundHalfEven(y);
