@@ -1,4 +1,4 @@
-// The load and save dialogs: frm1's handlers pick the slot, perform the load or save, and close the form.
+// The load and save dialogs: the record form's handlers pick the slot, perform the load or save, and close the form.
 #include "app/board_dialog.h"
 
 #include "app/board_records.h"
@@ -12,17 +12,17 @@ namespace {
 
 constexpr const char* kPlayerBoardFile = "brett.qbr";
 
-// The events of frm1 while it is open in one mode.
-class Frm1 final : public platform::RecordFormEvents {
+// The events of the record form while it is open in one mode.
+class RecordDialog final : public platform::RecordFormEvents {
 public:
-    Frm1(Game& game, platform::RecordForm& form, bool loading) : game_(game), form_(form), loading_(loading) {}
+    RecordDialog(Game& game, platform::RecordForm& form, bool loading) : game_(game), form_(form), loading_(loading) {}
 
     bool loaded = false; // a record was read into the board
 
-    void optClick(int) override { cmd1_Click(); }
+    void optionClicked(int) override { performChoice(); }
 
     // The digits 1..4 pick their slot, Enter the option typed on; every character performs.
-    void optKeyPress(int k, int character) override
+    void optionKeyTyped(int k, int character) override
     {
         std::int16_t& selected = game_.state.selectedRecord;
         if (character >= '1' && character <= '4')
@@ -31,26 +31,26 @@ public:
             selected = std::int16_t(k);
         form_.setOption(selected);
         form_.focusOption(selected);
-        cmd1_Click();
+        performChoice();
     }
 
-    void cmd1Click() override { cmd1_Click(); }
+    void performClicked() override { performChoice(); }
 
-    void cmd2Click() override
+    void cancelClicked() override
     {
         game_.state.dialogDone = true;
         form_.unload();
         game_.mainForm->setEnabled(true);
     }
 
-    void frm1Close() override
+    void closeBoxClicked() override
     {
         game_.state.dialogDone = true;
         game_.mainForm->setEnabled(true);
     }
 
 private:
-    void cmd1_Click()
+    void performChoice()
     {
         for (int k = 0; k < 4; ++k) {
             if (form_.option(k)) {
@@ -116,7 +116,7 @@ bool showRecordDialog(Game& game, bool loading, const char* caption)
         if (empty[std::size_t(k)])
             form->markEmpty(k);
     game.state.dialogDone = false;
-    Frm1 events(game, *form, loading);
+    RecordDialog events(game, *form, loading);
     form->showModal(events);
     // Whatever ended the form, the main window takes input and the keyboard again.
     window.setEnabled(true);

@@ -1,4 +1,4 @@
-// The load and save dialogs: the form frm1 that picks one of the four slots of the board file.
+// The load and save dialogs: the record form that picks one of the four slots of the board file.
 #pragma once
 
 namespace quintaro {

@@ -1,19 +1,19 @@
-// The form that picks one of the four records of a board file: option buttons opt1..opt4, cmd1 and cmd2.
+// The form that picks one of the four records of a board file: four option buttons, perform and cancel.
 #pragma once
 
 #include <string>
 
 namespace quintaro::platform {
 
-// The form's events, implemented by the application. Options are numbered k = 0..3 for opt1..opt4.
+// The form's events, implemented by the application. Options are numbered k = 0..3, top to bottom.
 class RecordFormEvents {
 public:
     virtual ~RecordFormEvents() = default;
-    virtual void optClick(int k) = 0;                  // the player clicked option k
-    virtual void optKeyPress(int k, int character) = 0; // a character typed while option k has the focus
-    virtual void cmd1Click() = 0;                      // perform the choice
-    virtual void cmd2Click() = 0;                      // cancel
-    virtual void frm1Close() = 0;                      // the form's close box
+    virtual void optionClicked(int k) = 0;                 // the player clicked option k
+    virtual void optionKeyTyped(int k, int character) = 0; // a character typed while option k has the focus
+    virtual void performClicked() = 0;                     // perform the choice
+    virtual void cancelClicked() = 0;                      // cancel
+    virtual void closeBoxClicked() = 0;                    // the form's close box
 };
 
 class RecordForm {

@@ -32,7 +32,7 @@ void HeadlessRecordForm::showModal(RecordFormEvents& events)
         if (actions_.empty()) {
             unloaded_ = true;
             record_.open = false;
-            events.frm1Close();
+            events.closeBoxClicked();
             break;
         }
         const RecordFormAction action = actions_.front();
@@ -42,15 +42,15 @@ void HeadlessRecordForm::showModal(RecordFormEvents& events)
             // A click turns the option on before the handler sees it, as with a real option button.
             setOption(action.option);
             focus_ = action.option;
-            events.optClick(action.option);
+            events.optionClicked(action.option);
             break;
-        case RecordFormAction::Kind::KeyPress: focus_ = action.option, events.optKeyPress(action.option, action.character); break;
-        case RecordFormAction::Kind::Perform: events.cmd1Click(); break;
-        case RecordFormAction::Kind::Cancel: events.cmd2Click(); break;
+        case RecordFormAction::Kind::KeyPress: focus_ = action.option, events.optionKeyTyped(action.option, action.character); break;
+        case RecordFormAction::Kind::Perform: events.performClicked(); break;
+        case RecordFormAction::Kind::Cancel: events.cancelClicked(); break;
         case RecordFormAction::Kind::Close:
             unloaded_ = true;
             record_.open = false;
-            events.frm1Close();
+            events.closeBoxClicked();
             break;
         }
     }

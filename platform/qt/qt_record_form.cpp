@@ -23,7 +23,7 @@ QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, in
     auto* group = new QButtonGroup(this);
     for (int k = 0; k < 4; ++k) {
         auto* button = new QRadioButton(QStringLiteral("Brett &%1").arg(k + 1), this);
-        button->setObjectName(QStringLiteral("opt%1").arg(k + 1));
+        button->setObjectName(QStringLiteral("option%1").arg(k + 1));
         button->installEventFilter(this);
         group->addButton(button, k);
         rows->addWidget(button, k, 0);
@@ -35,26 +35,26 @@ QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, in
         // Only a click by the player performs; setOption() changes the state without one.
         connect(button, &QRadioButton::clicked, this, [this, k] {
             if (events_)
-                events_->optClick(k);
+                events_->optionClicked(k);
         });
     }
     auto* buttons = new QHBoxLayout;
-    cmd1_ = new QPushButton(QStringLiteral("&OK"), this);
-    cmd1_->setObjectName(QStringLiteral("cmd1"));
-    cmd2_ = new QPushButton(QStringLiteral("Abbre&chen"), this);
-    cmd2_->setObjectName(QStringLiteral("cmd2"));
-    cmd1_->setAutoDefault(false);
-    cmd2_->setAutoDefault(false);
-    buttons->addWidget(cmd1_);
-    buttons->addWidget(cmd2_);
+    performButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    performButton_->setObjectName(QStringLiteral("performButton"));
+    cancelButton_ = new QPushButton(QStringLiteral("Abbre&chen"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    performButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
+    buttons->addWidget(performButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
-    connect(cmd1_, &QPushButton::clicked, this, [this] {
+    connect(performButton_, &QPushButton::clicked, this, [this] {
         if (events_)
-            events_->cmd1Click();
+            events_->performClicked();
     });
-    connect(cmd2_, &QPushButton::clicked, this, [this] {
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
         if (events_)
-            events_->cmd2Click();
+            events_->cancelClicked();
     });
     move(x, y);
 }
@@ -112,7 +112,7 @@ bool QtRecordForm::eventFilter(QObject* watched, QEvent* event)
         return QDialog::eventFilter(watched, event);
     for (int k = 0; k < 4; ++k) {
         if (watched == options_[std::size_t(k)]) {
-            events_->optKeyPress(k, character);
+            events_->optionKeyTyped(k, character);
             return true;
         }
     }
@@ -123,16 +123,16 @@ void QtRecordForm::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_ && events_) {
         unloaded_ = true;
-        events_->frm1Close();
+        events_->closeBoxClicked();
     }
     QDialog::closeEvent(event);
 }
 
 void QtRecordForm::reject()
 {
-    // Escape cancels like cmd2; the close box arrives through closeEvent first.
+    // Escape cancels like the cancel button; the close box arrives through closeEvent first.
     if (!unloaded_ && events_)
-        events_->cmd2Click();
+        events_->cancelClicked();
     if (isVisible())
         QDialog::reject();
 }

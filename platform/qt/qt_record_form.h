@@ -26,8 +26,8 @@ public:
     std::string caption() const override;
 
     QRadioButton* optionButton(int k) const { return options_[std::size_t(k)]; }
-    QPushButton* performButton() const { return cmd1_; }
-    QPushButton* cancelButton() const { return cmd2_; }
+    QPushButton* performButton() const { return performButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
     // The "leer" beside option k, visible once the option is marked empty.
     QLabel* emptyMark(int k) const { return emptyMarks_[std::size_t(k)]; }
 
@@ -39,8 +39,8 @@ protected:
 private:
     std::array<QRadioButton*, 4> options_{};
     std::array<QLabel*, 4> emptyMarks_{};
-    QPushButton* cmd1_ = nullptr;
-    QPushButton* cmd2_ = nullptr;
+    QPushButton* performButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     RecordFormEvents* events_ = nullptr;
     bool unloaded_ = false;
 };

@@ -44,7 +44,7 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     writeFourMarkedRecords(0x00);
     game.state.level = 1;
     game.state.gameRunning = true;
-    // "3" on any option picks record 2, Enter on opt4 record 3, other characters the last choice.
+    // "3" on any option picks record 2, Enter on the fourth option record 3, other characters the last choice.
     for (const auto& [action, record] : {std::pair{RecordFormAction::keyPress(0, '3'), 2},
                                          {RecordFormAction::keyPress(3, 13), 3},
                                          {RecordFormAction::keyPress(1, 'x'), 3}, {RecordFormAction::click(1), 1}}) {

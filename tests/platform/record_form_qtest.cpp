@@ -20,11 +20,11 @@ namespace {
 class Recorder final : public RecordFormEvents {
 public:
     explicit Recorder(RecordForm& form) : form_(form) {}
-    void optClick(int k) override { done("click " + std::to_string(k) + (form_.option(k) ? " on" : " off")); }
-    void optKeyPress(int k, int c) override { done("key " + std::to_string(k) + " " + std::to_string(c)); }
-    void cmd1Click() override { done("cmd1"); }
-    void cmd2Click() override { done("cmd2"); }
-    void frm1Close() override { log.push_back("close"); }
+    void optionClicked(int k) override { done("click " + std::to_string(k) + (form_.option(k) ? " on" : " off")); }
+    void optionKeyTyped(int k, int c) override { done("key " + std::to_string(k) + " " + std::to_string(c)); }
+    void performClicked() override { done("perform"); }
+    void cancelClicked() override { done("cancel"); }
+    void closeBoxClicked() override { log.push_back("close"); }
     std::vector<std::string> log;
 
 private:
@@ -78,9 +78,9 @@ private slots:
             {3, key(3, Qt::Key_Return), "key 3 13"},
             {1, key(1, Qt::Key_X), "key 1 120"},
             {0, [](QtRecordForm& f) { f.optionButton(2)->click(); }, "click 2 on"},
-            {0, [](QtRecordForm& f) { f.performButton()->click(); }, "cmd1"},
-            {0, [](QtRecordForm& f) { f.cancelButton()->click(); }, "cmd2"},
-            {0, key(0, Qt::Key_Escape), "cmd2"}, // Escape never stores into a slot: it cancels
+            {0, [](QtRecordForm& f) { f.performButton()->click(); }, "perform"},
+            {0, [](QtRecordForm& f) { f.cancelButton()->click(); }, "cancel"},
+            {0, key(0, Qt::Key_Escape), "cancel"}, // Escape never stores into a slot: it cancels
             {0, [](QtRecordForm& f) { f.close(); }, "close"},
         };
         for (const auto& [on, act, expected] : cases) QCOMPARE(run(on, act), std::vector<std::string>{expected});
@@ -90,7 +90,7 @@ private slots:
         const auto log = run(0, [](QtRecordForm& f) {
             if (f.isEnabled() && f.optionButton(1)->isEnabled()) f.performButton()->click();
         }, false);
-        QCOMPARE(log, std::vector<std::string>{"cmd1"});
+        QCOMPARE(log, std::vector<std::string>{"perform"});
     }
 };
 
