@@ -71,7 +71,7 @@ void Game::startUp()
     buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
     state.hintText = prompt::ChooseCommand;
 
-    clockDisplay = &window.createLabel("uhr");
+    clockDisplay = &window.createLabel("clock");
     clockDisplay->setCaption(" 99:99:99");
     clockDisplay->setGeometry(804, 662, 160, 30);
     clockDisplay->setBackground(colourTable[colour::White]);

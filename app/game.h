@@ -113,7 +113,7 @@ public:
     EntryPopup popup;
     GameView view{*this};
     platform::MainWindow* mainForm = nullptr;
-    platform::Label* clockDisplay = nullptr; // the label "uhr"
+    platform::Label* clockDisplay = nullptr; // the clock label
     std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;
     HallOfFame hallOfFame; // as the file held it when last read

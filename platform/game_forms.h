@@ -8,7 +8,7 @@
 
 namespace quintaro::platform {
 
-// The name form "champ": the text box ed1 offered with a name, confirm (cmd5) or cancel (cmd6, close box).
+// The name form: its text box offered with a name, confirmed ("&OK") or cancelled ("&Abbrechen", close box).
 struct ChampionNameAnswer {
     bool confirmed = false;
     std::string name; // as typed, when confirmed: one line, only characters Windows-1252 can hold
@@ -23,7 +23,7 @@ struct HallOfFameRow {
 // The rows of the four levels' lists, Leicht to Extrem.
 using HallOfFameLists = std::array<std::vector<HallOfFameRow>, 4>;
 
-// How the form "ruhm" ended: "&OK" or the close box, or "&Löschen" confirmed for one level's tab.
+// How the hall-of-fame form ended: "&OK" or the close box, or "&Löschen" confirmed for one level's tab.
 struct HallOfFameAnswer {
     bool clear = false;
     int level = 0; // the tab whose list is to be cleared, 0..3

@@ -51,13 +51,13 @@ public:
     // corner at (x, y) on the screen; the caller sets options and focus, then shows it.
     virtual std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) = 0;
 
-    // The name form "champ" with its top-left corner at (x, y) on the screen, ed1 holding `offered`.
+    // The name form with its top-left corner at (x, y) on the screen, its text box holding `offered`.
     virtual ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) = 0;
-    // The form "ruhm" ("Ruhmeshalle") at (x, y): one tab per level with a report list of the columns
+    // The hall-of-fame form ("Ruhmeshalle") at (x, y): one tab per level with a report list of the columns
     // "#", "Name", "Datum", "Zeit", the tab of `level` selected, "&OK" and "&Löschen".
     virtual HallOfFameAnswer showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
                                             const ConfirmClear& confirmClear) = 0;
-    // The about box "Inf" at (x, y): one label per line and the button cmd15.
+    // The about box at (x, y): one label per line and an OK button.
     virtual void showAboutBox(const std::vector<std::string>& lines, int x, int y) = 0;
     // After every dialog: the main window is active again and takes the keyboard.
     virtual void restoreFocus() = 0;

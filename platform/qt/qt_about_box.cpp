@@ -10,7 +10,7 @@ namespace quintaro::platform {
 
 QtAboutBox::QtAboutBox(QWidget* owner, const std::vector<std::string>& lines, int x, int y) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("Inf"));
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("Info"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
@@ -18,7 +18,7 @@ QtAboutBox::QtAboutBox(QWidget* owner, const std::vector<std::string>& lines, in
     layout->setContentsMargins(24, 18, 24, 14);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto* label = new QLabel(QString::fromStdString(lines[i]), this);
-        label->setObjectName(i == 0 ? QStringLiteral("lbl1") : QStringLiteral("lbl%1").arg(19 + int(i)));
+        label->setObjectName(QStringLiteral("line%1").arg(int(i)));
         label->setAlignment(Qt::AlignHCenter);
         label->setTextFormat(Qt::PlainText);
         layout->addWidget(label);
@@ -30,13 +30,13 @@ QtAboutBox::QtAboutBox(QWidget* owner, const std::vector<std::string>& lines, in
             layout->addSpacing(8);
         }
     }
-    auto* cmd15 = new QPushButton(QStringLiteral("&OK"), this);
-    cmd15->setObjectName(QStringLiteral("cmd15"));
-    cmd15->setDefault(true);
-    connect(cmd15, &QPushButton::clicked, this, &QDialog::accept);
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmd15);
+    buttons->addWidget(okButton);
     buttons->addStretch();
     layout->addSpacing(12);
     layout->addLayout(buttons);

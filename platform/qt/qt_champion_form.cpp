@@ -1,4 +1,4 @@
-// The name form: ed1 takes one line of at most 30 characters the hall-of-fame file can hold.
+// The name form: its text box takes one line of at most 30 characters the hall-of-fame file can hold.
 #include "platform/qt/qt_champion_form.h"
 
 #include "platform/qt/qt_name_validator.h"
@@ -18,37 +18,37 @@ constexpr int kNameLength = 30;
 } // namespace
 
 QtChampionForm::QtChampionForm(QWidget* owner, const std::string& offered, int x, int y)
-    : QDialog(owner), ed1_(new QLineEdit(this))
+    : QDialog(owner), nameEdit_(new QLineEdit(this))
 {
-    setObjectName(QStringLiteral("champ"));
+    setObjectName(QStringLiteral("nameForm"));
     setWindowTitle(QStringLiteral("Neuer Rekord!"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    auto* lbl2 = new QLabel(
+    auto* prompt = new QLabel(
         QStringLiteral("Gratulation! Ihre Zeit kommt in die Ruhmeshalle.\nBitte geben Sie Ihren &Namen ein:"), this);
-    lbl2->setObjectName(QStringLiteral("lbl2"));
-    lbl2->setBuddy(ed1_);
-    ed1_->setObjectName(QStringLiteral("ed1"));
-    ed1_->setMaxLength(kNameLength);
-    ed1_->setValidator(new NameValidator(ed1_));
-    ed1_->setText(QString::fromStdString(offered));
-    ed1_->selectAll();
+    prompt->setObjectName(QStringLiteral("prompt"));
+    prompt->setBuddy(nameEdit_);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit_->setMaxLength(kNameLength);
+    nameEdit_->setValidator(new NameValidator(nameEdit_));
+    nameEdit_->setText(QString::fromStdString(offered));
+    nameEdit_->selectAll();
 
-    auto* cmd5 = new QPushButton(QStringLiteral("&OK"), this);
-    cmd5->setObjectName(QStringLiteral("cmd5"));
-    cmd5->setDefault(true);
-    auto* cmd6 = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    cmd6->setObjectName(QStringLiteral("cmd6"));
-    connect(cmd5, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmd6, &QPushButton::clicked, this, &QDialog::reject);
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmd5);
-    buttons->addWidget(cmd6);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lbl2);
-    layout->addWidget(ed1_);
+    layout->addWidget(prompt);
+    layout->addWidget(nameEdit_);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
@@ -59,10 +59,10 @@ ChampionNameAnswer QtChampionForm::showModal()
 {
     // The owner may be disabled while the form is open; a window child must be enabled explicitly then.
     setEnabled(true);
-    ed1_->setFocus();
+    nameEdit_->setFocus();
     if (exec() != QDialog::Accepted)
         return {};
-    return {true, ed1_->text().toStdString()};
+    return {true, nameEdit_->text().toStdString()};
 }
 
 } // namespace quintaro::platform

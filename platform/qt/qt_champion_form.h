@@ -1,4 +1,4 @@
-// Qt side of the name form "champ": a label, the text box ed1, a confirm and a cancel button.
+// Qt side of the name form: a label, the name's text box, a confirm and a cancel button.
 #pragma once
 
 #include "platform/game_forms.h"
@@ -13,14 +13,14 @@ namespace quintaro::platform {
 
 class QtChampionForm final : public QDialog {
 public:
-    // The form with its top-left corner at (x, y) on the screen and ed1 holding `offered`, all selected.
+    // The form with its top-left corner at (x, y) on the screen and the text box holding `offered`, all selected.
     QtChampionForm(QWidget* owner, const std::string& offered, int x, int y);
 
-    // Shows the form modally until the player confirms (Enter, cmd5) or cancels (Escape, cmd6, close box).
+    // Shows the form modally until the player confirms (Enter, "&OK") or cancels (Escape, "&Abbrechen", close box).
     ChampionNameAnswer showModal();
 
 private:
-    QLineEdit* ed1_;
+    QLineEdit* nameEdit_;
 };
 
 } // namespace quintaro::platform

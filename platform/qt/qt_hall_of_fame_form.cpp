@@ -1,4 +1,4 @@
-// The hall-of-fame form: four report lists lv1..lv4 on the tab strip tbs1, columns sized in twips.
+// The hall-of-fame form: one report list per level on a tab strip, columns sized in twips.
 #include "platform/qt/qt_hall_of_fame_form.h"
 
 #include "platform/qt_fonts.h"
@@ -38,10 +38,10 @@ protected:
     }
 };
 
-QTreeWidget* reportList(QWidget* parent, int number, const std::vector<HallOfFameRow>& rows)
+QTreeWidget* reportList(QWidget* parent, int level, const std::vector<HallOfFameRow>& rows)
 {
     auto* list = new QTreeWidget(parent);
-    list->setObjectName(QStringLiteral("lv%1").arg(number));
+    list->setObjectName(QStringLiteral("levelList%1").arg(level));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -80,31 +80,31 @@ QTreeWidget* reportList(QWidget* parent, int number, const std::vector<HallOfFam
 
 QtHallOfFameForm::QtHallOfFameForm(QWidget* owner, const HallOfFameLists& lists, int level, int x, int y,
                                    ConfirmClear confirmClear)
-    : QDialog(owner), tbs1_(new QTabWidget(this)), confirmClear_(std::move(confirmClear))
+    : QDialog(owner), levelTabs_(new QTabWidget(this)), confirmClear_(std::move(confirmClear))
 {
-    setObjectName(QStringLiteral("ruhm"));
+    setObjectName(QStringLiteral("hallOfFameForm"));
     setWindowTitle(QStringLiteral("Ruhmeshalle"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    tbs1_->setObjectName(QStringLiteral("tbs1"));
+    levelTabs_->setObjectName(QStringLiteral("levelTabs"));
     for (std::size_t k = 0; k < kLevels.size(); ++k)
-        tbs1_->addTab(reportList(tbs1_, int(k) + 1, lists[k]), QString::fromUtf8(kLevels[k]));
-    tbs1_->setCurrentIndex(level >= 0 && level < tbs1_->count() ? level : 0);
+        levelTabs_->addTab(reportList(levelTabs_, int(k), lists[k]), QString::fromUtf8(kLevels[k]));
+    levelTabs_->setCurrentIndex(level >= 0 && level < levelTabs_->count() ? level : 0);
 
-    auto* cmd3 = new QPushButton(QStringLiteral("&OK"), this);
-    cmd3->setObjectName(QStringLiteral("cmd3"));
-    cmd3->setDefault(true);
-    auto* cmd4 = new QPushButton(QStringLiteral("&Löschen"), this);
-    cmd4->setObjectName(QStringLiteral("cmd4"));
-    connect(cmd3, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmd4, &QPushButton::clicked, this, [this] { clearPressed(); });
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* clearButton = new QPushButton(QStringLiteral("&Löschen"), this);
+    clearButton->setObjectName(QStringLiteral("clearButton"));
+    connect(okButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(clearButton, &QPushButton::clicked, this, [this] { clearPressed(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmd3);
-    buttons->addWidget(cmd4);
+    buttons->addWidget(okButton);
+    buttons->addWidget(clearButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tbs1_);
+    layout->addWidget(levelTabs_);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
     move(x, y);
@@ -112,7 +112,7 @@ QtHallOfFameForm::QtHallOfFameForm(QWidget* owner, const HallOfFameLists& lists,
 
 void QtHallOfFameForm::clearPressed()
 {
-    const int tab = tbs1_->currentIndex();
+    const int tab = levelTabs_->currentIndex();
     if (confirmClear_ && confirmClear_(tab)) {
         answer_ = {true, tab};
         accept();

@@ -1,4 +1,4 @@
-// Qt side of the hall-of-fame form "ruhm": one tab per level with a report list, "&OK" and "&Löschen".
+// Qt side of the hall-of-fame form: one tab per level with a report list, "&OK" and "&Löschen".
 #pragma once
 
 #include "platform/game_forms.h"
@@ -21,7 +21,7 @@ public:
 private:
     void clearPressed();
 
-    QTabWidget* tbs1_;
+    QTabWidget* levelTabs_;
     ConfirmClear confirmClear_;
     HallOfFameAnswer answer_;
 };

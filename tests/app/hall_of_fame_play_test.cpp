@@ -57,8 +57,8 @@ TEST_F(HallOfFamePlayTest, TheFinalTimeStaysOnTheClockUntilTheNextCommand) {
     platform.scriptChampionName(ChampionNameAnswer{true, "Ida"});
     solveTimedGame(82.44);
     ASSERT_EQ(platform.hallOfFameForms().size(), 1u);
-    const platform::HeadlessLabel& uhr = *window.label("uhr");
-    EXPECT_EQ(uhr.caption(), "00:01:22.4");
+    const platform::HeadlessLabel& clockLabel = *window.label("clock");
+    EXPECT_EQ(clockLabel.caption(), "00:01:22.4");
     // Neither the loop going on, its clock thread's last poll, nor the Abort button take it away.
     platform.advanceTime(3.0);
     game.clock->tick();
@@ -66,9 +66,9 @@ TEST_F(HallOfFamePlayTest, TheFinalTimeStaysOnTheClockUntilTheNextCommand) {
     key('N'); // the board restarted in the same loop
     click(650, 740);
     expectIdle("Abbruch after a solve");
-    EXPECT_EQ(uhr.caption(), "00:01:22.4");
+    EXPECT_EQ(clockLabel.caption(), "00:01:22.4");
     command(31); // the next command, whatever it is
-    EXPECT_EQ(uhr.caption(), " 99:99:99");
+    EXPECT_EQ(clockLabel.caption(), " 99:99:99");
 }
 
 TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing) {

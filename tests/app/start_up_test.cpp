@@ -24,11 +24,11 @@ TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleMenusClockLabelAndFirstScr
     EXPECT_EQ(window.activations(), 1);
     EXPECT_EQ(window.title(), "Quintaro V6.0 by Norvik");
     EXPECT_EQ(window.geometry(), (WindowGeometry{114, 62, 1052, 835}));
-    platform::HeadlessLabel* uhr = window.label("uhr");
-    ASSERT_NE(uhr, nullptr);
-    EXPECT_EQ(game.clockDisplay, uhr);
-    EXPECT_EQ(uhr->caption(), " 99:99:99");
-    EXPECT_EQ((std::array{uhr->x(), uhr->y(), uhr->width(), uhr->height()}), (std::array{804, 662, 160, 30}));
+    platform::HeadlessLabel* clockLabel = window.label("clock");
+    ASSERT_NE(clockLabel, nullptr);
+    EXPECT_EQ(game.clockDisplay, clockLabel);
+    EXPECT_EQ(clockLabel->caption(), " 99:99:99");
+    EXPECT_EQ((std::array{clockLabel->x(), clockLabel->y(), clockLabel->width(), clockLabel->height()}), (std::array{804, 662, 160, 30}));
 
     EXPECT_EQ((std::pair{window.menuBarsBuilt(), window.menus().size()}), (std::pair{1, std::size_t(4)}));
     EXPECT_TRUE(window.menuBarEnabled());

@@ -20,7 +20,7 @@ TEST_F(WindowPauseTest, AMinimisedHourIsNotCountedInTheLabelOrTheRecord) {
     platform.setMinimised(false);
     platform.inject(platform::Event::restored(9000.0)); // nor does a restore while not minimised
     platform.deliverPending();
-    EXPECT_EQ(window.label("uhr")->caption(), " 00:00:10");
+    EXPECT_EQ(window.label("clock")->caption(), " 00:00:10");
     EXPECT_EQ(platform.startedThreads(), threads + 1) << "the restore runs the clock thread again";
 
     platform.setTime(4615.0);
@@ -36,7 +36,7 @@ TEST_F(WindowPauseTest, AMinimisedHourIsNotCountedInTheLabelOrTheRecord) {
     platform.setMinimised(false);
     platform.deliverPending();
     EXPECT_EQ(game.state.gameStart, start);
-    EXPECT_EQ(window.label("uhr")->caption(), "00:00:15.0");
+    EXPECT_EQ(window.label("clock")->caption(), "00:00:15.0");
 }
 
 } // namespace

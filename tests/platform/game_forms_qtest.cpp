@@ -47,16 +47,16 @@ private slots:
 
     void nameFormTakesOneLineOfWindows1252Characters() {
         whenShown([&](QDialog& form) {
-            auto& ed1 = child<QLineEdit>(form, "ed1");
+            auto& nameEdit = child<QLineEdit>(form, "nameEdit");
             QCOMPARE(form.pos(), QPoint(238, 281));
-            QCOMPARE(ed1.text(), QStringLiteral("Anna Müller"));
-            QCOMPARE(form.focusWidget(), &ed1);
+            QCOMPARE(nameEdit.text(), QStringLiteral("Anna Müller"));
+            QCOMPARE(form.focusWidget(), &nameEdit);
             // Typed key by key, as a keyboard with these characters would (keyClicks knows ASCII only);
             // Ω is not in Windows-1252.
             for (const QChar c : QStringLiteral("Jörg €Ω"))
-                QTest::sendKeyEvent(QTest::Click, &ed1, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            ed1.insert(QStringLiteral("\t"));
-            QTest::keyClick(&ed1, Qt::Key_Return);
+                QTest::sendKeyEvent(QTest::Click, &nameEdit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            nameEdit.insert(QStringLiteral("\t"));
+            QTest::keyClick(&nameEdit, Qt::Key_Return);
         });
         const ChampionNameAnswer answer = platform_.askChampionName("Anna Müller", 238, 281);
         QVERIFY(answer.confirmed);
@@ -65,10 +65,10 @@ private slots:
                      &dynamic_cast<QtMainWindow&>(platform_.mainWindow()).widget().canvas());
 
         whenShown([](QDialog& form) {
-            auto& ed1 = child<QLineEdit>(form, "ed1");
-            QTest::keyClicks(&ed1, QString(40, QLatin1Char('x')));
-            QCOMPARE(ed1.text().size(), 30);
-            QTest::keyClick(&ed1, Qt::Key_Escape);
+            auto& nameEdit = child<QLineEdit>(form, "nameEdit");
+            QTest::keyClicks(&nameEdit, QString(40, QLatin1Char('x')));
+            QCOMPARE(nameEdit.text().size(), 30);
+            QTest::keyClick(&nameEdit, Qt::Key_Escape);
         });
         QVERIFY(!platform_.askChampionName("", 0, 0).confirmed);
     }
@@ -82,16 +82,16 @@ private slots:
             return asked.size() == 2;
         };
         whenShown([&](QDialog& form) {
-            auto& tbs1 = child<QTabWidget>(form, "tbs1");
-            QCOMPARE(tbs1.currentIndex(), 1);
+            auto& levelTabs = child<QTabWidget>(form, "levelTabs");
+            QCOMPARE(levelTabs.currentIndex(), 1);
             QStringList firstRow;
-            for (int c = 0; c < 4; ++c) firstRow << child<QTreeWidget>(form, "lv2").topLevelItem(0)->text(c);
+            for (int c = 0; c < 4; ++c) firstRow << child<QTreeWidget>(form, "levelList1").topLevelItem(0)->text(c);
             QCOMPARE(firstRow, (QStringList{" 1.", "Anna; Müller", "08.12.2026", "00:12:34.5"}));
-            for (const char* list : {"lv1", "lv3", "lv4"}) QCOMPARE(child<QTreeWidget>(form, list).topLevelItemCount(), 0);
-            child<QPushButton>(form, "cmd4").click();
+            for (const char* list : {"levelList0", "levelList2", "levelList3"}) QCOMPARE(child<QTreeWidget>(form, list).topLevelItemCount(), 0);
+            child<QPushButton>(form, "clearButton").click();
             QVERIFY(form.isVisible()); // refused
-            tbs1.setCurrentIndex(3);
-            child<QPushButton>(form, "cmd4").click();
+            levelTabs.setCurrentIndex(3);
+            child<QPushButton>(form, "clearButton").click();
         });
         const HallOfFameAnswer answer = platform_.showHallOfFame(lists, 1, 128, 184, confirmSecondTime);
         QCOMPARE(asked, (std::vector<int>{1, 3}));
@@ -125,8 +125,8 @@ private slots:
         const QStringList lines{"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "© 2026 Norvik"};
         QStringList labels;
         whenShown([&](QDialog& form) {
-            for (const char* label : {"lbl1", "lbl20", "lbl21"}) labels << child<QLabel>(form, label).text();
-            child<QPushButton>(form, "cmd15").click();
+            for (const char* label : {"line0", "line1", "line2"}) labels << child<QLabel>(form, label).text();
+            child<QPushButton>(form, "okButton").click();
         });
         platform_.showAboutBox({lines[0].toStdString(), lines[1].toStdString(), lines[2].toStdString()}, 206, 188);
         QCOMPARE(labels, lines);

@@ -51,14 +51,14 @@ TEST_F(HeadlessPlatformTest, WindowHasTheClientAreaBelowTheFrameAllowanceAndReco
     w.setBackground({1, 2, 3});
     EXPECT_EQ(w.surface().pixel(99, 99), (Rgb{1, 2, 3}));
 
-    Label& label = w.createLabel("uhr");
+    Label& label = w.createLabel("clock");
     label.setCaption(" 99:99:99");
     std::thread([&] { label.setCaption(" 00:00:01"); }).join();
     EXPECT_EQ(label.caption(), " 99:99:99") << "a caption from another thread waits for the window thread";
     EXPECT_EQ(platform.queuedCalls(), 1u);
     platform.deliverPending();
     EXPECT_EQ(label.caption(), " 00:00:01");
-    EXPECT_EQ(platform.window().label("uhr"), &label);
+    EXPECT_EQ(platform.window().label("clock"), &label);
     EXPECT_EQ(platform.window().label("other"), nullptr);
 
     MenuNode medium = MenuNode::item(31, "&Mittel");

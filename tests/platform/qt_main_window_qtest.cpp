@@ -113,7 +113,7 @@ private slots:
     }
 
     void labelCaptionFromAnotherThreadIsQueued() {
-        Label& label = window->createLabel("uhr");
+        Label& label = window->createLabel("clock");
         label.setCaption(" 99:99:99");
         std::thread([&] { label.setCaption(" 00:00:05"); }).join();
         QCOMPARE(label.caption(), std::string(" 99:99:99"));
