@@ -19,107 +19,110 @@ namespace quintaro {
 
 namespace {
 
-constexpr std::array kCommandsOnTheBoard{8, 10, 11, 20, 21, 22, 24, 25};
+// The commands that work on the board: the prompt asks for a click while they run.
+constexpr std::array kCommandsOnTheBoard{
+    MenuCommand::NewGame,   MenuCommand::StartGame,  MenuCommand::OwnBoard,     MenuCommand::LoadBoard,
+    MenuCommand::SaveBoard, MenuCommand::SolveBoard, MenuCommand::ShuffleBoard, MenuCommand::RestartBoard};
 constexpr int kButtonBarX = 18, kButtonBarY = 727;
 
 } // namespace
 
-void Game::runMenuCommand(int id)
+void Game::runMenuCommand(MenuCommand command)
 {
     state.escapeConsumed = false;
     mainForm->setMenuBarEnabled(false);
     // The time of a game solved last stays in sight until the next command.
     clock->clearRecord();
-    if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), id) != kCommandsOnTheBoard.end()) {
+    if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), command) != kCommandsOnTheBoard.end()) {
         state.hintText = prompt::ClickCell;
         Display d = display();
         drawHelpPanel(d, state.hintText);
     }
-    runCommand(id);
+    performCommand(command);
     // A command that entered a game loop ends when the player leaves the loop.
     if (mode == GameMode::Idle)
         endOfCommand();
 }
 
-void Game::runCommand(int id)
+void Game::performCommand(MenuCommand command)
 {
-    switch (id) {
-    case 1:
+    switch (command) {
+    case MenuCommand::About:
         showAboutBox();
         break;
-    case 8:
+    case MenuCommand::NewGame:
         startNewGame();
         break;
-    case 10:
+    case MenuCommand::StartGame:
         runPlayLoop();
         break;
-    case 11:
+    case MenuCommand::OwnBoard:
         runOwnBoardLoop();
         break;
-    case 12:
+    case MenuCommand::PrintNewGame:
         // A fresh puzzle on paper, then played untimed.
         if (loadPuzzleOfLevel()) {
             printBoard();
             runPlayLoop();
         }
         break;
-    case 20:
+    case MenuCommand::LoadBoard:
         state.boardFile = "brett.qbr";
         showLoadDialog(*this);
         countGivensNow();
         runPlayLoop();
         break;
-    case 21:
+    case MenuCommand::SaveBoard:
         showSaveDialog(*this);
         runPlayLoop();
         break;
-    case 22:
+    case MenuCommand::SolveBoard:
         solveCommand(board, view, state.showCandidates, true);
         break;
-    case 24:
+    case MenuCommand::ShuffleBoard:
         shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
         drawBoard();
         view.countSymbols(board);
         break;
-    case 25:
+    case MenuCommand::RestartBoard:
         restartBoard(board);
         runPlayLoop();
         break;
-    case 26:
+    case MenuCommand::ClearBoard:
         clearBoard(board);
         drawBoard();
         break;
-    case 27:
+    case MenuCommand::PrintBoard:
         printBoard();
         break;
-    case 30:
-    case 31:
-    case 32:
-    case 33:
-        state.level = std::int16_t(id - 30);
+    case MenuCommand::LevelEasy:
+    case MenuCommand::LevelMedium:
+    case MenuCommand::LevelHard:
+    case MenuCommand::LevelExtreme:
+        state.level = std::int16_t(levelOf(command));
         break;
-    case 40:
-    case 41:
-        state.digitMode = id == 40;
+    case MenuCommand::Digits:
+    case MenuCommand::Letters:
+        state.digitMode = command == MenuCommand::Digits;
         refreshCheckMarks();
         drawBoard();
         drawStatisticsPanelNow();
         break;
-    case 44:
+    case MenuCommand::ShowCandidates:
         state.showCandidates = !state.showCandidates;
         board.candidates.fill(false);
         drawBoard();
         break;
-    case 45:
+    case MenuCommand::PuzzleSymmetry:
         state.puzzleSymmetry = !state.puzzleSymmetry;
         break;
-    case 50:
+    case MenuCommand::HallOfFame:
         showHallOfFame();
         break;
-    case 60:
+    case MenuCommand::Help:
         helpCommand(false);
         break;
-    case 99:
+    case MenuCommand::Quit:
         confirmQuit();
         break;
     default:

@@ -115,7 +115,7 @@ void Game::dispatchEvent(const platform::Event& event)
     switch (event.kind) {
     case EventKind::MenuCommand:
         if (mode == GameMode::Idle && mainForm->menuBarEnabled())
-            runMenuCommand(event.code);
+            runMenuCommand(menuCommandOf(event));
         break;
     case EventKind::PointerMoved:
         movePointer(event.x, event.y);

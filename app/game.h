@@ -6,6 +6,7 @@
 #include "app/game_view.h"
 #include "app/hint.h"
 #include "app/keyboard_cursor.h"
+#include "app/menu_command.h"
 #include "app/platform_random.h"
 #include "app/undo_history.h"
 #include "engine/board.h"
@@ -42,7 +43,7 @@ public:
     void handleEvent(const platform::Event& event) override;
 
     // The command dispatcher: one menu command run to its end with the menu bar off.
-    void runMenuCommand(int id);
+    void runMenuCommand(MenuCommand command);
     // The player asked to close the main window.
     void requestClose();
     // The pointer moved to (x, y) in client pixels.
@@ -144,8 +145,8 @@ private:
     void printBoard();
     void endOfCommand();
 
-    // Commands.
-    void runCommand(int id);
+    // The actions of one command; a value no item carries does nothing.
+    void performCommand(MenuCommand command);
     // Reads a random record of the level's collection, counts its givens and shuffles it. False, with
     // the player told which file failed, when the collection cannot be read.
     bool loadPuzzleOfLevel();

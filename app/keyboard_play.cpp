@@ -18,7 +18,8 @@ namespace VK = platform::VirtualKey;
 
 // Menu commands that put another game on the board: a new game, a new puzzle printed, a load, a
 // shuffle, a cleared board.
-constexpr std::array kFreshStartCommands{8, 12, 20, 24, 26};
+constexpr std::array kFreshStartCommands{MenuCommand::NewGame, MenuCommand::PrintNewGame, MenuCommand::LoadBoard,
+                                         MenuCommand::ShuffleBoard, MenuCommand::ClearBoard};
 
 struct Direction {
     int dx, dy;
@@ -60,7 +61,8 @@ bool mayStartAfresh(const Event& e)
 {
     switch (e.kind) {
     case EventKind::MenuCommand:
-        return std::find(kFreshStartCommands.begin(), kFreshStartCommands.end(), e.code) != kFreshStartCommands.end();
+        return std::find(kFreshStartCommands.begin(), kFreshStartCommands.end(), menuCommandOf(e)) !=
+               kFreshStartCommands.end();
     case EventKind::KeyReleased:
         return e.code == 'L' || e.code == 'X';
     case EventKind::ButtonPressed:

@@ -2,12 +2,22 @@
 #include "app/game.h"
 #include "app/menu_text.h"
 
+#include <algorithm>
+#include <array>
+
 namespace quintaro {
 
 namespace {
 
-constexpr int kFirstLevelItem = 30;
-constexpr int kDigitsItem = 40, kLettersItem = 41, kCandidatesItem = 44, kSymmetryItem = 45;
+// The items that mirror a setting and so carry a check mark.
+constexpr std::array kCheckableItems{MenuCommand::LevelEasy, MenuCommand::LevelMedium, MenuCommand::LevelHard,
+                                     MenuCommand::LevelExtreme, MenuCommand::Digits, MenuCommand::Letters,
+                                     MenuCommand::ShowCandidates, MenuCommand::PuzzleSymmetry};
+
+bool isCheckable(int id)
+{
+    return std::any_of(kCheckableItems.begin(), kCheckableItems.end(), [id](MenuCommand c) { return menuId(c) == id; });
+}
 
 } // namespace
 
@@ -17,9 +27,7 @@ void Game::buildMenuBar()
     // Only the items that mirror a setting show a check box; the others are plain commands.
     const auto markCheckable = [](auto& self, std::vector<platform::MenuNode>& nodes) -> void {
         for (platform::MenuNode& node : nodes) {
-            node.checkable = node.kind == platform::MenuNode::Kind::Item &&
-                             ((node.id >= kFirstLevelItem && node.id <= kFirstLevelItem + 3) || node.id == kDigitsItem ||
-                              node.id == kLettersItem || node.id == kCandidatesItem || node.id == kSymmetryItem);
+            node.checkable = node.kind == platform::MenuNode::Kind::Item && isCheckable(node.id);
             self(self, node.children);
         }
     };
@@ -29,14 +37,14 @@ void Game::buildMenuBar()
 
 void Game::refreshCheckMarks()
 {
-    for (int id : {30, 31, 32, 33, kDigitsItem, kLettersItem, kCandidatesItem, kSymmetryItem})
-        mainForm->setMenuChecked(id, false);
-    mainForm->setMenuChecked(kFirstLevelItem + state.level, true);
-    mainForm->setMenuChecked(state.digitMode ? kDigitsItem : kLettersItem, true);
+    for (const MenuCommand item : kCheckableItems)
+        mainForm->setMenuChecked(menuId(item), false);
+    mainForm->setMenuChecked(menuId(levelCommand(state.level)), true);
+    mainForm->setMenuChecked(menuId(state.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
     if (state.showCandidates)
-        mainForm->setMenuChecked(kCandidatesItem, true);
+        mainForm->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
     if (state.puzzleSymmetry)
-        mainForm->setMenuChecked(kSymmetryItem, true);
+        mainForm->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
 }
 
 } // namespace quintaro

@@ -1,24 +1,37 @@
 // The program's menu text and its reader.
 #include "app/menu_text.h"
 
+#include "app/menu_command.h"
+
 #include <charconv>
 #include <stdexcept>
 
 namespace quintaro {
 
+namespace {
+
+// A command item of the menu text: the command's id, a colon and the item's text.
+std::string item(MenuCommand command, const char* text) { return std::to_string(menuId(command)) + ":" + text; }
+
+} // namespace
+
 const std::vector<std::string>& menuText()
 {
+    using enum MenuCommand;
     static const std::vector<std::string> entries{
         "&Quintaro",
-        "8:&Neues Spiel", "-", "10:&Spielstart", "25:N&eustart", "-", "12:Spieldruck", "-", "99:&Beenden", "",
+        item(NewGame, "&Neues Spiel"), "-", item(StartGame, "&Spielstart"), item(RestartBoard, "N&eustart"), "-",
+        item(PrintNewGame, "Spieldruck"), "-", item(Quit, "&Beenden"), "",
         "&Optionen",
-        "20:&lade Brett", "21:&sichere Brett", "-", "22:&Brett lösen", "26:B&rett löschen", "27:Brett &drucken",
-        "24:Brett &mischen", "-", "11:&Eigenes Brett", "",
+        item(LoadBoard, "&lade Brett"), item(SaveBoard, "&sichere Brett"), "-", item(SolveBoard, "&Brett lösen"),
+        item(ClearBoard, "B&rett löschen"), item(PrintBoard, "Brett &drucken"), item(ShuffleBoard, "Brett &mischen"), "-",
+        item(OwnBoard, "&Eigenes Brett"), "",
         "Sch&wierigkeit",
-        "30:&Leicht", "31:&Mittel", "32:&Schwer", "33:&Extrem", "-", "40:&Zahlen", "41:&Buchstaben", "-",
-        "44:Zeige &Kandidaten", "-", "45:Rätsel-Symmetrie", "-", "50:&Ruhmeshalle", "",
+        item(LevelEasy, "&Leicht"), item(LevelMedium, "&Mittel"), item(LevelHard, "&Schwer"), item(LevelExtreme, "&Extrem"),
+        "-", item(Digits, "&Zahlen"), item(Letters, "&Buchstaben"), "-", item(ShowCandidates, "Zeige &Kandidaten"), "-",
+        item(PuzzleSymmetry, "Rätsel-Symmetrie"), "-", item(HallOfFame, "&Ruhmeshalle"), "",
         "&Hilfe",
-        "60:&Anleitung", "-", "1:über &Quintaro...", "",
+        item(Help, "&Anleitung"), "-", item(About, "über &Quintaro..."), "",
         "",
     };
     return entries;

@@ -11,7 +11,6 @@
 namespace quintaro {
 namespace {
 
-constexpr int kNewTimedGame = 8; // the menu command "Neues Spiel" with the clock
 constexpr int kEscape = 27;
 
 // A player's cell of the running game: where to click it and the symbol that belongs there.
@@ -27,7 +26,7 @@ struct RunningGame {
     {
         platform.setEventHandler(&game);
         game.startUp();
-        platform.inject(platform::Event::menu(kNewTimedGame));
+        platform.inject(platform::Event::menu(menuId(MenuCommand::NewGame)));
         platform.deliverPending();
     }
 

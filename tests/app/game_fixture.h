@@ -9,6 +9,15 @@
 
 namespace quintaro {
 
+// The event of the player choosing a command from the menu bar.
+inline platform::Event menuEvent(MenuCommand command) { return platform::Event::menu(menuId(command)); }
+
+// Whether the item of a command shows its check mark.
+inline bool menuChecked(const platform::HeadlessMainWindow& window, MenuCommand command)
+{
+    return window.menuChecked(menuId(command));
+}
+
 struct HeadlessGame {
     HeadlessGame() {
         platform.setEventHandler(&game);

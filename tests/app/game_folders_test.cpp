@@ -60,7 +60,7 @@ public:
 TEST_F(GameFoldersTest, AnInstalledGameReadsItsDataFolderAndSavesIntoThePlayersFolderMadeAtTheFirstSave) {
     start();
     EXPECT_FALSE(fs::exists(player)) << "nothing is made before the first save";
-    deliver(Event::menu(8));
+    deliver(menuEvent(MenuCommand::NewGame));
     ASSERT_EQ(game.mode, GameMode::PlayLoop);
     EXPECT_EQ(game.panelState.givenCount, 130);
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
@@ -75,7 +75,7 @@ TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameG
     fs::create_directories(player.parent_path());
     { std::ofstream(player) << "a file where the folder should be"; }
     start();
-    deliver(Event::menu(8));
+    deliver(menuEvent(MenuCommand::NewGame));
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '1'));
     key('S');
     ASSERT_EQ(platform.messages().size(), 1u);
@@ -84,7 +84,7 @@ TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameG
 
     key(platform::VirtualKey::Escape);
     fs::remove_all(root / "share");
-    deliver(Event::menu(8));
+    deliver(menuEvent(MenuCommand::NewGame));
     ASSERT_EQ(platform.messages().size(), 2u);
     EXPECT_NE(platform.messages()[1].find((root / "share" / "quintaro" / "leicht.qbr").string()), std::string::npos);
     EXPECT_EQ(game.mode, GameMode::Idle);

@@ -26,7 +26,7 @@ public:
         if (game.mode != GameMode::Idle)
             click(650, 740); // Abbruch
         platform.setTime(1000.0);
-        command(8);
+        command(MenuCommand::NewGame);
         const Cell last = fillAllButOne();
         platform.setTime(1000.0 + seconds);
         type(last, '0' + solutionAt(last));
@@ -67,7 +67,7 @@ TEST_F(HallOfFamePlayTest, TheFinalTimeStaysOnTheClockUntilTheNextCommand) {
     click(650, 740);
     expectIdle("Abbruch after a solve");
     EXPECT_EQ(clockLabel.caption(), "00:01:22.4");
-    command(31); // the next command, whatever it is
+    command(MenuCommand::LevelMedium); // the next command, whatever it is
     EXPECT_EQ(clockLabel.caption(), " 99:99:99");
 }
 
@@ -102,7 +102,7 @@ TEST_F(HallOfFamePlayTest, ClearingALevelAsksFirstAndShowsTheFormAgain) {
     platform.scriptHallOfFame(HallOfFameAction::clear(0));
     platform.scriptAlertAnswer(1);
     platform.scriptHallOfFame(HallOfFameAction::ok());
-    command(50);
+    command(MenuCommand::HallOfFame);
     ASSERT_EQ(platform.hallOfFameForms().size(), 2u);
     EXPECT_EQ(platform.alerts().back().text, "Wirklich löschen?");
     EXPECT_TRUE(platform.hallOfFameForms()[1].lists[0].empty());

@@ -28,7 +28,7 @@ public:
 };
 
 TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoTrace) {
-    command(8);
+    command(MenuCommand::NewGame);
     // All but one cell filled right, the keyboard cursor standing on it: it admits its symbol alone.
     const auto cell = openCell(3, 4), wrong = openCell(2);
     const auto [c, r, g] = cell;
@@ -56,8 +56,8 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
     EXPECT_FALSE(framed(wrong)) << "the erased cell is drawn empty, not painted over";
 
     key('A');
-    command(26); // a cleared field: nothing can follow
-    command(10);
+    command(MenuCommand::ClearBoard); // a cleared field: nothing can follow
+    command(MenuCommand::StartGame);
     key('T');
     EXPECT_EQ(game.state.hintText, "Keine Zahl folgt zwingend");
     const std::vector<std::uint32_t> now = screen();
@@ -66,17 +66,17 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
 
 TEST_F(HintTest, AnOwnPuzzleIsGradedWhenItsLoopEnds) {
     HeadlessGame other;
-    other.platform.inject(platform::Event::menu(8));
+    other.platform.inject(menuEvent(MenuCommand::NewGame));
     other.platform.deliverPending();
-    command(26);
-    command(11);
+    command(MenuCommand::ClearBoard);
+    command(MenuCommand::OwnBoard);
     game.board.givens = game.board.board = other.game.board.givens;
     key(VK::Escape, 27);
     const Grade grade = gradePuzzle(other.game.board.givens);
     ASSERT_TRUE(grade.complete);
     expectIdle("own puzzle", gradeLine(grade));
     EXPECT_TRUE(game.state.hintText.starts_with("Lösbar: ")) << game.state.hintText;
-    command(8);
+    command(MenuCommand::NewGame);
     EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!") << "the next command writes over the grade";
 }
 

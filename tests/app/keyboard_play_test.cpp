@@ -54,7 +54,7 @@ TEST(KeyboardCursor, StepsOverTheMiddleAndFromPlacesOfNoGrid) {
 }
 
 TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoTrace) {
-    command(8);
+    command(MenuCommand::NewGame);
     const platform::SavedRectangle untouched = window.surface().saveRectangle(0, 0, 1051, 786);
     key(VK::Right); // shows the frame where the cursor starts: the top grid's centre
     EXPECT_EQ(cursorAt(), (FieldPlace{10, 4}));
@@ -94,7 +94,7 @@ TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoT
 }
 
 TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
-    command(8);
+    command(MenuCommand::NewGame);
     key(VK::Down);
     int typed = 0;
     for (int y = 0; y < kFieldSide; ++y)
@@ -124,7 +124,7 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
 }
 
 TEST_F(KeyboardPlayTest, UndoAndRedoTakeEveryStepBackButNeverTheErrorCount) {
-    command(8);
+    command(MenuCommand::NewGame);
     const auto wrong = openCell(3), right = openCell(3, 1), noted = openCell(3, 2);
     const auto placeOf = [](std::tuple<int, int, int> c) { return fieldPlaceOf({std::get<2>(c), std::get<0>(c), std::get<1>(c)}); };
     // What the player sees of each state: the board's layers, the status and the counts.
@@ -170,7 +170,7 @@ TEST_F(KeyboardPlayTest, UndoAndRedoTakeEveryStepBackButNeverTheErrorCount) {
     chord('Y', Mod::Control);
     EXPECT_EQ(layersOf(game.board, false), allMarked);
     key('A');
-    command(8);
+    command(MenuCommand::NewGame);
     const BoardLayers fresh = layersOf(game.board, false);
     chord('Z', Mod::Control);
     EXPECT_EQ(layersOf(game.board, false), fresh);

@@ -1,6 +1,8 @@
 // The menu text read into drop-down menus: titles, ids, texts with accelerators, separators, nesting, malformed text.
 #include "app/menu_text.h"
 
+#include "app/menu_command.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -23,15 +25,30 @@ std::string shape(const std::vector<MenuNode>& nodes) {
 }
 
 TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder) {
+    using enum MenuCommand;
+    const auto item = [](MenuCommand c, const char* text) { return MenuNode::item(menuId(c), text); };
+    const MenuNode line = MenuNode::separator();
     const auto bar = readMenuText(menuText());
     ASSERT_EQ(bar.size(), 4u);
-    EXPECT_EQ(shape({bar[0]}),
-              "&Quintaro[8=&Neues Spiel;-;10=&Spielstart;25=N&eustart;-;12=Spieldruck;-;99=&Beenden;];");
-    EXPECT_EQ(shape({bar[1]}), "&Optionen[20=&lade Brett;21=&sichere Brett;-;22=&Brett lösen;26=B&rett löschen;"
-                               "27=Brett &drucken;24=Brett &mischen;-;11=&Eigenes Brett;];");
-    EXPECT_EQ(shape({bar[2]}), "Sch&wierigkeit[30=&Leicht;31=&Mittel;32=&Schwer;33=&Extrem;-;40=&Zahlen;"
-                               "41=&Buchstaben;-;44=Zeige &Kandidaten;-;45=Rätsel-Symmetrie;-;50=&Ruhmeshalle;];");
-    EXPECT_EQ(shape({bar[3]}), "&Hilfe[60=&Anleitung;-;1=über &Quintaro...;];");
+    EXPECT_EQ(shape({bar[0]}), shape({MenuNode::submenu("&Quintaro", {item(NewGame, "&Neues Spiel"), line,
+                                                                     item(StartGame, "&Spielstart"),
+                                                                     item(RestartBoard, "N&eustart"), line,
+                                                                     item(PrintNewGame, "Spieldruck"), line,
+                                                                     item(Quit, "&Beenden")})}));
+    EXPECT_EQ(shape({bar[1]}),
+              shape({MenuNode::submenu("&Optionen", {item(LoadBoard, "&lade Brett"), item(SaveBoard, "&sichere Brett"),
+                                                     line, item(SolveBoard, "&Brett lösen"),
+                                                     item(ClearBoard, "B&rett löschen"), item(PrintBoard, "Brett &drucken"),
+                                                     item(ShuffleBoard, "Brett &mischen"), line,
+                                                     item(OwnBoard, "&Eigenes Brett")})}));
+    EXPECT_EQ(shape({bar[2]}),
+              shape({MenuNode::submenu("Sch&wierigkeit",
+                                       {item(LevelEasy, "&Leicht"), item(LevelMedium, "&Mittel"), item(LevelHard, "&Schwer"),
+                                        item(LevelExtreme, "&Extrem"), line, item(Digits, "&Zahlen"),
+                                        item(Letters, "&Buchstaben"), line, item(ShowCandidates, "Zeige &Kandidaten"), line,
+                                        item(PuzzleSymmetry, "Rätsel-Symmetrie"), line, item(HallOfFame, "&Ruhmeshalle")})}));
+    EXPECT_EQ(shape({bar[3]}),
+              shape({MenuNode::submenu("&Hilfe", {item(Help, "&Anleitung"), line, item(About, "über &Quintaro...")})}));
 }
 
 TEST(MenuTextTest, NestingColonsInTextsAndTheEmptyEntryThatEndsTheBar) {

@@ -35,7 +35,7 @@ public:
         platform.inject(e);
         platform.deliverPending();
     }
-    void command(int id) { deliver(platform::Event::menu(id)); }
+    void command(MenuCommand c) { deliver(menuEvent(c)); }
     // A key pressed and released: its character (0: none) between, as the toolkit reports it.
     void key(int virtualKey, int character = 0) {
         platform.inject(platform::Event::keyPressed(virtualKey));
@@ -90,9 +90,12 @@ public:
         EXPECT_EQ(game.mode, GameMode::Idle) << after;
         EXPECT_TRUE(window.menuBarEnabled()) << after;
         EXPECT_EQ(game.state.hintText, hint) << after;
-        for (int id = 30; id <= 33; ++id) EXPECT_EQ(window.menuChecked(id), id == 30 + game.state.level) << after;
+        for (int level = 0; level < 4; ++level)
+            EXPECT_EQ(menuChecked(window, levelCommand(level)), level == game.state.level) << after;
         const GameState& s = game.state;
-        EXPECT_EQ((std::array{window.menuChecked(40), window.menuChecked(41), window.menuChecked(44), window.menuChecked(45)}),
+        using enum MenuCommand;
+        EXPECT_EQ((std::array{menuChecked(window, Digits), menuChecked(window, Letters), menuChecked(window, ShowCandidates),
+                              menuChecked(window, PuzzleSymmetry)}),
                   (std::array{s.digitMode, !s.digitMode, s.showCandidates, s.puzzleSymmetry})) << after;
     }
 

@@ -15,9 +15,9 @@ namespace VK = platform::VirtualKey;
 class PlayLoopTest : public PlayTest {};
 
 TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
-    command(32);
+    command(MenuCommand::LevelHard);
     platform.setTime(1000.0);
-    command(8);
+    command(MenuCommand::NewGame);
     EXPECT_EQ(game.state.boardFile, "schwer.qbr");
     EXPECT_EQ(game.panelState.givenCount, 92);
     EXPECT_EQ(game.mode, GameMode::PlayLoop);
@@ -42,7 +42,7 @@ TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
 }
 
 TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted) {
-    command(8);
+    command(MenuCommand::NewGame);
     for (int i = 0; i < 4; ++i) {
         const auto cell = openCell(3, i);
         type(cell, '0' + solutionAt(cell) % 9 + 1);
@@ -74,8 +74,8 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
          false},
     };
     for (const Case& k : cases) {
-        command(k.digits ? 40 : 41);
-        command(8);
+        command(k.digits ? MenuCommand::Digits : MenuCommand::Letters);
+        command(MenuCommand::NewGame);
         platform.setTime(platform.timer() + 3);
         game.clock->refreshClock();
         k.act(*this);
@@ -92,7 +92,7 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
 }
 
 TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
-    command(8);
+    command(MenuCommand::NewGame);
     key('K');
     key('N');
     key('O');
@@ -104,7 +104,7 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
 
     click(650, 740);
-    command(8);
+    command(MenuCommand::NewGame);
     key('M');
     EXPECT_TRUE(game.state.showCandidates);
     EXPECT_FALSE(game.state.gameRunning);
@@ -120,7 +120,7 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
 
 TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock) {
     platform.setTime(50.0);
-    command(8);
+    command(MenuCommand::NewGame);
     const auto cell = openCell(2);
     type(cell, '0' + solutionAt(cell));
     platform.setTime(80.0);
@@ -160,7 +160,7 @@ TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock) {
 TEST_F(PlayLoopTest, NoClockRunsInTheOwnBoardLoopOrAnyUntimedLoop) {
     // A timed game saved into slot 1 at 31 seconds, then left with key A, which leaves its time standing.
     platform.setTime(100.0);
-    command(8);
+    command(MenuCommand::NewGame);
     const Board saved = game.board;
     platform.setTime(131.0);
     platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
@@ -179,7 +179,7 @@ TEST_F(PlayLoopTest, NoClockRunsInTheOwnBoardLoopOrAnyUntimedLoop) {
         EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99") << where;
         EXPECT_EQ(platform.startedThreads(), threads) << where;
     };
-    command(11);
+    command(MenuCommand::OwnBoard);
     stopped("Eigenes Brett");
     platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
     key('L', 'l');
@@ -195,37 +195,39 @@ TEST_F(PlayLoopTest, NoClockRunsInTheOwnBoardLoopOrAnyUntimedLoop) {
     EXPECT_EQ(platform.messagesOverRecordForm(), 0) << "the form closes before the message";
     stopped("a load that finds no file");
     click(650, 740);
-    for (const int id : {10, 25}) {
-        command(id);
-        stopped("command " + std::to_string(id));
+    for (const MenuCommand c : {MenuCommand::StartGame, MenuCommand::RestartBoard}) {
+        command(c);
+        stopped("command " + std::to_string(menuId(c)));
         click(650, 740);
     }
 }
 
 TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState) {
-    for (const int id : {31, 41, 44, 45, 24, 22, 26, 40, 33, 44, 45, 30}) {
-        command(id);
-        expectIdle("command " + std::to_string(id));
+    using enum MenuCommand;
+    for (const MenuCommand c : {LevelMedium, Letters, ShowCandidates, PuzzleSymmetry, ShuffleBoard, SolveBoard, ClearBoard,
+                                Digits, LevelExtreme, ShowCandidates, PuzzleSymmetry, LevelEasy}) {
+        command(c);
+        expectIdle("command " + std::to_string(menuId(c)));
     }
-    for (const int id : {8, 10, 25, 20, 21, 11}) {
+    for (const MenuCommand c : {NewGame, StartGame, RestartBoard, LoadBoard, SaveBoard, OwnBoard}) {
         platform.scriptRecordForm(platform::RecordFormAction::cancel());
-        command(id);
-        EXPECT_NE(game.mode, GameMode::Idle) << id;
+        command(c);
+        EXPECT_NE(game.mode, GameMode::Idle) << menuId(c);
         click(650, 740);
         // Leaving an own board leaves the puzzle's grade in the help panel.
-        expectIdle("command " + std::to_string(id),
-                   id == 11 ? gradeLine(gradePuzzle(game.board.givens)) : "Bitte Menupunkt auswählen!");
+        expectIdle("command " + std::to_string(menuId(c)),
+                   c == OwnBoard ? gradeLine(gradePuzzle(game.board.givens)) : "Bitte Menupunkt auswählen!");
     }
-    EXPECT_FALSE(window.menuChecked(8)) << "a command item has no check box";
+    EXPECT_FALSE(menuChecked(window, NewGame)) << "a command item has no check box";
 }
 
 TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame) {
-    command(8);
+    command(MenuCommand::NewGame);
     click(650, 740);
     const Board before = game.board;
     std::filesystem::remove("extrem.qbr");
-    command(33);
-    command(8);
+    command(MenuCommand::LevelExtreme);
+    command(MenuCommand::NewGame);
     EXPECT_EQ(platform.messages(), std::vector<std::string>{"Die Datei \"" + (std::filesystem::current_path() / "extrem.qbr").string() + "\" fehlt."});
     EXPECT_EQ(game.board.board, before.board);
     EXPECT_FALSE(game.state.gameRunning);

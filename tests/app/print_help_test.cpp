@@ -27,7 +27,7 @@ public:
 };
 
 TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnThePage) {
-    command(12);
+    command(MenuCommand::PrintNewGame);
     const platform::PrintJob& job = platform.lastPrintJob();
     EXPECT_EQ(job.documentName, "Brett drucken");
     EXPECT_TRUE(job.finished);
@@ -62,12 +62,12 @@ TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnTh
 
 TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDocument) {
     platform.scriptPrintStart(PrintStart::Cancelled);
-    command(27);
+    command(MenuCommand::PrintBoard);
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(platform.lastPrintJob().operations.empty());
 
     platform.failPrintingAfter(10);
-    command(27);
+    command(MenuCommand::PrintBoard);
     EXPECT_EQ(platform.messages(), std::vector<std::string>{"Druckerfehler!"});
     EXPECT_TRUE(platform.lastPrintJob().aborted);
     EXPECT_FALSE(platform.lastPrintJob().finished);
@@ -75,8 +75,8 @@ TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDoc
 }
 
 TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame) {
-    command(60);
-    command(8);
+    command(MenuCommand::Help);
+    command(MenuCommand::NewGame);
     key('H', 'h');
     click(486 + 50, 740); // the help button
     click(650, 740);
@@ -84,8 +84,8 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
 
     // A page that cannot be shown is named with where it was looked for: missing, or there but unreadable.
     std::filesystem::remove("Übersicht.htm");
-    command(60);
-    command(8);
+    command(MenuCommand::Help);
+    command(MenuCommand::NewGame);
     platform.scriptHelpPageResult(false);
     key('H', 'h');
     const std::string folder = std::filesystem::current_path().string();
@@ -96,13 +96,13 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
     click(650, 740);
     // The keyword help shows the same pages and reports nothing.
     game.state.htmlHelp = false;
-    command(60);
+    command(MenuCommand::Help);
     EXPECT_EQ(platform.helpPages().back(), "Übersicht.htm");
     EXPECT_EQ(platform.messages().size(), 2u);
 }
 
 TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow) {
-    command(1);
+    command(MenuCommand::About);
     ASSERT_EQ(platform.aboutBoxes().size(), 1u);
     const platform::WindowGeometry at = window.geometry();
     EXPECT_EQ((std::pair{platform.aboutBoxes()[0].x, platform.aboutBoxes()[0].y}), (std::pair{at.x + 206, at.y + 188}));

@@ -16,7 +16,8 @@ TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped) {
     s.setForeground({0, 0, 0});
     s.filledRectangle(18, 727, 707, 752);
     game.state.hintText = "Rechte Taste löscht Feld!";
-    platform.inject(Event::menu(13)); // no such command: only the opening and closing steps run
+    constexpr int kNoCommand = 13; // no item carries this id: only the opening and closing steps run
+    platform.inject(Event::menu(kNoCommand));
     platform.deliverPending();
     EXPECT_FALSE(game.state.escapeConsumed);
     EXPECT_FALSE(game.state.gameRunning);
@@ -30,7 +31,7 @@ TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped) {
 
 TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeFromThePlatform) {
     window.setMenuBarEnabled(false);
-    platform.inject(Event::menu(31));
+    platform.inject(menuEvent(MenuCommand::LevelMedium));
     platform.inject(Event::moved(10.5, 11.5));
     platform.deliverPending();
     EXPECT_EQ(game.state.level, 0);
@@ -40,11 +41,11 @@ TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeF
 }
 
 TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop) {
-    for (const Event end : {Event::closeRequested(), Event::menu(99)}) {
+    for (const Event end : {Event::closeRequested(), menuEvent(MenuCommand::Quit)}) {
         HeadlessGame g;
         g.platform.scriptAlertAnswer(1); // "&JA"
         g.platform.inject(end);
-        g.platform.inject(Event::menu(32));
+        g.platform.inject(menuEvent(MenuCommand::LevelHard));
         g.platform.run();
         EXPECT_FALSE(g.window.isOpen());
         EXPECT_EQ(g.game.state.level, 0) << "nothing is handled after the window closed";
@@ -57,7 +58,7 @@ TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop) {
 
 TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop) {
     HeadlessGame g;
-    g.platform.inject(Event::menu(8));
+    g.platform.inject(menuEvent(MenuCommand::NewGame));
     g.platform.deliverPending();
     ASSERT_EQ(g.game.mode, GameMode::PlayLoop);
     // Unscripted, the question takes its default answer, "&NEIN", as Enter and Escape do.

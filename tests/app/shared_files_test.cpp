@@ -55,7 +55,7 @@ struct Player {
         leaveGame();
         platform.scriptChampionName({true, name});
         platform.setTime(1000.0);
-        deliver(Event::menu(8));
+        deliver(menuEvent(MenuCommand::NewGame));
         std::vector<PlayTest::Cell> open;
         for (int g = 0; g < 4; ++g)
             for (int c = 1; c <= 9; ++c)
@@ -112,7 +112,7 @@ TEST_F(SharedFilesTest, TwoGamesInOneFolderEnteringEqualTimesBothStandInTheList)
 
     // B's hall of fame, opened afterwards, shows A's entry too.
     b.leaveGame();
-    b.deliver(Event::menu(50));
+    b.deliver(menuEvent(MenuCommand::HallOfFame));
     ASSERT_EQ(b.platform.hallOfFameForms().size(), 2u);
     EXPECT_EQ(b.listedNames(0), a.listedNames(0));
 
@@ -128,8 +128,8 @@ TEST_F(SharedFilesTest, TwoGamesInOneFolderEnteringEqualTimesBothStandInTheList)
 
 TEST_F(SharedFilesTest, TwoGamesInOneFolderSavingIntoDifferentSlotsKeepBoth) {
     Player a(11), b(12);
-    a.deliver(Event::menu(8));
-    b.deliver(Event::menu(8));
+    a.deliver(menuEvent(MenuCommand::NewGame));
+    b.deliver(menuEvent(MenuCommand::NewGame));
     a.platform.scriptRecordForm(RecordFormAction::click(0));
     a.key('S');
     b.platform.scriptRecordForm(RecordFormAction::click(2));

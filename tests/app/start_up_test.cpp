@@ -32,7 +32,9 @@ TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleMenusClockLabelAndFirstScr
 
     EXPECT_EQ((std::pair{window.menuBarsBuilt(), window.menus().size()}), (std::pair{1, std::size_t(4)}));
     EXPECT_TRUE(window.menuBarEnabled());
-    for (int id : {30, 31, 32, 33, 40, 41, 44, 45}) EXPECT_EQ(window.menuChecked(id), id == 30 || id == 40 || id == 45) << id;
+    using enum MenuCommand;
+    for (const MenuCommand c : {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, ShowCandidates, PuzzleSymmetry})
+        EXPECT_EQ(menuChecked(window, c), c == LevelEasy || c == Digits || c == PuzzleSymmetry) << menuId(c);
     // The bottom bar, a shared box and the help panel's writing area.
     platform::Surface& s = window.surface();
     EXPECT_EQ((std::array{s.pixel(500, 764), s.pixel(250, 213), s.pixel(768, 559)}),

@@ -11,7 +11,7 @@ namespace VK = platform::VirtualKey;
 
 class SymbolEntryTest : public PlayTest {
 public:
-    SymbolEntryTest() { command(8); }
+    SymbolEntryTest() { command(MenuCommand::NewGame); }
     bool candidate(Cell k, int s) const {
         const auto [c, r, g] = k;
         return game.board.candidates[std::size_t(candidateIndex(c, r, s, g))];
@@ -156,8 +156,8 @@ TEST_F(SymbolEntryTest, AClickInASharedBoxEditsTheCopyOfTheLowerGrid) {
 
 TEST_F(SymbolEntryTest, InLetterModeLowerCaseLettersAreSymbolsAndTheirReleasesDoNothing) {
     click(650, 740);
-    command(41);
-    command(8);
+    command(MenuCommand::Letters);
+    command(MenuCommand::NewGame);
     const auto cell = openCell(3), other = openCell(3, 1);
     clickCell(other, MouseButton::Right);
     deliver(Event::character('b'));
@@ -180,8 +180,8 @@ TEST_F(SymbolEntryTest, InLetterModeLowerCaseLettersAreSymbolsAndTheirReleasesDo
 class OwnBoardTest : public PlayTest {
 public:
     OwnBoardTest() {
-        command(26);
-        command(11);
+        command(MenuCommand::ClearBoard);
+        command(MenuCommand::OwnBoard);
     }
 };
 
@@ -210,7 +210,7 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
 TEST_F(OwnBoardTest, AnOwnPuzzleIsJudgedAgainstItsOwnSolution) {
     // The givens of a new game, placed by hand on the cleared field, then played.
     HeadlessGame other;
-    other.platform.inject(Event::menu(8));
+    other.platform.inject(menuEvent(MenuCommand::NewGame));
     other.platform.deliverPending();
     const Board puzzle = other.game.board;
     for (int g = 0; g < 4; ++g)

@@ -36,7 +36,7 @@ public:
 };
 
 TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepItAndASecondClickOrTheLabelClearsIt) {
-    command(8);
+    command(MenuCommand::NewGame);
     const platform::SavedRectangle before = screen();
     for (const int clear : {5, 0}) {
         click(statisticsX(5), 256);
@@ -71,7 +71,7 @@ TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepI
     // Idle, the panel drawn anew in letters keeps its box; the label clears it there too.
     key(platform::VirtualKey::Escape);
     ASSERT_EQ(game.mode, GameMode::Idle);
-    command(41);
+    command(MenuCommand::Letters);
     EXPECT_EQ(statisticsBox(wrong), kHighlightTint);
     click(statisticsX(0), 256);
     EXPECT_EQ(statisticsBox(wrong), kWhite);

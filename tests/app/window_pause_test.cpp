@@ -8,7 +8,7 @@ using WindowPauseTest = PlayTest;
 
 TEST_F(WindowPauseTest, AMinimisedHourIsNotCountedInTheLabelOrTheRecord) {
     platform.setTime(1000.0);
-    command(8);
+    command(MenuCommand::NewGame);
     const Cell last = fillAllButOne();
 
     const std::size_t threads = platform.startedThreads();

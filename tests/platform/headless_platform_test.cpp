@@ -61,15 +61,16 @@ TEST_F(HeadlessPlatformTest, WindowHasTheClientAreaBelowTheFrameAllowanceAndReco
     EXPECT_EQ(platform.window().label("clock"), &label);
     EXPECT_EQ(platform.window().label("other"), nullptr);
 
-    MenuNode medium = MenuNode::item(31, "&Mittel");
+    constexpr int kEasy = 30, kMedium = 31, kNotInTheBar = 77; // any ids: the window only keeps them
+    MenuNode medium = MenuNode::item(kMedium, "&Mittel");
     medium.checkable = true;
-    w.setMenuBar({MenuNode::submenu("&A", {MenuNode::item(30, "&Leicht"), MenuNode::separator(),
+    w.setMenuBar({MenuNode::submenu("&A", {MenuNode::item(kEasy, "&Leicht"), MenuNode::separator(),
                                            MenuNode::submenu("&Mehr", {medium})})});
-    for (int id : {31, 30, 77}) // 30 has no check box, 77 is not in the bar
+    for (int id : {kMedium, kEasy, kNotInTheBar}) // kEasy has no check box
         w.setMenuChecked(id, true);
-    EXPECT_TRUE(w.menuChecked(31) && !w.menuChecked(30) && !w.menuChecked(77));
+    EXPECT_TRUE(w.menuChecked(kMedium) && !w.menuChecked(kEasy) && !w.menuChecked(kNotInTheBar));
     w.setMenuBar({MenuNode::submenu("&B", {medium})});
-    EXPECT_FALSE(w.menuChecked(31)) << "a new menu bar starts without check marks";
+    EXPECT_FALSE(w.menuChecked(kMedium)) << "a new menu bar starts without check marks";
     EXPECT_EQ(platform.window().menuBarsBuilt(), 2);
 }
 

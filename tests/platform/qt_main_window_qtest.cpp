@@ -70,11 +70,12 @@ private slots:
     }
 
     void menuBarIsBuiltFromNodesAndReportsIds() {
-        MenuNode level = MenuNode::item(30, "&Leicht");
+        constexpr int kNewGame = 8, kEasy = 30, kHelp = 60; // any ids: the window only passes them on
+        MenuNode level = MenuNode::item(kEasy, "&Leicht");
         level.checkable = true;
-        window->setMenuBar({MenuNode::submenu("&Quintaro", {MenuNode::item(8, "&Neues Spiel"), MenuNode::separator(),
+        window->setMenuBar({MenuNode::submenu("&Quintaro", {MenuNode::item(kNewGame, "&Neues Spiel"), MenuNode::separator(),
                                                             MenuNode::submenu("&Mehr", {level})}),
-                            MenuNode::submenu("&Hilfe", {MenuNode::item(60, "&Anleitung")})});
+                            MenuNode::submenu("&Hilfe", {MenuNode::item(kHelp, "&Anleitung")})});
         QMenuBar* bar = window->widget().menuBar();
         QCOMPARE(bar->actions().size(), 2);
         QCOMPARE(bar->actions()[0]->text(), QString("&Quintaro"));
@@ -84,12 +85,12 @@ private slots:
         QVERIFY(items[1]->isSeparator());
         QCOMPARE(items[2]->menu()->actions().at(0)->text(), QString("&Leicht"));
 
-        window->setMenuChecked(30, true);
-        window->action(30)->trigger();
-        QCOMPARE(events.back(), Event::menu(30));
-        QVERIFY(window->menuChecked(30)); // only the game changes check marks
-        window->setMenuChecked(8, true);
-        QVERIFY(!window->menuChecked(8)); // a plain command has no check box
+        window->setMenuChecked(kEasy, true);
+        window->action(kEasy)->trigger();
+        QCOMPARE(events.back(), Event::menu(kEasy));
+        QVERIFY(window->menuChecked(kEasy)); // only the game changes check marks
+        window->setMenuChecked(kNewGame, true);
+        QVERIFY(!window->menuChecked(kNewGame)); // a plain command has no check box
         window->setMenuBarEnabled(false);
         QVERIFY(!bar->isEnabled());
     }
