@@ -27,7 +27,7 @@ public:
         std::int16_t& selected = game_.state.selectedRecord;
         if (character >= '1' && character <= '4')
             selected = std::int16_t(character - '1');
-        else if (character == 13)
+        else if (character == platform::CharacterCode::Enter)
             selected = std::int16_t(k);
         form_.setOption(selected);
         form_.focusOption(selected);

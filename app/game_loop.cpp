@@ -2,6 +2,7 @@
 #include "app/game.h"
 
 #include "app/board_dialog.h"
+#include "app/game_keys.h"
 #include "app/hint.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
@@ -63,47 +64,47 @@ void Game::onKeyReleased(int vk)
         return;
     keysDown_.reset(std::size_t(vk));
     const bool own = mode == GameMode::OwnBoardLoop;
-    if (vk == 'L') {
+    if (vk == key::Load) {
         loadInLoop();
-    } else if (vk == 'S') {
+    } else if (vk == key::Save) {
         withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
-    } else if (vk == 'D') {
+    } else if (vk == key::Print) {
         withButtonPressed(BarButton::Print, [this] { printBoard(); });
-    } else if (vk == 'H') {
+    } else if (vk == key::Help) {
         withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
-    } else if (vk == 'A') {
+    } else if (vk == key::Abort) {
         if (state.digitMode)
             abortLoop(false);
-    } else if (vk == platform::VirtualKey::Escape) {
+    } else if (vk == key::Escape) {
         if (!state.escapeConsumed)
             abortLoop(false);
-    } else if (vk == 'K') {
-        state.pendingKey = 'K';
+    } else if (vk == key::SolveFirst) {
+        state.pendingKey = char(key::SolveFirst);
         return;
-    } else if (vk == 'O') {
-        if (state.pendingKey == 'K')
+    } else if (vk == key::SolveSecond) {
+        if (state.pendingKey == key::SolveFirst)
             solveInLoop();
         state.pendingKey = 0;
         return;
-    } else if (vk == 'F' && !own) {
+    } else if (vk == key::FillCandidates && !own) {
         board.candidates.fill(true);
         drawBoard();
-    } else if (vk == 'C' && !own) {
+    } else if (vk == key::ClearCandidates && !own) {
         board.candidates.fill(false);
         drawBoard();
-    } else if (vk == 'M') {
+    } else if (vk == key::ShowCandidates) {
         if (!own)
             state.gameRunning = false;
         board.candidates.fill(false);
         state.showCandidates = !state.showCandidates;
         drawBoard();
-    } else if (vk == 'N') {
+    } else if (vk == key::Restart) {
         restartBoard(board);
         drawBoard();
-    } else if (vk == 'X' && own) {
+    } else if (vk == key::ShuffleOwnBoard && own) {
         shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
         drawBoard();
-    } else if (vk == 'T' && !own) { // the hint (hint.cpp)
+    } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
         showHint(*this);
     }
 }

@@ -2,6 +2,7 @@
 // the cell under it, Ctrl+Z and Ctrl+Y, and every change of the board kept as one step.
 #include "app/game.h"
 
+#include "app/game_keys.h"
 #include "app/rounding.h"
 #include "ui/button_bar.h"
 
@@ -49,9 +50,9 @@ HistoryMove historyMoveOf(const Event& e)
 {
     if (e.kind != EventKind::KeyPressed || (e.modifiers & platform::Modifier::Control) == 0)
         return HistoryMove::None;
-    if (e.code == 'Z')
+    if (e.code == key::Undo)
         return (e.modifiers & platform::Modifier::Shift) != 0 ? HistoryMove::Redo : HistoryMove::Undo;
-    return e.code == 'Y' ? HistoryMove::Redo : HistoryMove::None;
+    return e.code == key::Redo ? HistoryMove::Redo : HistoryMove::None;
 }
 
 // Whether the event may have put another game on the board: a load (key L, the Load button), the
@@ -64,7 +65,7 @@ bool mayStartAfresh(const Event& e)
         return std::find(kFreshStartCommands.begin(), kFreshStartCommands.end(), menuCommandOf(e)) !=
                kFreshStartCommands.end();
     case EventKind::KeyReleased:
-        return e.code == 'L' || e.code == 'X';
+        return e.code == key::Load || e.code == key::ShuffleOwnBoard;
     case EventKind::ButtonPressed:
         return e.code == int(platform::MouseButton::Left) && buttonAt(roundHalfEven(e.x), roundHalfEven(e.y)) == BarButton::Load;
     default:
@@ -161,7 +162,7 @@ bool Game::takeKeyboardPlay(const Event& event)
         return true;
     case EventKind::Character:
         // In letter mode the letters are the loops' keys, so only digits go straight into a cell.
-        if (entry.active || !cursor.shown || !state.digitMode || event.code < '0' || event.code > '9')
+        if (entry.active || !cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
             return false;
         typeIntoCursorCell(event.code);
         return true;

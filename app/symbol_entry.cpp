@@ -1,6 +1,7 @@
 // Clicks on the field and the symbol entry: the chooser over a cell, symbols by mouse and keys, candidate notation.
 #include "app/game.h"
 
+#include "app/game_keys.h"
 #include "app/prompts.h"
 #include "app/rounding.h"
 #include "engine/candidates.h"
@@ -125,18 +126,15 @@ void Game::enterSymbol(int c, int r)
 
 void Game::onEntryCharacter(int code)
 {
-    int key = code;
-    if (code == 27) {
-        key = '0';
+    std::optional<int> typed = symbolTyped(code, state.digitMode);
+    if (code == platform::CharacterCode::Escape) {
+        typed = 0;
         entry.rightPressed = false;
         state.escapeConsumed = true;
-    } else if (!state.digitMode) {
-        // "a".."i" become "1".."9"; the grave accent becomes "0".
-        key = code - 48;
     }
-    if (key < '0' || key > '9')
+    if (!typed)
         return;
-    const int s = key - '0';
+    const int s = *typed;
     if (!entry.candidateNotation)
         popup.hoverSymbol = s;
     finishEntry(s);

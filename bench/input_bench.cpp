@@ -11,7 +11,6 @@
 namespace quintaro {
 namespace {
 
-constexpr int kEscape = 27;
 
 // A player's cell of the running game: where to click it and the symbol that belongs there.
 struct FreeCell {
@@ -102,7 +101,7 @@ void BM_InputClickOpensChooser(benchmark::State& state)
             state.SkipWithError("the click opened no chooser");
             break;
         }
-        running.type(kEscape);
+        running.type(platform::CharacterCode::Escape);
         i = (i + 1) % cells.size();
         state.ResumeTiming();
     }

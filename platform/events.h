@@ -8,7 +8,7 @@ enum class EventKind {
     KeyPressed,     // code: the virtual-key code (see VirtualKey); modifiers: the Modifier bits held; auto-repeats are not reported
     KeyRepeated,    // code: the virtual-key code of a key held down, again at the keyboard's repeat rate
     KeyReleased,    // code: the virtual-key code (see VirtualKey)
-    Character,      // code: the character typed (Escape 27, Enter 13)
+    Character,      // code: the character typed (see CharacterCode for the keys that type a control character)
     ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
     PointerMoved,   // x, y: pointer position in client pixels
     CloseRequested, // the player asked to close the main window
@@ -25,6 +25,11 @@ constexpr int Escape = 0x1B, Space = 0x20, PageUp = 0x21, PageDown = 0x22, End =
 constexpr int Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Insert = 0x2D, Delete = 0x2E;
 constexpr int F1 = 0x70; // F1..F12 are 0x70..0x7B
 } // namespace VirtualKey
+
+// The control characters of the keys that type one, as Character events carry them.
+namespace CharacterCode {
+constexpr int Backspace = 0x08, Tab = 0x09, Enter = 0x0D, Escape = 0x1B;
+} // namespace CharacterCode
 
 // The modifier keys held while a key went down, as bits.
 namespace Modifier {

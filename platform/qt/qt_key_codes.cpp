@@ -38,11 +38,11 @@ int virtualKeyFor(int qtKey)
 int characterFor(const QKeyEvent& event)
 {
     switch (event.key()) {
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Escape: return CharacterCode::Escape;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Enter: return CharacterCode::Enter;
+    case Qt::Key_Backspace: return CharacterCode::Backspace;
+    case Qt::Key_Tab: return CharacterCode::Tab;
     default: break;
     }
     const QString text = event.text();

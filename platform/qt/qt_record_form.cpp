@@ -1,6 +1,8 @@
 // Qt side of the record form: typed characters and clicks on the options go to the game's handlers.
 #include "platform/qt/qt_record_form.h"
 
+#include "platform/events.h"
+
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -104,11 +106,11 @@ bool QtRecordForm::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     int character = 0;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        character = 13;
+        character = CharacterCode::Enter;
     else if (!key->text().isEmpty())
         character = key->text().at(0).unicode();
     // Escape and keys that type nothing (arrows, Tab) keep their usual meaning in the dialog.
-    if (character == 0 || character == 27)
+    if (character == 0 || character == CharacterCode::Escape)
         return QDialog::eventFilter(watched, event);
     for (int k = 0; k < 4; ++k) {
         if (watched == options_[std::size_t(k)]) {

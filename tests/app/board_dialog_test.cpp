@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::RecordFormAction;
+namespace CharacterCode = platform::CharacterCode;
 
 // A game inside a fresh working directory of its own, loading from brett.qbr.
 class BoardDialogTest : public PlayTest {
@@ -46,7 +47,7 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     game.state.gameRunning = true;
     // "3" on any option picks record 2, Enter on the fourth option record 3, other characters the last choice.
     for (const auto& [action, record] : {std::pair{RecordFormAction::keyPress(0, '3'), 2},
-                                         {RecordFormAction::keyPress(3, 13), 3},
+                                         {RecordFormAction::keyPress(3, CharacterCode::Enter), 3},
                                          {RecordFormAction::keyPress(1, 'x'), 3}, {RecordFormAction::click(1), 1}}) {
         const int before = game.state.selectedRecord;
         load(action);

@@ -11,6 +11,7 @@
 namespace quintaro {
 namespace {
 
+namespace CharacterCode = platform::CharacterCode;
 namespace VK = platform::VirtualKey;
 
 class HintTest : public PlayTest {
@@ -71,7 +72,7 @@ TEST_F(HintTest, AnOwnPuzzleIsGradedWhenItsLoopEnds) {
     command(MenuCommand::ClearBoard);
     command(MenuCommand::OwnBoard);
     game.board.givens = game.board.board = other.game.board.givens;
-    key(VK::Escape, 27);
+    key(VK::Escape, CharacterCode::Escape);
     const Grade grade = gradePuzzle(other.game.board.givens);
     ASSERT_TRUE(grade.complete);
     expectIdle("own puzzle", gradeLine(grade));

@@ -8,6 +8,7 @@ namespace quintaro {
 namespace {
 
 using platform::Event;
+namespace CharacterCode = platform::CharacterCode;
 namespace VK = platform::VirtualKey;
 namespace Mod = platform::Modifier;
 
@@ -106,7 +107,7 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
             if (typed++ % 2 == 0) {
                 key('0' + s, '0' + s);
             } else { // by the chooser: Enter opens it, the arrows move its highlight, Enter takes it
-                key(VK::Enter, 13);
+                key(VK::Enter, CharacterCode::Enter);
                 ASSERT_TRUE(game.entry.active);
                 // To the top-left square (two presses each way reach it from anywhere), then to s.
                 for (const int vk : {VK::Left, VK::Left, VK::Up, VK::Up}) chord(vk, 0);

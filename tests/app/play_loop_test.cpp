@@ -10,6 +10,7 @@ namespace {
 
 using platform::Event;
 using platform::MouseButton;
+namespace CharacterCode = platform::CharacterCode;
 namespace VK = platform::VirtualKey;
 
 class PlayLoopTest : public PlayTest {};
@@ -60,14 +61,14 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
         {"button at x = 707", true, [](PlayLoopTest& t) { t.click(707, 740); }, false},
         {"A in digit mode", true, [](PlayLoopTest& t) { t.key('A'); }, true},
         {"A in letter mode", false, [](PlayLoopTest& t) { t.key('A'); }, false},
-        {"Escape", false, [](PlayLoopTest& t) { t.key(VK::Escape, 27); }, true},
+        {"Escape", false, [](PlayLoopTest& t) { t.key(VK::Escape, CharacterCode::Escape); }, true},
         {"Escape after one that cancelled an entry", true,
          [](PlayLoopTest& t) {
              const auto cell = t.openCell(0);
              t.clickCell(cell);
-             t.key(VK::Escape, 27); // ends the entry: its release must not abort
+             t.key(VK::Escape, CharacterCode::Escape); // ends the entry: its release must not abort
              t.deliver(Event::keyReleased(VK::Escape));
-             t.key(VK::Escape, 27);
+             t.key(VK::Escape, CharacterCode::Escape);
          },
          false},
         {"a release whose press went to a dialog", true, [](PlayLoopTest& t) { t.deliver(Event::keyReleased(VK::Escape)); },

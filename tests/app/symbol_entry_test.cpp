@@ -7,6 +7,7 @@ namespace {
 using platform::Event;
 using platform::MouseButton;
 using platform::Rgb;
+namespace CharacterCode = platform::CharacterCode;
 namespace VK = platform::VirtualKey;
 
 class SymbolEntryTest : public PlayTest {
@@ -98,7 +99,7 @@ TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     EXPECT_EQ(boardAt(cell), 0);
 
     type(cell, '3');
-    type(cell, 27);
+    type(cell, CharacterCode::Escape);
     EXPECT_EQ(boardAt(cell), 0);
     EXPECT_TRUE(game.state.escapeConsumed);
 
@@ -202,7 +203,7 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     for (const Cell& k : {Cell{5, 5, 0}, {1, 1, 2}, {2, 2, 2}}) EXPECT_EQ(layers(k), std::pair(0, 0)) << std::get<0>(k);
     EXPECT_EQ(game.panelState.givenCount, 0);
 
-    key(VK::Escape, 27);
+    key(VK::Escape, CharacterCode::Escape);
     EXPECT_FALSE(game.state.ownBoardMode);
     expectIdle("own board", "Nicht durch Logik lösbar");
 }
@@ -218,7 +219,7 @@ TEST_F(OwnBoardTest, AnOwnPuzzleIsJudgedAgainstItsOwnSolution) {
             for (int r = 1; r <= 9; ++r)
                 if (const int s = cellAt(puzzle.givens, c, r, g); s != 0 && cellAt(game.board.givens, c, r, g) == 0)
                     type(c, r, g, '0' + s);
-    key(VK::Escape, 27);
+    key(VK::Escape, CharacterCode::Escape);
     EXPECT_EQ(game.board.solution, puzzle.solution);
     EXPECT_FALSE(game.board.noSolution);
 }

@@ -53,12 +53,12 @@ private slots:
             if (e.kind == EventKind::Character) typed.push_back(e.code);
             if (e.kind == EventKind::KeyReleased && e.code != VirtualKey::Shift) released.push_back(e.code);
         }
-        QCOMPARE(typed, (std::vector<int>{27, 13, 'a'}));
+        QCOMPARE(typed, (std::vector<int>{CharacterCode::Escape, CharacterCode::Enter, 'a'}));
         QCOMPARE(released, (std::vector<int>{0x41, 0x4B}));
         // Each press is also reported by its key, before its character, so a game loop can tell which
         // releases follow a press it saw.
         QCOMPARE(events[0], Event::keyPressed(VirtualKey::Escape));
-        QCOMPARE(events[1], Event::character(27));
+        QCOMPARE(events[1], Event::character(CharacterCode::Escape));
     }
 
     void aPressIsPrecededByThePointerPosition() {
