@@ -40,13 +40,13 @@ public:
     {
         game_.state.dialogDone = true;
         form_.unload();
-        game_.mainForm->setEnabled(true);
+        game_.mainWindow->setEnabled(true);
     }
 
     void closeBoxClicked() override
     {
         game_.state.dialogDone = true;
-        game_.mainForm->setEnabled(true);
+        game_.mainWindow->setEnabled(true);
     }
 
 private:
@@ -65,7 +65,7 @@ private:
         if (loading_)
             status = loadBoardRecord(game_, record);
         game_.state.dialogDone = true;
-        game_.mainForm->setEnabled(true);
+        game_.mainWindow->setEnabled(true);
         form_.unload();
         // A save that fails tells the player so itself; like a failed load, once the form is closed.
         if (loading_)
@@ -104,7 +104,7 @@ private:
 
 bool showRecordDialog(Game& game, bool loading, const char* caption)
 {
-    platform::MainWindow& window = *game.mainForm;
+    platform::MainWindow& window = *game.mainWindow;
     window.setEnabled(false);
     const platform::WindowGeometry at = window.geometry();
     std::unique_ptr<platform::RecordForm> form = game.platform.loadRecordForm(caption, at.x + 686, at.y + 266);

@@ -30,7 +30,7 @@ constexpr int kButtonBarX = 18, kButtonBarY = 727;
 void Game::runMenuCommand(MenuCommand command)
 {
     state.escapeConsumed = false;
-    mainForm->setMenuBarEnabled(false);
+    mainWindow->setMenuBarEnabled(false);
     // The time of a game solved last stays in sight until the next command.
     clock->clearRecord();
     if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), command) != kCommandsOnTheBoard.end()) {
@@ -155,14 +155,14 @@ void Game::startNewGame()
 
 void Game::endOfCommand()
 {
-    mainForm->setMenuBarEnabled(true);
-    mainForm->setBusyPointer(false);
+    mainWindow->setMenuBarEnabled(true);
+    mainWindow->setBusyPointer(false);
     refreshCheckMarks();
     countGivensNow();
     state.hintText = prompt::ChooseCommand;
     Display d = display();
     drawHint(d, state.hintText);
-    mainForm->surface().paintRectangle(buttonBarBackground, kButtonBarX, kButtonBarY);
+    mainWindow->surface().paintRectangle(buttonBarBackground, kButtonBarX, kButtonBarY);
     state.gameRunning = false;
 }
 

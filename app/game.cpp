@@ -24,7 +24,7 @@ Game::Game(platform::Platform& p) : platform(p), randomSource(p) {}
 
 Display Game::display()
 {
-    return Display{mainForm->surface(), colourTable, screen, platform.largeFontMetric()};
+    return Display{mainWindow->surface(), colourTable, screen, platform.largeFontMetric()};
 }
 
 PanelContext Game::panels()
@@ -63,7 +63,7 @@ void Game::startUp()
     readHallOfFame();
     levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 
-    mainForm = &window;
+    mainWindow = &window;
     buildMenuBar();
     refreshCheckMarks();
     window.setBackground(colourTable[colour::Background]);
@@ -99,7 +99,7 @@ int Game::run()
 void Game::handleEvent(const platform::Event& event)
 {
     // The player's input takes the hint away before it acts, lifting the cursor frame over it first.
-    if (event.isInput() && hint.textBefore && mainForm) {
+    if (event.isInput() && hint.textBefore && mainWindow) {
         Display d = display();
         cursorFrame.remove(d);
         takeHintAway(*this);
@@ -114,7 +114,7 @@ void Game::dispatchEvent(const platform::Event& event)
     const bool inLoop = mode != GameMode::Idle;
     switch (event.kind) {
     case EventKind::MenuCommand:
-        if (mode == GameMode::Idle && mainForm->menuBarEnabled())
+        if (mode == GameMode::Idle && mainWindow->menuBarEnabled())
             runMenuCommand(menuCommandOf(event));
         break;
     case EventKind::PointerMoved:

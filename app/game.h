@@ -113,7 +113,7 @@ public:
     PanelState panelState;
     EntryPopup popup;
     GameView view{*this};
-    platform::MainWindow* mainForm = nullptr;
+    platform::MainWindow* mainWindow = nullptr;
     platform::Label* clockDisplay = nullptr; // the clock label
     std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;

@@ -47,7 +47,7 @@ void Game::pressBarButton(BarButton button)
 {
     Display d = display();
     drawBarButton(d, button, true);
-    mainForm->flush();
+    mainWindow->flush();
 }
 
 void Game::raiseBarButton(BarButton button)

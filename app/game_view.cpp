@@ -33,7 +33,7 @@ bool GameView::countSymbols(Board&)
     return game_.panelState.statusText.front() == 'B';
 }
 
-void GameView::setBusy(bool busy) { game_.mainForm->setBusyPointer(busy); }
+void GameView::setBusy(bool busy) { game_.mainWindow->setBusyPointer(busy); }
 
 void GameView::showNotSolvableMessage()
 {

@@ -44,7 +44,7 @@ void Game::recordChampion(const std::string& finalTime)
 
 void Game::askChampionName()
 {
-    const platform::WindowGeometry at = mainForm->geometry();
+    const platform::WindowGeometry at = mainWindow->geometry();
     const platform::ChampionNameAnswer answer = platform.askChampionName(championName, at.x + 238, at.y + 281);
     if (answer.confirmed) {
         championName = answer.name;
@@ -65,7 +65,7 @@ void Game::showHallOfFame()
         for (int level = 0; level < kHallLevels; ++level)
             for (const HallOfFameListRow& row : hallOfFameRows(hallOfFame, level))
                 lists[std::size_t(level)].push_back({row.rank, row.name, row.date, row.time});
-        const platform::WindowGeometry at = mainForm->geometry();
+        const platform::WindowGeometry at = mainWindow->geometry();
         const platform::HallOfFameAnswer answer = platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);
         if (!answer.clear)
             break;

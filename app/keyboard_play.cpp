@@ -88,7 +88,7 @@ void Game::playEvent(const Event& event)
 {
     // Only the player's input changes the board or draws under the frame: pointer moves draw at most
     // the chooser, which the frame never shows with; closing and minimising draw nothing.
-    if (!event.isInput() || mainForm == nullptr) {
+    if (!event.isInput() || mainWindow == nullptr) {
         dispatchEvent(event);
         return;
     }

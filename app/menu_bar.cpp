@@ -32,19 +32,19 @@ void Game::buildMenuBar()
         }
     };
     markCheckable(markCheckable, menus);
-    mainForm->setMenuBar(menus);
+    mainWindow->setMenuBar(menus);
 }
 
 void Game::refreshCheckMarks()
 {
     for (const MenuCommand item : kCheckableItems)
-        mainForm->setMenuChecked(menuId(item), false);
-    mainForm->setMenuChecked(menuId(levelCommand(state.level)), true);
-    mainForm->setMenuChecked(menuId(state.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
+        mainWindow->setMenuChecked(menuId(item), false);
+    mainWindow->setMenuChecked(menuId(levelCommand(state.level)), true);
+    mainWindow->setMenuChecked(menuId(state.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
     if (state.showCandidates)
-        mainForm->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
+        mainWindow->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
     if (state.puzzleSymmetry)
-        mainForm->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
+        mainWindow->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
 }
 
 } // namespace quintaro

@@ -35,7 +35,7 @@ void Game::confirmQuit()
 void Game::requestClose()
 {
     confirmQuit();
-    if (mainForm->isOpen())
+    if (mainWindow->isOpen())
         state.escapeConsumed = true;
 }
 
@@ -43,7 +43,7 @@ void Game::endProgram()
 {
     // The clock thread sees the game stopped at its next poll; the window's end ends the idle loop.
     state.gameRunning = false;
-    mainForm->close();
+    mainWindow->close();
 }
 
 bool Game::detectHtmlHelp() { return platform.htmlHelpAvailable(); }
@@ -72,7 +72,7 @@ void Game::helpCommand(bool fromGame)
 
 void Game::showAboutBox()
 {
-    const platform::WindowGeometry at = mainForm->geometry();
+    const platform::WindowGeometry at = mainWindow->geometry();
     platform.showAboutBox({"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "von Norvik"}, at.x + 206, at.y + 188);
     platform.restoreFocus();
 }

@@ -38,7 +38,7 @@ private:
         const CellCorner p = cellCorner(game_.screen, c, r, 0);
         int n = 0;
         for (int y = p.y; y <= p.y + 30; ++y)
-            for (int x = p.x; x <= p.x + 30; ++x) n += game_.mainForm->surface().pixel(x, y) == colour;
+            for (int x = p.x; x <= p.x + 30; ++x) n += game_.mainWindow->surface().pixel(x, y) == colour;
         return n;
     }
 
