@@ -25,7 +25,7 @@ void Game::drawBoard()
             }
         }
     }
-    view.countSymbols(board);
+    countSymbols();
     computeCandidates(board, view, state.showCandidates);
 }
 

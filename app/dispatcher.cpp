@@ -79,7 +79,7 @@ void Game::runCommand(int id)
     case 24:
         shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
         drawBoard();
-        view.countSymbols(board);
+        countSymbols();
         break;
     case 25:
         restartBoard(board);

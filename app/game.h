@@ -9,6 +9,7 @@
 #include "app/platform_random.h"
 #include "app/undo_history.h"
 #include "engine/board.h"
+#include "engine/board_verdict.h"
 #include "platform/platform.h"
 #include "storage/hall_of_fame.h"
 #include "ui/button_bar.h"
@@ -56,7 +57,7 @@ public:
 
     // The drawing context of the main window's client area.
     Display display();
-    // What the side panels show and judge, for the board and mode of the moment.
+    // What the side panels show, for the board and mode of the moment.
     PanelContext panels();
 
     // Redraws all 4 x 81 cells (each shared cell once per grid; a redraw counts no error), the counts
@@ -65,9 +66,19 @@ public:
     // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
     // the clock holds still.
     void drawEntryPopup(int c, int r);
-    // countGivens and drawStatisticsPanel on the window, for the board, mode and level of this moment.
+    // Recounts the givens and redraws their count and the level name.
     void countGivensNow();
+    // Judges the board and redraws the statistics panel with the status below it; then actOnVerdict.
     void drawStatisticsPanelNow();
+    // Recounts the symbols (each shared cell once) and judges the board; the panels show this verdict
+    // from now on. Draws nothing.
+    BoardVerdict judgeBoardNow();
+    // judgeBoardNow, the count row and the status redrawn, then actOnVerdict. Returns the verdict.
+    BoardVerdict countSymbols();
+    // What a verdict sets off once it is on the screen: a short alert for a broken rule; for a solved
+    // board while a game is timed, the clock records the time, the hall of fame takes it and the
+    // timing stops.
+    void actOnVerdict(const BoardVerdict& verdict);
     // The clock label: see GameClock::refreshClock.
     void refreshClock();
 

@@ -1,9 +1,8 @@
-// The engine's placements and the status check shown on the main window.
+// The engine's placements shown on the main window.
 #include "app/game_view.h"
 
 #include "app/game.h"
 #include "ui/cells.h"
-#include "ui/statistics_panel.h"
 
 namespace quintaro {
 
@@ -25,32 +24,13 @@ void GameView::showCandidates(const Board& b)
     drawCandidates(d, b, game_.state.digitMode);
 }
 
-bool GameView::countSymbols(Board&)
-{
-    Display d = game_.display();
-    PanelContext panels = game_.panels();
-    quintaro::countSymbols(d, panels);
-    return game_.panelState.statusText.front() == 'B';
-}
+bool GameView::countSymbols(Board&) { return game_.countSymbols().solved(); }
 
 void GameView::setBusy(bool busy) { game_.mainForm->setBusyPointer(busy); }
 
 void GameView::showNotSolvableMessage()
 {
     game_.platform.alertBox(platform::AlertIcon::None, "Das Brett läßt sich nicht eindeutig lösen?", "&Schade", 1);
-}
-
-void GameView::ruleBroken() { game_.platform.beep(); }
-
-void GameView::boardSolved()
-{
-    GameState& state = game_.state;
-    if (!state.gameRunning)
-        return;
-    state.gameSolved = true;
-    game_.refreshClock();
-    state.gameRunning = false;
-    state.gameSolved = false;
 }
 
 } // namespace quintaro

@@ -1,14 +1,13 @@
-// The screen and clock behind the engine's placements and the status check, for one game.
+// The screen and clock behind the engine's placements, for one game.
 #pragma once
 
 #include "engine/board_view.h"
-#include "ui/panel_context.h"
 
 namespace quintaro {
 
 class Game;
 
-class GameView final : public BoardView, public StatusListener {
+class GameView final : public BoardView {
 public:
     explicit GameView(Game& game) : game_(game) {}
 
@@ -19,10 +18,6 @@ public:
     bool countSymbols(Board& b) override;
     void setBusy(bool busy) override;
     void showNotSolvableMessage() override;
-
-    // StatusListener: the alert sound, and a solved timed game handed to the clock.
-    void ruleBroken() override;
-    void boardSolved() override;
 
 private:
     Game& game_;

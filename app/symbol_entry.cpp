@@ -77,7 +77,7 @@ void Game::clickFoundCell()
         drawPlayerCell(board, view, c, r, 0);
         if (state.showCandidates)
             refreshCandidates();
-        view.countSymbols(board);
+        countSymbols();
         return;
     }
     openChooser(c, r);
@@ -207,13 +207,13 @@ void Game::finishEntry(int symbol)
         }
         afterEntry();
     } else if (!entry.candidateNotation) {
-        view.countSymbols(board);
+        countSymbols();
     }
 }
 
 void Game::afterEntry()
 {
-    view.countSymbols(board);
+    countSymbols();
     countGivensNow();
 }
 
