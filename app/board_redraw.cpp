@@ -2,7 +2,6 @@
 #include "app/game.h"
 
 #include "engine/candidates.h"
-#include "engine/player_cell.h"
 #include "ui/cells.h"
 #include "ui/field.h"
 
@@ -12,21 +11,39 @@ void Game::drawBoard()
 {
     screen.cellWidth = screen.cellHeight = kCellSize;
     Display d = display();
-    for (int g = 0; g < kGridCount; ++g) {
-        board.activeGrid = std::int16_t(g);
-        for (int c = 1; c <= 9; ++c) {
-            state.curColumn = std::int16_t(c);
-            for (int r = 1; r <= 9; ++r) {
-                state.curRow = std::int16_t(r);
-                if (const int given = cellAt(board.givens, c, r, g); given != 0)
-                    drawGivenCell(d, board, c, r, given, state.digitMode);
-                else
-                    drawPlayerCell(board, view, c, r, cellAt(board.board, c, r, g), Judging::Redraw);
-            }
-        }
-    }
+    forEachCell([&](const GridCell& cell) {
+        if (const int given = cellAt(board.givens, cell.column, cell.row, cell.grid); given != 0)
+            drawGivenCell(d, cell.column, cell.row, cell.grid, given, state.digitMode);
+        else
+            judgeAndDrawCell(cell, cellAt(board.board, cell.column, cell.row, cell.grid), Judging::Redraw);
+    });
     countSymbols();
-    computeCandidates(board, view, state.showCandidates);
+    refreshCandidates();
+}
+
+void Game::judgeAndDrawCell(GridCell cell, int s, Judging judging)
+{
+    const CellJudgement judged = judgePlayerCell(board, cell, s, judging);
+    if (judged.thirdError)
+        stopTiming();
+    Display d = display();
+    paintPlayerCell(d, cell.column, cell.row, cell.grid, s, judged.wrong, state.digitMode);
+}
+
+void Game::stopTiming()
+{
+    state.gameRunning = false;
+    refreshClock();
+}
+
+void Game::refreshCandidates()
+{
+    // Candidates shown are help: the game is no longer timed.
+    if (state.showCandidates)
+        stopTiming();
+    computeCandidates(board, state.showCandidates);
+    Display d = display();
+    drawCandidates(d, board, state.digitMode);
 }
 
 } // namespace quintaro

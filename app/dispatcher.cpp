@@ -74,10 +74,10 @@ void Game::runCommand(int id)
         runPlayLoop();
         break;
     case 22:
-        solveCommand(board, view, state.showCandidates, true);
+        solveCommand(true);
         break;
     case 24:
-        shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, state.puzzleSymmetry);
         drawBoard();
         countSymbols();
         break;
@@ -137,7 +137,7 @@ bool Game::loadPuzzleOfLevel()
         return false;
     }
     countGivensNow();
-    shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+    shuffleBoard(board, randomSource, state.puzzleSymmetry);
     return true;
 }
 

@@ -3,13 +3,13 @@
 
 #include "app/game_folders.h"
 #include "app/game_state.h"
-#include "app/game_view.h"
 #include "app/hint.h"
 #include "app/keyboard_cursor.h"
 #include "app/platform_random.h"
 #include "app/undo_history.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
+#include "engine/player_cell.h"
 #include "platform/platform.h"
 #include "storage/hall_of_fame.h"
 #include "ui/button_bar.h"
@@ -61,8 +61,13 @@ public:
     PanelContext panels();
 
     // Redraws all 4 x 81 cells (each shared cell once per grid; a redraw counts no error), the counts
-    // and status, then the candidates: computed afresh when showCandidates, else as they stand.
+    // and status, then the candidates (refreshCandidates).
     void drawBoard();
+    // Judges symbol s in a player's cell (judgePlayerCell); a third error stops the timing. Then paints
+    // the cell: s in dark blue, or in red when wrong.
+    void judgeAndDrawCell(GridCell cell, int s, Judging judging = Judging::Placed);
+    // The game is no longer timed: the running flag cleared and the clock label refreshed.
+    void stopTiming();
     // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
     // the clock holds still.
     void drawEntryPopup(int c, int r);
@@ -87,6 +92,13 @@ public:
     // thread when a game is timed; runOwnBoardLoop lets the player place givens of their own.
     void runPlayLoop();
     void runOwnBoardLoop();
+    // The visible solve (visible_solve.cpp): the passes drawn as they place, the counts and status
+    // judged, the player told when the board did not come out solved, the candidates refreshed when
+    // shown; the busy pointer meanwhile. True when the board ended solved.
+    bool solveBoard();
+    // solveBoard; with restartFollowUp, a board left in a dead end (solveRanIntoDeadEnd) is restarted
+    // and solved once more.
+    void solveCommand(bool restartFollowUp);
 
     // The hall of fame from "Champions.qhf"; empty when there is none.
     void readHallOfFame();
@@ -117,7 +129,6 @@ public:
     ScreenState screen;
     PanelState panelState;
     EntryPopup popup;
-    GameView view{*this};
     platform::MainWindow* mainForm = nullptr;
     platform::Label* clockDisplay = nullptr; // the label "uhr"
     std::unique_ptr<GameClock> clock;
@@ -182,6 +193,8 @@ private:
     void afterEntry();
     // Finds the grid cell under the pointer (grids 0..3 in this order); false outside all grids.
     bool findCell();
+    // When showCandidates: the timing stops and the candidates are computed afresh; either way the
+    // shared copies are merged and the marks drawn.
     void refreshCandidates();
 
     // Keyboard play and undo (keyboard_play.cpp). Every event passes here: the cursor frame is taken off the screen while the event is handled,

@@ -101,7 +101,7 @@ void Game::onKeyReleased(int vk)
         restartBoard(board);
         drawBoard();
     } else if (vk == 'X' && own) {
-        shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, state.puzzleSymmetry);
         drawBoard();
     } else if (vk == 'T' && !own) { // the hint (hint.cpp)
         showHint(*this);
@@ -180,10 +180,10 @@ void Game::solveInLoop()
     // The game's own solve never counts as the player's: no time, no hall of fame.
     state.gameRunning = false;
     if (mode == GameMode::OwnBoardLoop) {
-        solveCommand(board, view, state.showCandidates, false);
+        solveCommand(false);
         return;
     }
-    solveCommand(board, view, state.showCandidates, true);
+    solveCommand(true);
     refreshClock();
 }
 
@@ -199,8 +199,7 @@ void Game::abortLoop(bool byButton)
         refreshClock();
     if (mode == GameMode::OwnBoardLoop) {
         // The player's own puzzle is judged against its own solution from now on, not the last one's.
-        BoardView silent;
-        computeGameSolution(board, silent);
+        computeGameSolution(board);
     }
     mode = GameMode::Idle;
     state.ownBoardMode = false;

@@ -3,8 +3,6 @@
 
 #include "app/prompts.h"
 #include "app/rounding.h"
-#include "engine/candidates.h"
-#include "engine/player_cell.h"
 #include "engine/rules.h"
 #include "ui/cells.h"
 #include "ui/help_panel.h"
@@ -58,8 +56,6 @@ bool Game::findCell()
     return false;
 }
 
-void Game::refreshCandidates() { computeCandidates(board, view, state.showCandidates); }
-
 void Game::clickCell(platform::MouseButton button)
 {
     state.rightClick = button == platform::MouseButton::Right;
@@ -74,7 +70,7 @@ void Game::clickFoundCell()
         return;
     if (state.rightClick && cellAt(board.board, c, r, g) != 0) {
         cellAt(board.board, c, r, g) = 0;
-        drawPlayerCell(board, view, c, r, 0);
+        judgeAndDrawCell({g, c, r}, 0);
         if (state.showCandidates)
             refreshCandidates();
         countSymbols();
@@ -95,7 +91,7 @@ void Game::clickFoundOwnBoardCell(platform::MouseButton button)
     if (button == platform::MouseButton::Right) {
         if (cellAt(board.givens, c, r, g) != 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
-            drawPlayerCell(board, view, c, r, 0);
+            judgeAndDrawCell({g, c, r}, 0);
             if (state.showCandidates)
                 refreshCandidates();
         }
@@ -170,10 +166,10 @@ void Game::finishEntry(int symbol)
         if (!erase) {
             cellAt(board.board, c, r, g) = std::uint8_t(symbol);
             if (!state.ownBoardMode)
-                drawPlayerCell(board, view, c, r, symbol);
+                judgeAndDrawCell({g, c, r}, symbol);
         } else if (!state.ownBoardMode) {
             cellAt(board.board, c, r, g) = 0;
-            drawPlayerCell(board, view, c, r, 0);
+            judgeAndDrawCell({g, c, r}, 0);
         }
     } else {
         if (erase) {
@@ -199,11 +195,12 @@ void Game::finishEntry(int symbol)
         // givens never disagree; a symbol becomes a given.
         if (erase || symbol == 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
-            drawPlayerCell(board, view, c, r, 0);
+            judgeAndDrawCell({g, c, r}, 0);
             if (state.showCandidates)
                 refreshCandidates();
         } else {
-            drawGivenCell(d, board, c, r, symbol, state.digitMode);
+            cellAt(board.givens, c, r, g) = std::uint8_t(symbol);
+            drawGivenCell(d, c, r, g, symbol, state.digitMode);
         }
         afterEntry();
     } else if (!entry.candidateNotation) {

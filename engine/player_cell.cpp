@@ -1,20 +1,20 @@
-// The engine half of drawing a player's cell: judging the symbol and keeping the shared copies equal.
+// Judging a player's cell: the symbol against the solution, the error count, the shared copies kept equal.
 #include "engine/player_cell.h"
 
 #include "engine/rules.h"
 
 namespace quintaro {
 
-void drawPlayerCell(Board& b, BoardView& view, int c, int r, int s, Judging judging) {
-    const int g = b.activeGrid;
+CellJudgement judgePlayerCell(Board& b, GridCell cell, int s, Judging judging) {
+    const int c = cell.column, r = cell.row, g = cell.grid;
     b.boardChanged = true;
-    bool wrong = false;
+    CellJudgement judged;
     if (s != 0) {
         const std::uint8_t known = cellAt(b.solution, c, r, g);
         if (known != 0) {
             bool counted = false;
             if (known != cellAt(b.board, c, r, g)) {
-                wrong = true;
+                judged.wrong = true;
                 // A redraw shows the mistake again but it was counted when it was made.
                 counted = judging == Judging::Placed;
                 if (counted) ++b.errorCount;
@@ -23,11 +23,11 @@ void drawPlayerCell(Board& b, BoardView& view, int c, int r, int s, Judging judg
             // counted there is no mistake of the player's.
             if (b.silentSolve) b.errorCount = 0;
             // Only the step to the third error stops the timing.
-            if (counted && b.errorCount == 3) view.stopTiming();
+            judged.thirdError = counted && b.errorCount == 3;
         }
     }
-    if (!b.silentSolve) view.showPlayerCell(b, c, r, g, s, wrong);
     syncSharedBoxes(b);
+    return judged;
 }
 
 } // namespace quintaro

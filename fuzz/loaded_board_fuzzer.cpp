@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <span>
 
-#include "engine/board_view.h"
 #include "engine/candidates.h"
 #include "engine/solution.h"
 #include "storage/board_record.h"
@@ -24,13 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!decodeBoardRecord(std::span<const std::uint8_t>(data, size), b, clock)) return 0;
 
     Board played = b;
-    BoardView quiet;
-    const int passes = computeSolution(played, quiet);
+    const int passes = computeSolution(played);
     require(passes >= 1 && passes <= kMaxSolvePasses);
     require(played.board == b.board); // the hidden solve works on a copy
     for (auto v : played.solution) require(v <= 9);
     hasNoDeadEnd(played);
-    computeCandidates(played, quiet, true);
+    computeCandidates(played, true);
     require(played.board == b.board);
     // The givens may change: the full-field count rewrites second copies of shared cells from their masters.
     for (auto v : played.givens) require(v <= 9);
