@@ -2,6 +2,7 @@
 #include "app/game.h"
 
 #include "engine/candidates.h"
+#include "engine/rules.h"
 #include "ui/cells.h"
 #include "ui/field.h"
 
@@ -10,20 +11,23 @@ namespace quintaro {
 void Game::drawBoard()
 {
     screen.cellWidth = screen.cellHeight = kCellSize;
+    // Both copies of a shared cell show what its master holds.
+    syncSharedBoxes(board);
     Display d = display();
     forEachCell([&](const GridCell& cell) {
-        if (const int given = cellAt(board.givens, cell.column, cell.row, cell.grid); given != 0)
-            drawGivenCell(d, cell.column, cell.row, cell.grid, given, state.digitMode);
+        const int c = cell.column, r = cell.row, g = cell.grid;
+        if (const int given = cellAt(board.givens, c, r, g); given != 0)
+            drawGivenCell(d, c, r, g, given, state.digitMode);
         else
-            judgeAndDrawCell(cell, cellAt(board.board, cell.column, cell.row, cell.grid), Judging::Redraw);
+            paintPlayerCell(d, c, r, g, cellAt(board.board, c, r, g), contradictsSolution(board, cell), state.digitMode);
     });
     countSymbols();
     refreshCandidates();
 }
 
-void Game::judgeAndDrawCell(GridCell cell, int s, Judging judging)
+void Game::judgeAndDrawCell(GridCell cell, int s)
 {
-    const CellJudgement judged = judgePlayerCell(board, cell, s, judging);
+    const CellJudgement judged = judgePlayerCell(board, cell, s);
     if (judged.thirdError)
         stopTiming();
     Display d = display();

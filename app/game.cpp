@@ -42,11 +42,9 @@ void Game::countGivensNow()
 
 void Game::drawStatisticsPanelNow()
 {
-    const BoardVerdict verdict = judgeBoardNow();
     Display d = display();
     drawStatisticsPanel(d, panels());
     redrawStatisticsMark(*this);
-    actOnVerdict(verdict);
 }
 
 void Game::startUp()

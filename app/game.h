@@ -60,12 +60,13 @@ public:
     // What the side panels show, for the board and mode of the moment.
     PanelContext panels();
 
-    // Redraws all 4 x 81 cells (each shared cell once per grid; a redraw counts no error), the counts
-    // and status, then the candidates (refreshCandidates).
+    // Redraws all 4 x 81 cells (each shared cell once per grid) as they stand, a player's symbol red
+    // where it contradicts the solution; judges nothing again, so no error is counted. Then the counts
+    // and status (countSymbols) and the candidates (refreshCandidates).
     void drawBoard();
-    // Judges symbol s in a player's cell (judgePlayerCell); a third error stops the timing. Then paints
-    // the cell: s in dark blue, or in red when wrong.
-    void judgeAndDrawCell(GridCell cell, int s, Judging judging = Judging::Placed);
+    // Judges symbol s just placed in a player's cell (judgePlayerCell); a third error stops the timing.
+    // Then paints the cell: s in dark blue, or in red when wrong.
+    void judgeAndDrawCell(GridCell cell, int s);
     // The game is no longer timed: the running flag cleared and the clock label refreshed.
     void stopTiming();
     // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
@@ -73,7 +74,7 @@ public:
     void drawEntryPopup(int c, int r);
     // Recounts the givens and redraws their count and the level name.
     void countGivensNow();
-    // Judges the board and redraws the statistics panel with the status below it; then actOnVerdict.
+    // Redraws the statistics panel with the status below it, as last counted and judged.
     void drawStatisticsPanelNow();
     // Recounts the symbols (each shared cell once) and judges the board; the panels show this verdict
     // from now on. Draws nothing.

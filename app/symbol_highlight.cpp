@@ -22,8 +22,7 @@ void repaintCellsOf(Game& game, Display& d, int s)
                     if (given == s)
                         drawGivenCell(d, c, r, g, s, game.state.digitMode);
                 } else if (cellAt(b.board, c, r, g) == s) {
-                    const int known = cellAt(b.solution, c, r, g);
-                    paintPlayerCell(d, c, r, g, s, known != 0 && known != s, game.state.digitMode);
+                    paintPlayerCell(d, c, r, g, s, contradictsSolution(b, {g, c, r}), game.state.digitMode);
                 }
             }
 }

@@ -5,26 +5,23 @@
 
 namespace quintaro {
 
-CellJudgement judgePlayerCell(Board& b, GridCell cell, int s, Judging judging) {
-    const int c = cell.column, r = cell.row, g = cell.grid;
+bool contradictsSolution(const Board& b, GridCell cell) {
+    const std::uint8_t known = cellAt(b.solution, cell.column, cell.row, cell.grid);
+    const std::uint8_t entry = cellAt(b.board, cell.column, cell.row, cell.grid);
+    return entry != 0 && known != 0 && known != entry;
+}
+
+CellJudgement judgePlayerCell(Board& b, GridCell cell, int s) {
     b.boardChanged = true;
     CellJudgement judged;
-    if (s != 0) {
-        const std::uint8_t known = cellAt(b.solution, c, r, g);
-        if (known != 0) {
-            bool counted = false;
-            if (known != cellAt(b.board, c, r, g)) {
-                judged.wrong = true;
-                // A redraw shows the mistake again but it was counted when it was made.
-                counted = judging == Judging::Placed;
-                if (counted) ++b.errorCount;
-            }
-            // The hidden solve judges its own placements against the previous solution; whatever it
-            // counted there is no mistake of the player's.
-            if (b.silentSolve) b.errorCount = 0;
-            // Only the step to the third error stops the timing.
-            judged.thirdError = counted && b.errorCount == 3;
-        }
+    if (s != 0 && cellAt(b.solution, cell.column, cell.row, cell.grid) != 0) {
+        judged.wrong = contradictsSolution(b, cell);
+        if (judged.wrong) ++b.errorCount;
+        // The hidden solve judges its own placements against the previous solution; whatever it
+        // counted there is no mistake of the player's.
+        if (b.silentSolve) b.errorCount = 0;
+        // Only the step to the third error stops the timing.
+        judged.thirdError = judged.wrong && b.errorCount == 3;
     }
     syncSharedBoxes(b);
     return judged;
