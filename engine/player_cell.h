@@ -3,6 +3,7 @@
 
 #include "engine/board.h"
 #include "engine/grid_cell.h"
+#include "engine/rules.h"
 
 namespace quintaro {
 
@@ -14,11 +15,29 @@ struct CellJudgement {
 };
 
 // True when the cell holds a symbol that differs from the solution known for it; false while none is known.
-bool contradictsSolution(const Board& b, GridCell cell);
+inline bool contradictsSolution(const Board& b, GridCell cell) {
+    const std::uint8_t known = cellAt(b.solution, cell.column, cell.row, cell.grid);
+    const std::uint8_t entry = cellAt(b.board, cell.column, cell.row, cell.grid);
+    return entry != 0 && known != 0 && known != entry;
+}
 
 // Judges symbol s just placed in cell, whose board entry already holds it: sets boardChanged; a wrong
 // symbol (contradictsSolution) counts an error, but a silent solve sets errorCount to 0 wherever a
-// solution is known. Ends with syncSharedBoxes.
-CellJudgement judgePlayerCell(Board& b, GridCell cell, int s);
+// solution is known. Ends with syncSharedBoxes. Inline: the solvers call it for every placement.
+inline CellJudgement judgePlayerCell(Board& b, GridCell cell, int s) {
+    b.boardChanged = true;
+    CellJudgement judged;
+    if (s != 0 && cellAt(b.solution, cell.column, cell.row, cell.grid) != 0) {
+        judged.wrong = contradictsSolution(b, cell);
+        if (judged.wrong) ++b.errorCount;
+        // The hidden solve judges its own placements against the previous solution; whatever it
+        // counted there is no mistake of the player's.
+        if (b.silentSolve) b.errorCount = 0;
+        // Only the step to the third error stops the timing.
+        judged.thirdError = judged.wrong && b.errorCount == 3;
+    }
+    syncSharedBoxes(b);
+    return judged;
+}
 
 } // namespace quintaro
