@@ -64,13 +64,14 @@ private:
         ReadStatus status = ReadStatus::Loaded;
         if (loading_)
             status = loadBoardRecord(game_, record);
-        else
-            saveBoardRecord(game_, record);
         game_.state.dialogDone = true;
         game_.mainForm->setEnabled(true);
         form_.unload();
+        // A save that fails tells the player so itself; like a failed load, once the form is closed.
         if (loading_)
             reportLoad(status);
+        else
+            saveBoardRecord(game_, record);
     }
 
     // An empty slot would replace the board with nothing: the player is asked first. "&NEIN" keeps

@@ -52,7 +52,8 @@ bool saveBoardRecord(Game& game, int record)
     clock.elapsedSeconds = game.platform.timer() - state.gameStart;
     clock.level = state.level;
     std::string error;
-    if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error))
+    if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error,
+                         game.lockPatience))
         return true;
     game.platform.messageBox(error);
     return false;

@@ -19,8 +19,8 @@ ReadStatus loadBoardRecord(Game& game, int record);
 std::string readFailureMessage(ReadStatus status, const std::string& file);
 
 // Writes the board, candidates, running flag, elapsed time and level into record 0..3 of
-// game.state.boardFile. On failure tells the player in a message box and returns false; the file
-// stays as it was.
+// game.state.boardFile as that file is now (another game may have saved into another slot), under
+// its lock. On failure tells the player in a message box and returns false; the file stays as it was.
 bool saveBoardRecord(Game& game, int record);
 
 } // namespace quintaro

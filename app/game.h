@@ -12,6 +12,7 @@
 #include "engine/player_cell.h"
 #include "platform/platform.h"
 #include "storage/hall_of_fame.h"
+#include "storage/locked_update.h"
 #include "ui/button_bar.h"
 #include "ui/clock.h"
 #include "ui/cell_frame.h"
@@ -21,6 +22,7 @@
 
 #include <array>
 #include <bitset>
+#include <chrono>
 #include <functional>
 #include <cstdint>
 #include <memory>
@@ -101,16 +103,19 @@ public:
     // and solved once more.
     void solveCommand(bool restartFollowUp);
 
-    // The hall of fame from "Champions.qhf"; empty when there is none.
+    // The hall of fame from "Champions.qhf" as it is now (another game may have changed it); empty
+    // when there is none.
     void readHallOfFame();
-    // Writes "Champions.qhf" whole; tells the player when that fails (the old file stays).
-    void writeHallOfFame();
-    // A solved timed game's time: where it ranks among its level's ten best, the player is asked for
-    // a name and the entry is stored (a cancelled name stores nothing); then the hall of fame shows.
+    // Applies change to the tables "Champions.qhf" holds now and stores them under the file's lock
+    // (nothing when change returns false); tells the player when that fails (the old file stays).
+    void changeHallOfFame(const std::function<bool(HallOfFame&)>& change);
+    // A solved timed game's time: where it ranks among its level's ten best as the file holds them
+    // now, the player is asked for a name and the entry is stored, ranked again against the file at
+    // that moment (a cancelled name stores nothing); then the hall of fame shows.
     void recordChampion(const std::string& finalTime);
     // The name form, offering the name typed last; sets entryConfirmed and championName.
     void askChampionName();
-    // The hall-of-fame form, again after each level it cleared.
+    // The hall-of-fame form, with the lists read afresh from the file, again after each level it cleared.
     void showHallOfFame();
 
     // A left or right button press in the play loop outside the button bar: opens the chooser on a
@@ -134,7 +139,9 @@ public:
     platform::Label* clockDisplay = nullptr; // the label "uhr"
     std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;
-    HallOfFame hallOfFame;
+    HallOfFame hallOfFame; // as the file held it when last read
+    // How long a save waits for another game that holds the lock on a player's file.
+    std::chrono::milliseconds lockPatience = kLockPatience;
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
     HintMark hint; // key T's hint while it stands (hint.cpp)

@@ -83,15 +83,6 @@ std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_
     return std::nullopt;
 }
 
-std::optional<WriteFailure> checkWholeFileWrite(const std::string& path, WriteRules rules) {
-    const QString name = QString::fromStdString(path);
-    rules.makeFolder = false;
-    if (auto bad = checkTarget(name, path, rules)) return bad;
-    QSaveFile probe(name);
-    if (!probe.open(QIODevice::WriteOnly)) return failure(Step::Create, path, probe);
-    return std::nullopt; // the probe's temporary file goes with it, never committed
-}
-
 std::string germanReason(const WriteFailure& f) {
     switch (f.step) {
     case Step::Folder: return f.where + " ist ein Ordner";
@@ -104,12 +95,6 @@ std::string germanReason(const WriteFailure& f) {
     case Step::Replace: return f.where + " lässt sich nicht ersetzen" + f.detail;
     }
     return f.where;
-}
-
-bool replaceFile(const std::string& path, std::string_view bytes, std::string& reason) {
-    const auto failed = writeWholeFile(path, bytes, WriteRules{});
-    if (failed) reason = germanReason(*failed);
-    return !failed;
 }
 
 } // namespace quintaro

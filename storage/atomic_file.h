@@ -39,15 +39,8 @@ struct WriteRules {
 // but a failed one may leave path partly new (WriteFailure::inPlace).
 std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes, WriteRules rules);
 
-// Whether writeWholeFile with rules could make its new file at path now, tried with a temporary file
-// beside path that is removed again; path itself is not touched and no folder is made.
-std::optional<WriteFailure> checkWholeFileWrite(const std::string& path, WriteRules rules);
-
 // The failure in the game's German, with the path ("… lässt sich nicht anlegen (…)").
 std::string germanReason(const WriteFailure& failure);
-
-// writeWholeFile with the default rules; on failure reason is germanReason.
-bool replaceFile(const std::string& path, std::string_view bytes, std::string& reason);
 
 // The system's reason for the last error of file, as " (…)" in Qt's words; "" when no call on file
 // failed with one (whatever the language, the player never reads "Unknown error").
