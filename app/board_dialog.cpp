@@ -4,6 +4,7 @@
 #include "app/board_records.h"
 #include "app/game.h"
 #include "engine/solution.h"
+#include "storage/board_slots.h"
 
 namespace quintaro {
 
@@ -58,16 +59,37 @@ private:
             }
         }
         const int record = game_.state.selectedRecord;
+        if (loading_ && !confirmEmptyLoad(record))
+            return;
+        ReadStatus status = ReadStatus::Loaded;
         if (loading_)
-            reportLoad(loadBoardRecord(game_, record));
-        else
-            saveBoardRecord(game_, record);
+            status = loadBoardRecord(game_, record);
         game_.state.dialogDone = true;
         game_.mainForm->setEnabled(true);
         form_.unload();
+        // A save that fails tells the player so itself; like a failed load, once the form is closed.
+        if (loading_)
+            reportLoad(status);
+        else
+            saveBoardRecord(game_, record);
     }
 
-    // A slot that could not be read leaves the board as it was; the player learns why.
+    // An empty slot would replace the board with nothing: the player is asked first. "&NEIN" keeps
+    // the form open for another choice.
+    bool confirmEmptyLoad(int record)
+    {
+        // A missing or unreadable file asks nothing: the load tells the player what is wrong.
+        Board stored;
+        RecordClock clock;
+        if (readBoardRecord(game_.filePath(game_.state.boardFile), record, stored, clock) != ReadStatus::Loaded ||
+            !isEmptyPosition(stored))
+            return true;
+        const std::string question = "Brett " + std::to_string(record + 1) + " ist leer. Trotzdem laden?";
+        return game_.platform.alertBox(platform::AlertIcon::Question, question, "&JA|&NEIN", 2) == 1;
+    }
+
+    // A slot that could not be read leaves the board as it was; the player learns why, once the
+    // form is closed.
     void reportLoad(ReadStatus status)
     {
         loaded = status == ReadStatus::Loaded;
@@ -89,6 +111,10 @@ bool showRecordDialog(Game& game, bool loading, const char* caption)
     // Showing the last choice is no click: it performs nothing.
     form->setOption(game.state.selectedRecord);
     form->focusOption(game.state.selectedRecord);
+    const std::array<bool, kRecordCount> empty = emptySlots(game.filePath(game.state.boardFile));
+    for (int k = 0; k < kRecordCount; ++k)
+        if (empty[std::size_t(k)])
+            form->markEmpty(k);
     game.state.dialogDone = false;
     Frm1 events(game, *form, loading);
     form->showModal(events);

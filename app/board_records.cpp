@@ -2,6 +2,7 @@
 #include "app/board_records.h"
 
 #include "app/game.h"
+#include "storage/board_slots.h"
 
 namespace quintaro {
 
@@ -14,7 +15,8 @@ ReadStatus loadBoardRecord(Game& game, int record)
     RecordClock clock;
     const ReadStatus status = readBoardRecord(game.filePath(state.boardFile), record, game.board, clock);
     if (status == ReadStatus::Loaded) {
-        const bool running = (clock.runningByte & 1) != 0;
+        // A never-written slot's clock flag is a filler byte: an empty board is never a game in progress.
+        const bool running = (clock.runningByte & 1) != 0 && !isEmptyPosition(game.board);
         if (running) {
             state.gameSolved = false;
             state.gameStart = game.platform.timer() - clock.elapsedSeconds;
@@ -32,13 +34,14 @@ ReadStatus loadBoardRecord(Game& game, int record)
 
 std::string readFailureMessage(ReadStatus status, const std::string& file)
 {
+    const std::string path = messagePath(file);
     switch (status) {
     case ReadStatus::Loaded: return {};
-    case ReadStatus::Missing: return "Es gibt noch keine Datei \"" + file + "\".";
-    case ReadStatus::TooShort: return "Die Datei \"" + file + "\" ist zu kurz für dieses Brett.";
+    case ReadStatus::Missing: return "Die Datei \"" + path + "\" fehlt.";
+    case ReadStatus::TooShort: return "Die Datei \"" + path + "\" ist zu kurz für dieses Brett.";
     case ReadStatus::Unreadable: break;
     }
-    return "Die Datei \"" + file + "\" kann nicht gelesen werden.";
+    return "Die Datei \"" + path + "\" kann nicht gelesen werden.";
 }
 
 bool saveBoardRecord(Game& game, int record)
@@ -49,7 +52,8 @@ bool saveBoardRecord(Game& game, int record)
     clock.elapsedSeconds = game.platform.timer() - state.gameStart;
     clock.level = state.level;
     std::string error;
-    if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error))
+    if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error,
+                         game.lockPatience))
         return true;
     game.platform.messageBox(error);
     return false;

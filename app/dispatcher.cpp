@@ -28,6 +28,8 @@ void Game::Win_0_MenuEvent(int id)
 {
     state.escapeConsumed = false;
     mainForm->setMenuBarEnabled(false);
+    // The time of a game solved last stays in sight until the next command.
+    clock->clearRecord();
     if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), id) != kCommandsOnTheBoard.end()) {
         state.hintText = prompt::ClickCell;
         Display d = display();

@@ -11,6 +11,7 @@
 #include "engine/board.h"
 #include "platform/platform.h"
 #include "storage/hall_of_fame.h"
+#include "storage/locked_update.h"
 #include "ui/button_bar.h"
 #include "ui/clock.h"
 #include "ui/cell_frame.h"
@@ -20,6 +21,7 @@
 
 #include <array>
 #include <bitset>
+#include <chrono>
 #include <functional>
 #include <cstdint>
 #include <memory>
@@ -77,16 +79,19 @@ public:
     void runPlayLoop();
     void runOwnBoardLoop();
 
-    // The hall of fame from "Champions.qhf"; empty when there is none.
+    // The hall of fame from "Champions.qhf" as it is now (another game may have changed it); empty
+    // when there is none.
     void readHallOfFame();
-    // Writes "Champions.qhf" whole; tells the player when that fails (the old file stays).
-    void writeHallOfFame();
-    // A solved timed game's time: where it ranks among its level's ten best, the player is asked for
-    // a name and the entry is stored (a cancelled name stores nothing); then the hall of fame shows.
+    // Applies change to the tables "Champions.qhf" holds now and stores them under the file's lock
+    // (nothing when change returns false); tells the player when that fails (the old file stays).
+    void changeHallOfFame(const std::function<bool(HallOfFame&)>& change);
+    // A solved timed game's time: where it ranks among its level's ten best as the file holds them
+    // now, the player is asked for a name and the entry is stored, ranked again against the file at
+    // that moment (a cancelled name stores nothing); then the hall of fame shows.
     void recordChampion(const std::string& finalTime);
     // The name form, offering the name typed last; sets entryConfirmed and championName.
     void askChampionName();
-    // The hall-of-fame form, again after each level it cleared.
+    // The hall-of-fame form, with the lists read afresh from the file, again after each level it cleared.
     void showHallOfFame();
 
     // A left or right button press in the play loop outside the button bar: opens the chooser on a
@@ -111,7 +116,9 @@ public:
     platform::Label* clockDisplay = nullptr; // the label "uhr"
     std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;
-    HallOfFame hallOfFame;
+    HallOfFame hallOfFame; // as the file held it when last read
+    // How long a save waits for another game that holds the lock on a player's file.
+    std::chrono::milliseconds lockPatience = kLockPatience;
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
     HintMark hint; // key T's hint while it stands (hint.cpp)
@@ -129,8 +136,9 @@ private:
     void endProgram();
     // The help of the menu (overview) or of a running game (the explanation).
     void helpCommand(bool fromGame);
-    // Shows the page `topic`; tells the player when it cannot ("Error while trying to display ...").
-    void showHelpTopic(const std::string& file, const std::string& topic);
+    // Shows the help page `topic` ("Übersicht.htm"); when it cannot, tells the player which page is
+    // missing or unreadable and where it was looked for.
+    void showHelpTopic(const std::string& topic);
     void showAboutBox();
     // Prints the board on one page of the printer; "Druckerfehler!" when printing fails.
     void printBoard();
@@ -149,7 +157,9 @@ private:
     void onButtonPressed(platform::MouseButton button);
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
-    void loadInLoop(bool refreshTheClock);
+    // Key L and the Load button: the load dialog on "brett.qbr", the board redrawn, the clock shown;
+    // a loaded game in progress is timed again in the play loop, never in the own-board loop.
+    void loadInLoop();
     // The button drawn pressed while the action runs (a dialog, the printer, the help window).
     void withButtonPressed(BarButton button, const std::function<void()>& action);
     void abortLoop(bool byButton);
@@ -158,7 +168,9 @@ private:
     // A load may leave a saved game in progress timed: its clock runs from the stored time.
     void startClockIfTimed();
 
-    // The symbol entry.
+    // The symbol entry. openChooser opens the chooser over cell (c, r) of board.activeGrid, its
+    // square under the pointer highlighted (else the one of before), and starts the entry.
+    void openChooser(int c, int r);
     void enterSymbol(int c, int r);
     void onEntryCharacter(int code);
     void onEntryButton(platform::MouseButton button);

@@ -37,4 +37,11 @@ std::string gameFilePath(const GameFolders& folders, const std::string& name)
     return folder.empty() ? name : folder + "/" + name;
 }
 
+std::string messagePath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
 } // namespace quintaro

@@ -23,4 +23,7 @@ GameFolders chooseGameFolders(const std::string& installedData, const std::strin
 // from the player's folder.
 std::string gameFilePath(const GameFolders& folders, const std::string& name);
 
+// A path as a message names it: absolute, so that the player knows where the game looked.
+std::string messagePath(const std::string& path);
+
 } // namespace quintaro

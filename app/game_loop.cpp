@@ -23,14 +23,20 @@ void Game::runPlayLoop()
     Display d = display();
     drawButtonBar(d);
     // The redraw stops the timing when it computes the candidates, before a clock would start.
+    // An untimed game shows the stopped clock, not the last time of a game left with a key.
     if (state.gameRunning)
         clock->startThread();
+    else
+        refreshClock();
 }
 
 void Game::runOwnBoardLoop()
 {
     mode = GameMode::OwnBoardLoop;
     state.ownBoardMode = true;
+    // The player's own puzzle is never timed.
+    state.gameRunning = false;
+    refreshClock();
     keysDown_.reset();
     Display d = display();
     drawButtonBar(d);
@@ -58,7 +64,7 @@ void Game::onKeyReleased(int vk)
     keysDown_.reset(std::size_t(vk));
     const bool own = mode == GameMode::OwnBoardLoop;
     if (vk == 'L') {
-        loadInLoop(!own);
+        loadInLoop();
     } else if (vk == 'S') {
         withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
     } else if (vk == 'D') {
@@ -109,7 +115,7 @@ void Game::onButtonPressed(platform::MouseButton button)
         if (const std::optional<BarButton> b = buttonAt(state.mouseX, state.mouseY)) {
             switch (*b) {
             case BarButton::Load:
-                loadInLoop(false);
+                loadInLoop();
                 break;
             case BarButton::Save:
                 withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
@@ -141,15 +147,17 @@ void Game::onButtonPressed(platform::MouseButton button)
         clickOwnBoardCell(button);
 }
 
-void Game::loadInLoop(bool refreshTheClock)
+void Game::loadInLoop()
 {
     pressBarButton(BarButton::Load);
     state.boardFile = "brett.qbr";
     showLoadDialog(*this);
+    // A game in progress loaded into the own-board loop becomes a puzzle to edit, untimed.
+    if (mode == GameMode::OwnBoardLoop)
+        state.gameRunning = false;
     countGivensNow();
     drawBoard();
-    if (refreshTheClock)
-        refreshClock();
+    refreshClock();
     raiseBarButton(BarButton::Load);
     startClockIfTimed();
 }

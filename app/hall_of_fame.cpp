@@ -1,4 +1,5 @@
-// The hall of fame in play: a solved game's time enters its level's ten best, the forms show and clear them.
+// The hall of fame in play: a solved game's time enters its level's ten best, the forms show and clear them;
+// every change is made to the file as it stands, which another game in the same folder may change too.
 #include "app/game.h"
 
 #include "storage/hall_of_fame_file.h"
@@ -13,10 +14,10 @@ constexpr const char* kHallOfFameFile = "Champions.qhf";
 
 void Game::readHallOfFame() { quintaro::readHallOfFame(filePath(kHallOfFameFile), hallOfFame); }
 
-void Game::writeHallOfFame()
+void Game::changeHallOfFame(const std::function<bool(HallOfFame&)>& change)
 {
     std::string error;
-    if (!quintaro::writeHallOfFame(filePath(kHallOfFameFile), hallOfFame, error))
+    if (!updateHallOfFame(filePath(kHallOfFameFile), change, error, lockPatience))
         platform.messageBox(error);
 }
 
@@ -24,15 +25,20 @@ void Game::recordChampion(const std::string& finalTime)
 {
     entryConfirmed = false;
     const int level = state.level;
-    if (const int rank = championRank(hallOfFame, level, finalTime); rank != 0) {
+    // Another game in the same folder may have entered times since this one last read the file.
+    readHallOfFame();
+    if (championRank(hallOfFame, level, finalTime) != 0) {
         askChampionName();
-        insertChampion(hallOfFame, level, rank, championName, platform.today(), finalTime);
+        // While the name was typed, another game may have stored an entry too: the time is ranked
+        // again against the list as the file holds it when it is written.
+        if (entryConfirmed)
+            changeHallOfFame([&, today = platform.today()](HallOfFame& stored) {
+                const int rank = championRank(stored, level, finalTime);
+                if (rank != 0)
+                    insertChampion(stored, level, rank, championName, today, finalTime);
+                return rank != 0;
+            });
     }
-    // A cancelled name takes back the entry: the tables are again what the file holds.
-    if (entryConfirmed)
-        writeHallOfFame();
-    else
-        readHallOfFame();
     showHallOfFame();
 }
 
@@ -54,6 +60,7 @@ void Game::showHallOfFame()
     };
     // After a clearing the form opens again, on the tab of the current level.
     for (;;) {
+        readHallOfFame();
         platform::HallOfFameLists lists;
         for (int level = 0; level < kHallLevels; ++level)
             for (const HallOfFameListRow& row : hallOfFameRows(hallOfFame, level))
@@ -62,8 +69,10 @@ void Game::showHallOfFame()
         const platform::HallOfFameAnswer answer = platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);
         if (!answer.clear)
             break;
-        clearLevel(hallOfFame, answer.level);
-        writeHallOfFame();
+        changeHallOfFame([level = answer.level](HallOfFame& stored) {
+            clearLevel(stored, level);
+            return true;
+        });
     }
     platform.restoreFocus();
     state.escapeConsumed = true;

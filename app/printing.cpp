@@ -1,6 +1,7 @@
 // Printing the board on one page: heading, the four grids with their symbols, and a footer.
 #include "app/game.h"
 
+#include "engine/rules.h"
 #include "engine/solution.h"
 #include "storage/print_layout.h"
 #include "ui/symbol_text.h"
@@ -29,18 +30,24 @@ void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool d
                     s.rectangle(corner.x + c * p.cellWidth, corner.y + r * p.cellHeight,
                                 corner.x + (c + step) * p.cellWidth, corner.y + (r + step) * p.cellHeight);
     };
-    outlines(2, 1); // cells
-    outlines(5, 3); // boxes
+    outlines(p.cellLineWidth, 1); // cells
+    outlines(p.boxLineWidth, 3);  // boxes
 
     s.setLineWidth(1);
     for (int g = 0; g < kGridCount; ++g)
         for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
+            for (int r = 1; r <= 9; ++r) {
+                // A shared cell is printed from its master copy only: a symbol printed twice on one
+                // place comes out bold.
+                int tc = 0, tr = 0, tg = 0;
+                if (sharedTwin(c, r, g, tc, tr, tg) && tg < g)
+                    continue;
                 if (const int symbol = cellAt(b.board, c, r, g); symbol != 0) {
                     const std::string text = symbolText(symbol, digitMode);
                     const PagePoint at = printedSymbolAt(p, g, c, r, text, digitMode);
                     s.text(at.x, at.y, text);
                 }
+            }
 
     s.setFont(platform::FontRequest::points("ARIAL", 10));
     s.text(p.footer.x, p.footer.y, footer);

@@ -1,11 +1,11 @@
 // Quitting with a question first, the help pages, and the about box.
 #include "app/game.h"
 
+#include <filesystem>
+
 namespace quintaro {
 
 namespace {
-
-constexpr const char* kHtmlHelpFile = "Quintaro.chm";
 
 // The help pages of the two callers, by topic of the HTML help and by keyword of the older help.
 struct HelpTopic {
@@ -48,17 +48,24 @@ void Game::endProgram()
 
 bool Game::detectHtmlHelp() { return platform.htmlHelpAvailable(); }
 
-void Game::showHelpTopic(const std::string& file, const std::string& topic)
+void Game::showHelpTopic(const std::string& topic)
 {
-    if (!platform.showHelpPage(filePath(topic)))
-        platform.messageBox("Error while trying to display a topic of " + file);
+    const std::string path = filePath(topic);
+    if (platform.showHelpPage(path))
+        return;
+    const std::string shown = messagePath(path);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error))
+        platform.messageBox("Die Hilfeseite \"" + shown + "\" lässt sich nicht lesen.");
+    else
+        platform.messageBox("Die Hilfeseite \"" + topic + "\" fehlt; gesucht wurde \"" + shown + "\".");
 }
 
 void Game::helpCommand(bool fromGame)
 {
     const HelpTopic& topic = fromGame ? kGameHelp : kMenuHelp;
     if (state.htmlHelp)
-        showHelpTopic(kHtmlHelpFile, topic.page);
+        showHelpTopic(topic.page);
     else
         platform.showHelpPage(filePath(pageOfKeyword(topic.keyword))); // the older help reports nothing
 }

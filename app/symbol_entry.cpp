@@ -13,13 +13,8 @@ namespace quintaro {
 
 namespace {
 
-// The square 1..9 of the chooser at (x, y), or 0 outside it.
-int squareAt(const EntryPopup& popup, int x, int y)
-{
-    if (x < popup.x || y < popup.y || x >= popup.x + kPopupSize || y >= popup.y + kPopupSize)
-        return 0;
-    return 3 * ((y - popup.y) / kPopupSquare) + (x - popup.x) / kPopupSquare + 1;
-}
+// The square 1..9 of the open chooser at (x, y), or 0 outside it.
+int squareAt(const EntryPopup& popup, int x, int y) { return popupSquareAt({popup.x, popup.y}, x, y); }
 
 } // namespace
 
@@ -85,8 +80,7 @@ void Game::clickFoundCell()
         view.countSymbols(board);
         return;
     }
-    drawEntryPopup(c, r);
-    enterSymbol(c, r);
+    openChooser(c, r);
 }
 
 void Game::clickOwnBoardCell(platform::MouseButton button)
@@ -109,6 +103,16 @@ void Game::clickFoundOwnBoardCell(platform::MouseButton button)
         return;
     }
     state.rightClick = false;
+    openChooser(c, r);
+}
+
+void Game::openChooser(int c, int r)
+{
+    // A click that does not move the pointer takes the square under it, so that square is the one
+    // shown; opened from the keyboard with the pointer elsewhere, it shows the symbol entered last.
+    const int square = popupSquareAt(popupCorner(screen, c, r, board.activeGrid), state.mouseX, state.mouseY);
+    if (square != 0)
+        popup.hoverSymbol = square;
     drawEntryPopup(c, r);
     enterSymbol(c, r);
 }

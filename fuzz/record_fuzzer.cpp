@@ -63,13 +63,13 @@ void checkFileRepair(const std::uint8_t* data, std::size_t size) {
     Board b;
     CountingRandom filler;
     const std::vector<std::uint8_t> file = boardFileWithRecord(old, record, b, RecordClock{}, filler);
-    require(file.size() == std::max(old.size(), static_cast<std::size_t>(kBoardFileSize)));
+    require(file.size() == static_cast<std::size_t>(kBoardFileSize)); // a tail beyond four records is dropped
     const std::size_t begin = static_cast<std::size_t>(record) * kRecordSize, end = begin + kRecordSize;
     for (std::size_t i = 0; i < file.size(); ++i) {
         if (i >= begin && i < end) continue;
         const bool dataThere = old.size() >= i - i % kRecordSize + kRecordDataSize;
-        if (i < old.size() && (dataThere || i >= static_cast<std::size_t>(kBoardFileSize)))
-            require(file[i] == old[i]); // kept: every record whose data are all there, a tail beyond four records
+        if (i < old.size() && dataThere)
+            require(file[i] == old[i]); // kept: every record whose data are all there
         else if (dataThere)
             require(file[i] >= 1 && file[i] <= 9); // new filler where a kept record's was cut off
         else

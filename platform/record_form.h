@@ -29,6 +29,8 @@ public:
     // Turns option k on and the others off; this is no click and reports nothing.
     virtual void setOption(int k) = 0;
     virtual void focusOption(int k) = 0;
+    // Shows "leer" beside option k: its slot holds nothing. Set before the form shows.
+    virtual void markEmpty(int k) = 0;
     // Closes the form; showModal returns after the current event.
     virtual void unload() = 0;
     virtual std::string caption() const = 0;

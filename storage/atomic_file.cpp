@@ -51,8 +51,11 @@ std::optional<WriteFailure> overwriteInPlace(const QString& name, const std::str
 } // namespace
 
 std::string fileErrorDetail(const QFileDevice& f) {
+    // A short write (the disk filled part way) sets no error: Qt then has no system reason, only its
+    // "Unknown error" in the language of the moment, which tells the player nothing.
+    if (f.error() == QFileDevice::NoError) return {};
     const QString why = f.errorString();
-    return why.isEmpty() || why == QLatin1String("Unknown error") ? std::string() : " (" + why.toStdString() + ")";
+    return why.isEmpty() ? std::string() : " (" + why.toStdString() + ")";
 }
 
 std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes, WriteRules rules) {
@@ -101,12 +104,6 @@ std::string germanReason(const WriteFailure& f) {
     case Step::Replace: return f.where + " lässt sich nicht ersetzen" + f.detail;
     }
     return f.where;
-}
-
-bool replaceFile(const std::string& path, std::string_view bytes, std::string& reason) {
-    const auto failed = writeWholeFile(path, bytes, WriteRules{});
-    if (failed) reason = germanReason(*failed);
-    return !failed;
 }
 
 } // namespace quintaro

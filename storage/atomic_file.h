@@ -46,10 +46,8 @@ std::optional<WriteFailure> checkWholeFileWrite(const std::string& path, WriteRu
 // The failure in the game's German, with the path ("… lässt sich nicht anlegen (…)").
 std::string germanReason(const WriteFailure& failure);
 
-// writeWholeFile with the default rules; on failure reason is germanReason.
-bool replaceFile(const std::string& path, std::string_view bytes, std::string& reason);
-
-// Qt's own reason for a file error, as " (…)", or "" when it has no useful one.
+// The system's reason for the last error of file, as " (…)" in Qt's words; "" when no call on file
+// failed with one (whatever the language, the player never reads "Unknown error").
 std::string fileErrorDetail(const QFileDevice& file);
 
 } // namespace quintaro

@@ -3,9 +3,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/bounded_read.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "storage/locked_update.h"
 
 #include <vector>
 
@@ -28,40 +26,22 @@ ReadStatus readBoardRecord(const std::string& path, int record, Board& b, Record
 }
 
 bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
-                      RandomSource& filler, std::string& error) {
+                      RandomSource& filler, std::string& error, std::chrono::milliseconds patience) {
     if (record < 0 || record >= kRecordCount) {
         error = saveFailure("Platz " + std::to_string(record + 1) + " gibt es nicht (erlaubt sind 1 bis 4)");
         return false;
     }
-    const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
-    // A FIFO or device would hold the game up here, and would not give the board back.
-    if (info.isDir() || (info.exists() && !info.isFile())) {
-        using enum WriteFailure::Step;
-        error = saveFailure(germanReason({info.isDir() ? Folder : NotAFile, path, ""}));
-        return false;
-    }
-
-    // The other three slots must survive, so the old contents are read in full before anything is written.
-    std::vector<std::uint8_t> old;
-    if (info.exists()) {
-        QFile in(name);
-        if (!in.open(QIODevice::ReadOnly)) {
-            error = saveFailure(path + " lässt sich nicht lesen" + fileErrorDetail(in));
-            return false;
-        }
-        const QByteArray data = in.readAll();
-        if (in.error() != QFileDevice::NoError) {
-            error = saveFailure(path + " lässt sich nicht lesen" + fileErrorDetail(in));
-            return false;
-        }
-        old.assign(data.begin(), data.end());
-    }
-
-    const std::vector<std::uint8_t> image = boardFileWithRecord(std::move(old), record, b, clock, filler);
-    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-    const auto failed = writeWholeFile(path, bytes, {.makeFolder = true, .regularOnly = true, .overwriteInPlace = true});
-    if (failed) error = saveFailure(germanReason(*failed));
+    // The other three slots come from the file as it is at this moment, and only its four records are
+    // read: whatever a longer file holds behind them is no board and is not written again.
+    const auto withRecord = [&](std::string_view now) -> std::optional<std::string> {
+        const auto* begin = reinterpret_cast<const std::uint8_t*>(now.data());
+        const std::vector<std::uint8_t> image =
+            boardFileWithRecord(std::vector<std::uint8_t>(begin, begin + now.size()), record, b, clock, filler);
+        return std::string(reinterpret_cast<const char*>(image.data()), image.size());
+    };
+    const auto failed = updateFile(path, kBoardFileSize, withRecord,
+                                   {.makeFolder = true, .regularOnly = true, .overwriteInPlace = true}, patience);
+    if (failed) error = saveFailure(failed->reason);
     return !failed;
 }
 

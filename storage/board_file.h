@@ -1,6 +1,7 @@
 // Board files: four records of 6,000 bytes, each a complete game position, read and written byte for byte.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -8,6 +9,7 @@
 #include "engine/board.h"
 #include "engine/random_source.h"
 #include "storage/board_record.h"
+#include "storage/locked_update.h"
 
 namespace quintaro {
 
@@ -25,15 +27,19 @@ enum class ReadStatus {
 ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock);
 
 // Writes b.board, b.givens and the candidates (as 0x00/0xFF bytes; b.candidateBytes is refreshed)
-// with clock into record 0..3 of the board file at path, as boardFileWithRecord lays it out: a file
-// of another length than 24,000 bytes keeps every record it holds completely and gets empty records
-// for the missing ones. Filler bytes come from filler. The complete new file is written beside the
-// old one and replaces it only then; in a folder that refuses new files, an existing writable file
-// is overwritten in place instead. Returns false with a German message in error ("Das Brett konnte
-// nicht gesichert werden: ...") when path is a folder, FIFO or device, or the file could not be read
-// or written; the old file is then unchanged, except after a failed in-place write, which says so.
+// with clock into record 0..3 of the board file at path, as boardFileWithRecord lays it out: the
+// other records are taken from the file as it is at this moment, under its lock (updateFile; another
+// game's lock is waited for up to patience), and only the file's first 24,000 bytes are ever read,
+// so the saved file is always 24,000 bytes long: a longer file loses what lies beyond its four
+// records, a shorter one keeps every record it holds completely and gets empty records for the
+// missing ones. Filler bytes come from filler. The complete new file is written beside the old one
+// and replaces it only then; in a folder that refuses new files, an existing writable file is
+// overwritten in place instead. Returns false with a German message in error ("Das Brett konnte
+// nicht gesichert werden: ...") when path is a folder, FIFO or device, another game held the lock
+// too long, or the file could not be read or written; the old file is then unchanged, except after
+// a failed in-place write, which says so.
 bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
-                      RandomSource& filler, std::string& error);
+                      RandomSource& filler, std::string& error, std::chrono::milliseconds patience = kLockPatience);
 
 // Writes a whole board file (for the puzzle tool) the safe way: beside the old file, which it
 // replaces only when complete. The folder must exist and path must not be a folder, FIFO or device.

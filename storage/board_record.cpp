@@ -84,9 +84,10 @@ std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, in
                                               const RecordClock& clock, RandomSource& filler) {
     // A short file keeps every record a reader could load from it, the ones whose data are all
     // there; the filler cut off behind them is drawn anew and the other records become empty.
-    // Whatever lies beyond the fourth record of a longer file stays where it is.
+    // Nothing the game reads or writes lies beyond the fourth record of a longer file, and keeping
+    // it would mean reading and writing a file of any length on every save.
     const std::size_t oldSize = file.size();
-    if (oldSize < static_cast<std::size_t>(kBoardFileSize)) {
+    if (oldSize != static_cast<std::size_t>(kBoardFileSize)) {
         file.resize(kBoardFileSize);
         for (int n = 0; n < kRecordCount; ++n) {
             const std::size_t start = static_cast<std::size_t>(n) * kRecordSize;

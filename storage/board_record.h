@@ -61,10 +61,10 @@ void encodeBoardRecord(Board& b, const RecordClock& clock, RandomSource& filler,
 void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& filler);
 
 // The new contents of a board file whose old contents are file (empty for a new file) after writing
-// record 0..3 at record × 6,000. Every other record that file holds completely stays as it was. A
-// file shorter than 24,000 bytes is filled up to that length: a record whose data (its first 4,811
-// bytes, all a reader needs) are there stays and gets new filler where its own was cut off; the
-// records beyond become empty records. The bytes of a longer file beyond its fourth record stay.
+// record 0..3 at record × 6,000, always 24,000 bytes. Every other record that file holds completely
+// stays as it was. A shorter file is filled up: a record whose data (its first 4,811 bytes, all a
+// reader needs) are there stays and gets new filler where its own was cut off; the records beyond
+// become empty records. The bytes of a longer file beyond its fourth record are dropped.
 std::vector<std::uint8_t> boardFileWithRecord(std::vector<std::uint8_t> file, int record, Board& b,
                                               const RecordClock& clock, RandomSource& filler);
 

@@ -1,13 +1,11 @@
-// The hall-of-fame file: its 120 lines in Windows-1252, read at start-up and replaced whole on saving.
+// The hall-of-fame file: its 120 lines in Windows-1252, read when shown and changed under its lock.
 #include "storage/hall_of_fame_file.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 
-#include "storage/atomic_file.h"
 #include "storage/bounded_read.h"
 #include "storage/hall_of_fame_text.h"
 
@@ -76,19 +74,25 @@ bool readHallOfFame(const std::string& path, HallOfFame& hof) {
     return true;
 }
 
+bool updateHallOfFame(const std::string& path, const std::function<bool(HallOfFame&)>& change, std::string& error,
+                      std::chrono::milliseconds patience) {
+    const auto changed = [&](std::string_view now) -> std::optional<std::string> {
+        HallOfFame hof;
+        decodeHallOfFame(now, hof);
+        if (!change(hof)) return std::nullopt;
+        return encodeHallOfFame(hof);
+    };
+    const auto failed = updateFile(path, kHallFileReadLimit, changed,
+                                   {.makeFolder = true, .regularOnly = true, .overwriteInPlace = false}, patience);
+    if (failed) error = saveFailure(failed->reason);
+    return !failed;
+}
+
 bool writeHallOfFame(const std::string& path, const HallOfFame& hof, std::string& error) {
-    const QString name = QString::fromStdString(path);
-    if (QFileInfo(name).isDir()) {
-        error = saveFailure(path + " ist ein Ordner");
-        return false;
-    }
-    const std::string bytes = encodeHallOfFame(hof);
-    std::string reason;
-    if (!replaceFile(path, bytes, reason)) {
-        error = saveFailure(reason);
-        return false;
-    }
-    return true;
+    return updateHallOfFame(path, [&](HallOfFame& stored) {
+        stored = hof;
+        return true;
+    }, error);
 }
 
 } // namespace quintaro

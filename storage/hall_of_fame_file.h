@@ -1,10 +1,13 @@
-// The file "Champions.qhf": 120 Windows-1252 lines, three per rank, and reading and saving it.
+// The file "Champions.qhf": 120 Windows-1252 lines, three per rank, and reading and changing it.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "storage/hall_of_fame.h"
+#include "storage/locked_update.h"
 
 namespace quintaro {
 
@@ -28,9 +31,16 @@ std::string encodeHallOfFame(const HallOfFame& hof);
 // returns false; a FIFO is never waited for.
 bool readHallOfFame(const std::string& path, HallOfFame& hof);
 
-// Saves hof to the file at path: the complete new file is written beside the old one and replaces it
-// only then. Returns false with a German message in error ("Die Ruhmeshalle konnte nicht gesichert
-// werden: ...") when that fails; the old file is then unchanged.
+// Changes the hall of fame at path the way updateFile changes a file: under its lock (waiting up to
+// patience for another game), the tables the file holds at this moment (read as readHallOfFame does;
+// empty when there is no file) are handed to change, and written back whole unless change returns
+// false. So an entry that another game stored meanwhile stays. Returns false with a German message
+// in error ("Die Ruhmeshalle konnte nicht gesichert werden: ...") when path is a folder or no
+// regular file, cannot be read, stayed locked or could not be written; the old file is then unchanged.
+bool updateHallOfFame(const std::string& path, const std::function<bool(HallOfFame&)>& change, std::string& error,
+                      std::chrono::milliseconds patience = kLockPatience);
+
+// Saves hof in place of whatever the file at path holds, as updateHallOfFame does.
 bool writeHallOfFame(const std::string& path, const HallOfFame& hof, std::string& error);
 
 } // namespace quintaro

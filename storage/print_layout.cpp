@@ -1,6 +1,7 @@
 // The printed page's layout.
 #include "storage/print_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quintaro {
@@ -18,6 +19,9 @@ PrintLayout printLayout(int pageWidth, int pageHeight)
     p.v = pageHeight / 70;
     p.cellWidth = 4 * p.u;
     p.cellHeight = 3 * p.v;
+    constexpr int kScreenCell = 33; // pixels of a screen cell, whose cell lines are 1 pixel wide
+    p.cellLineWidth = std::max(1, roundHalfEven(double(std::min(p.cellWidth, p.cellHeight)) / kScreenCell));
+    p.boxLineWidth = 2 * p.cellLineWidth;
     const int u = p.u, v = p.v;
     p.gridCorner = {{{25 * u, 5 * v}, {u, 23 * v}, {49 * u, 23 * v}, {25 * u, 41 * v}}};
     p.symbolOffset = {{{24 * u, 4 * v}, {0, 22 * v}, {48 * u, 22 * v}, {24 * u, 40 * v}}};

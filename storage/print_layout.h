@@ -14,9 +14,13 @@ struct PagePoint {
 // The page units of a printable area: u = width / 86 and v = height / 70 (integer division); a cell is
 // 4u by 3v. Grids 0..3 (top, left, right, bottom) have their top-left cell corners at (25u, 5v),
 // (u, 23v), (49u, 23v), (25u, 41v) and place their symbols from offsets one cell up and left of that.
+// The lines keep the screen's weight whatever the printer's resolution: a cell line is 1/33 of the
+// cell's shorter side (as 1 pixel is of a 33-pixel cell on screen), at least 1 pixel, and a box line
+// twice that.
 struct PrintLayout {
     int u = 0, v = 0;
     int cellWidth = 0, cellHeight = 0;
+    int cellLineWidth = 1, boxLineWidth = 2;
     std::array<PagePoint, 4> gridCorner{};
     std::array<PagePoint, 4> symbolOffset{};
     PagePoint heading;       // "QUINTARO"

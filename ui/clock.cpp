@@ -75,29 +75,42 @@ void GameClock::refreshClock()
 {
     if (!flags_.gameRunning) {
         endRun();
-        clockDisplay_.setCaption(kStopped);
+        if (!recordShown_)
+            clockDisplay_.setCaption(kStopped);
         return;
     }
+    recordShown_ = false;
     const double now = platform_.timer();
     if (flags_.gameSolved) {
         // The record is the time of this call, not of the thread's last whole-second tick.
         const double elapsed = now - flags_.gameStart;
         flags_.gameRunning = false;
         endRun();
-        if (std::round(elapsed * 10.0) / 10.0 < kNoRecordSeconds) {
-            const std::string record = recordText(elapsed);
-            clockDisplay_.setCaption(record);
-            finalTime_ = record;
-            if (onRecord_)
-                onRecord_(record);
+        if (std::round(elapsed * 10.0) / 10.0 >= kNoRecordSeconds) {
+            clockDisplay_.setCaption(kStopped);
+            return;
         }
-        clockDisplay_.setCaption(kStopped);
+        const std::string record = recordText(elapsed);
+        clockDisplay_.setCaption(record);
+        finalTime_ = record;
+        // The time just achieved stays in sight after the name form and the hall of fame.
+        recordShown_ = true;
+        if (onRecord_)
+            onRecord_(record);
         return;
     }
     // Always the time of this moment: a refresh within the second of the last tick (after a load, say)
     // must not show a game in progress as " 00:00:00".
     lastTickSecond_ = std::trunc(now);
     clockDisplay_.setCaption(displayText(now - flags_.gameStart));
+}
+
+void GameClock::clearRecord()
+{
+    if (!recordShown_)
+        return;
+    recordShown_ = false;
+    clockDisplay_.setCaption(kStopped);
 }
 
 void GameClock::startThread()

@@ -62,9 +62,14 @@ public:
     // - not running: " 99:99:99", and the clock thread ends after its current pause;
     // - running: the elapsed time of this moment, " HH:MM:SS";
     // - running and gameSolved: the time of this moment with tenths is the record; below 100 hours the
-    //   label shows it, finalTime keeps it and the record handler gets it. Either way gameRunning is
-    //   cleared and the label ends on " 99:99:99".
+    //   label shows it, finalTime keeps it and the record handler gets it, and the label keeps showing
+    //   it until clearRecord or a running game's time replaces it; from 100 hours on the label shows
+    //   " 99:99:99". Either way gameRunning is cleared.
+    // While a record is shown, a refresh with no game running leaves it standing.
     void refreshClock();
+
+    // The record of the solved game leaves the label, which shows " 99:99:99"; nothing when none is shown.
+    void clearRecord();
 
     // Starts a clock thread for the running game, after ending the one before (at most one polling
     // interval's wait). The thread polls every 50 ms until gameRunning is cleared or its run is ended.
@@ -96,6 +101,7 @@ private:
     ClockFlags& flags_;
     RecordHandler onRecord_;
     std::string finalTime_ = "X";
+    bool recordShown_ = false; // the label shows the record of the game solved last
     std::optional<double> pausedAt_; // timer reading when the window went out of sight
     std::atomic<double> lastTickSecond_{-1.0}; // whole timer second of the last computation
     // The number of the current run; ending a run counts it up. Calls posted by the thread keep it alive

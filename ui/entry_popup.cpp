@@ -12,6 +12,13 @@ CellCorner popupCorner(const ScreenState& screen, int c, int r, int g)
     return {cell.x - 11, cell.y - 11};
 }
 
+int popupSquareAt(CellCorner corner, int x, int y)
+{
+    if (x < corner.x || y < corner.y || x >= corner.x + kPopupSize || y >= corner.y + kPopupSize)
+        return 0;
+    return 3 * ((y - corner.y) / kPopupSquare) + (x - corner.x) / kPopupSquare + 1;
+}
+
 void drawEntryPopup(Display& display, EntryPopup& popup, int c, int r, int g, bool digitMode)
 {
     platform::Surface& s = display.surface;

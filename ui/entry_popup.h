@@ -21,6 +21,9 @@ struct EntryPopup {
 // Top-left corner of the chooser over cell (c, r) of grid g: 10 pixels up and left of the cell's corner.
 CellCorner popupCorner(const ScreenState& screen, int c, int r, int g);
 
+// The square 1..9 of a chooser with top-left corner `corner` at pixel (x, y), or 0 outside it.
+int popupSquareAt(CellCorner corner, int x, int y);
+
 // Draws the chooser over cell (c, r) of grid g: nine squares with black outlines, the one of
 // hoverSymbol light grey, the others white, each with its symbol. The first drawing of an entry saves
 // the 55 x 55 pixels it covers (outline included); redraws for a new hover square do not.

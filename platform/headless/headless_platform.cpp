@@ -248,6 +248,13 @@ int HeadlessPlatform::alertBox(AlertIcon icon, const std::string& text, const st
     return answer;
 }
 
+void HeadlessPlatform::messageBox(const std::string& text)
+{
+    messages_.push_back(text);
+    if (lastRecordForm_.open)
+        ++messagesOverRecordForm_;
+}
+
 void HeadlessPlatform::advanceTime(double seconds)
 {
     double t = time_.load();

@@ -120,7 +120,8 @@ public:
     bool isInputPending() override;
     void post(std::function<void()> call) override;
     int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override;
-    void messageBox(const std::string& text) override { messages_.push_back(text); }
+    // Records the text, and counts it when a record form is still on the screen under it.
+    void messageBox(const std::string& text) override;
     void beep() override { ++beeps_; }
     // The three forms record what they were given and follow the script; each restores the focus as it closes.
     ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) override;
@@ -161,6 +162,8 @@ public:
     void scriptAlertAnswer(int answer) { alertAnswers_.push_back(answer); }
     const std::vector<AlertRecord>& alerts() const { return alerts_; }
     const std::vector<std::string>& messages() const { return messages_; }
+    // How many of them showed over a record form that was still open.
+    int messagesOverRecordForm() const { return messagesOverRecordForm_; }
     int beeps() const { return beeps_; }
     // What the player does in the next record forms, in order; a form with nothing left is closed.
     void scriptRecordForm(RecordFormAction action) { recordFormActions_.push_back(action); }
@@ -221,6 +224,7 @@ private:
     std::deque<int> alertAnswers_;
     std::vector<AlertRecord> alerts_;
     std::vector<std::string> messages_;
+    int messagesOverRecordForm_ = 0;
     int beeps_ = 0;
     std::deque<RecordFormAction> recordFormActions_;
     RecordFormRecord lastRecordForm_;

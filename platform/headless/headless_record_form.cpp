@@ -7,7 +7,13 @@ HeadlessRecordForm::HeadlessRecordForm(std::string caption, int x, int y, std::d
                                        RecordFormRecord& record)
     : caption_(std::move(caption)), actions_(actions), record_(record)
 {
-    record_ = RecordFormRecord{caption_, x, y, -1, -1};
+    record_ = RecordFormRecord{caption_, x, y, -1, -1, {}, false};
+}
+
+void HeadlessRecordForm::markEmpty(int k)
+{
+    if (k >= 0 && k < 4)
+        record_.markedEmpty[std::size_t(k)] = true;
 }
 
 void HeadlessRecordForm::setOption(int k)
@@ -21,9 +27,11 @@ void HeadlessRecordForm::showModal(RecordFormEvents& events)
     record_.optionOnAtShow = on_;
     record_.focusAtShow = focus_;
     unloaded_ = false;
+    record_.open = true;
     while (!unloaded_) {
         if (actions_.empty()) {
             unloaded_ = true;
+            record_.open = false;
             events.frm1Close();
             break;
         }
@@ -41,6 +49,7 @@ void HeadlessRecordForm::showModal(RecordFormEvents& events)
         case RecordFormAction::Kind::Cancel: events.cmd2Click(); break;
         case RecordFormAction::Kind::Close:
             unloaded_ = true;
+            record_.open = false;
             events.frm1Close();
             break;
         }

@@ -3,6 +3,7 @@
 
 #include "platform/record_form.h"
 
+#include <array>
 #include <deque>
 #include <string>
 
@@ -27,6 +28,8 @@ struct RecordFormRecord {
     int x = 0, y = 0;
     int optionOnAtShow = -1; // the option that was on when the form showed, -1 for none
     int focusAtShow = -1;
+    std::array<bool, 4> markedEmpty{}; // the options shown with "leer"
+    bool open = false;                 // the form is on the screen now
 };
 
 class HeadlessRecordForm final : public RecordForm {
@@ -39,7 +42,8 @@ public:
     bool option(int k) const override { return k == on_; }
     void setOption(int k) override;
     void focusOption(int k) override { focus_ = k; }
-    void unload() override { unloaded_ = true; }
+    void markEmpty(int k) override;
+    void unload() override { unloaded_ = true, record_.open = false; }
     std::string caption() const override { return caption_; }
 
 private:

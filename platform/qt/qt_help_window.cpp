@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -20,6 +22,13 @@ QtHelpWindow::QtHelpWindow() : browser_(new QTextBrowser(this))
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(800, 700);
+    // Escape and Ctrl+W close it, as they close the player's other windows; so do the desktop's own close keys.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        if (!closeKeys.contains(key))
+            closeKeys << key;
+    for (const QKeySequence& key : closeKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 bool QtHelpWindow::showPage(const std::string& page)

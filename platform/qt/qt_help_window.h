@@ -9,8 +9,8 @@ class QTextBrowser;
 
 namespace quintaro::platform {
 
-// A top-level window beside the game, not modal; closing it only hides it, and it never keeps the
-// program running once the main window has closed.
+// A top-level window beside the game, not modal; closing it (also with Escape or Ctrl+W) only hides it,
+// and it never keeps the program running once the main window has closed.
 class QtHelpWindow final : public QWidget {
 public:
     QtHelpWindow();

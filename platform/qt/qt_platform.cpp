@@ -188,8 +188,10 @@ public:
             box.setDefaultButton(added[std::size_t(defaultButton - 1)]);
         box.setEscapeButton(added.back());
         box.exec();
-        // The next key goes to the game again.
-        restoreFocus();
+        // The next key goes to the game again, unless the question was asked over one of its forms,
+        // which must stay in front of the main window.
+        if (QApplication::activeModalWidget() == nullptr)
+            restoreFocus();
         for (std::size_t i = 0; i < added.size(); ++i)
             if (box.clickedButton() == added[i])
                 return int(i) + 1;

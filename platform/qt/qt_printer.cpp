@@ -78,8 +78,8 @@ std::unique_ptr<Printer> begun(std::unique_ptr<QPrinter> printer, const std::str
     return document;
 }
 
-// The page's line widths are in device pixels and were chosen for 600 dots per inch (a printable area
-// of about 4,800 x 6,600): at a printer's higher native resolution the box lines would barely show.
+// Pages are drawn at 600 dots per inch (a printable area of about 4,800 x 6,600), the resolution the
+// symbols' shifts of a few pixels into their cells were set for; the line widths follow the page's size.
 constexpr int kPageDotsPerInch = 600;
 
 std::unique_ptr<QPrinter> pagePrinter(const QPrinterInfo& info)

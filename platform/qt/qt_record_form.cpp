@@ -3,8 +3,10 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -16,14 +18,20 @@ QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, in
     setWindowTitle(QString::fromStdString(caption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
+    auto* rows = new QGridLayout;
+    layout->addLayout(rows);
     auto* group = new QButtonGroup(this);
     for (int k = 0; k < 4; ++k) {
         auto* button = new QRadioButton(QStringLiteral("Brett &%1").arg(k + 1), this);
         button->setObjectName(QStringLiteral("opt%1").arg(k + 1));
         button->installEventFilter(this);
         group->addButton(button, k);
-        layout->addWidget(button);
+        rows->addWidget(button, k, 0);
         options_[std::size_t(k)] = button;
+        auto* empty = new QLabel(QStringLiteral("leer"), this);
+        empty->hide();
+        rows->addWidget(empty, k, 1);
+        emptyMarks_[std::size_t(k)] = empty;
         // Only a click by the player performs; setOption() changes the state without one.
         connect(button, &QRadioButton::clicked, this, [this, k] {
             if (events_)
@@ -73,6 +81,12 @@ void QtRecordForm::focusOption(int k)
 {
     if (k >= 0 && k < 4)
         options_[std::size_t(k)]->setFocus();
+}
+
+void QtRecordForm::markEmpty(int k)
+{
+    if (k >= 0 && k < 4)
+        emptyMarks_[std::size_t(k)]->show();
 }
 
 void QtRecordForm::unload()

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QLabel;
 class QRadioButton;
 class QPushButton;
 
@@ -20,12 +21,15 @@ public:
     bool option(int k) const override;
     void setOption(int k) override;
     void focusOption(int k) override;
+    void markEmpty(int k) override;
     void unload() override;
     std::string caption() const override;
 
     QRadioButton* optionButton(int k) const { return options_[std::size_t(k)]; }
     QPushButton* performButton() const { return cmd1_; }
     QPushButton* cancelButton() const { return cmd2_; }
+    // The "leer" beside option k, visible once the option is marked empty.
+    QLabel* emptyMark(int k) const { return emptyMarks_[std::size_t(k)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +38,7 @@ protected:
 
 private:
     std::array<QRadioButton*, 4> options_{};
+    std::array<QLabel*, 4> emptyMarks_{};
     QPushButton* cmd1_ = nullptr;
     QPushButton* cmd2_ = nullptr;
     RecordFormEvents* events_ = nullptr;

@@ -53,6 +53,24 @@ TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel) {
     EXPECT_EQ(platform.championForms()[1].offered, "Jörg");
 }
 
+TEST_F(HallOfFamePlayTest, TheFinalTimeStaysOnTheClockUntilTheNextCommand) {
+    platform.scriptChampionName(ChampionNameAnswer{true, "Ida"});
+    solveTimedGame(82.44);
+    ASSERT_EQ(platform.hallOfFameForms().size(), 1u);
+    const platform::HeadlessLabel& uhr = *window.label("uhr");
+    EXPECT_EQ(uhr.caption(), "00:01:22.4");
+    // Neither the loop going on, its clock thread's last poll, nor the Abort button take it away.
+    platform.advanceTime(3.0);
+    game.clock->tick();
+    platform.deliverPending();
+    key('N'); // the board restarted in the same loop
+    click(650, 740);
+    expectIdle("Abbruch after a solve");
+    EXPECT_EQ(uhr.caption(), "00:01:22.4");
+    command(31); // the next command, whatever it is
+    EXPECT_EQ(uhr.caption(), " 99:99:99");
+}
+
 TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing) {
     solveTimedGame(12.0); // unscripted, the name form is cancelled
     EXPECT_EQ(platform.championForms().size(), 1u);

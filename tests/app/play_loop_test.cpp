@@ -154,6 +154,52 @@ TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock) {
     EXPECT_EQ(game.board.board, before.board);
     EXPECT_TRUE(game.state.gameRunning);
     EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messagesOverRecordForm(), 0) << "the form closes before the message";
+}
+
+TEST_F(PlayLoopTest, NoClockRunsInTheOwnBoardLoopOrAnyUntimedLoop) {
+    // A timed game saved into slot 1 at 31 seconds, then left with key A, which leaves its time standing.
+    platform.setTime(100.0);
+    command(8);
+    const Board saved = game.board;
+    platform.setTime(131.0);
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
+    key('S', 's');
+    game.clock->refreshClock();
+    key('A');
+    ASSERT_EQ(game.clockDisplay->caption(), " 00:00:31");
+    const std::size_t threads = platform.startedThreads();
+    // Stopped, and still so two seconds later, with no clock thread started.
+    const auto stopped = [&](const std::string& where) {
+        EXPECT_FALSE(game.state.gameRunning) << where;
+        EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99") << where;
+        platform.advanceTime(2.0);
+        game.clock->tick();
+        platform.deliverPending();
+        EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99") << where;
+        EXPECT_EQ(platform.startedThreads(), threads) << where;
+    };
+    command(11);
+    stopped("Eigenes Brett");
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
+    key('L', 'l');
+    EXPECT_EQ(game.board.board, saved.board);
+    stopped("a game in progress loaded there with L");
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
+    click(70, 740); // Laden
+    stopped("loaded there with the Load button");
+    std::filesystem::remove("brett.qbr");
+    platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
+    key('L', 'l');
+    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messagesOverRecordForm(), 0) << "the form closes before the message";
+    stopped("a load that finds no file");
+    click(650, 740);
+    for (const int id : {10, 25}) {
+        command(id);
+        stopped("command " + std::to_string(id));
+        click(650, 740);
+    }
 }
 
 TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState) {
@@ -180,8 +226,7 @@ TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame) {
     std::filesystem::remove("extrem.qbr");
     command(33);
     command(8);
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_NE(platform.messages()[0].find("extrem.qbr"), std::string::npos);
+    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Die Datei \"" + (std::filesystem::current_path() / "extrem.qbr").string() + "\" fehlt."});
     EXPECT_EQ(game.board.board, before.board);
     EXPECT_FALSE(game.state.gameRunning);
     expectIdle("a missing collection");

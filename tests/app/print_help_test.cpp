@@ -4,6 +4,8 @@
 #include "platform/headless/recording_printer.h"
 
 #include <algorithm>
+#include <numeric>
+#include <set>
 
 namespace quintaro {
 namespace {
@@ -42,15 +44,20 @@ TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnTh
     EXPECT_EQ(footer->font.pointSize, 10);
 
     using Kind = PrintOperation::Kind;
+    // Lines as heavy for a 220-pixel cell as the screen's 1 and 2 pixels are for a 33-pixel one.
     EXPECT_EQ(count([](const PrintOperation& o) {
-                  return o.kind == Kind::Rectangle && o.lineWidth == 2 && std::array{o.x1, o.y1, o.x2, o.y2} ==
+                  return o.kind == Kind::Rectangle && o.lineWidth == 7 && std::array{o.x1, o.y1, o.x2, o.y2} ==
                                                                              std::array{1375, 470, 1375 + 220, 470 + 282};
               }), 1) << "the first cell of grid 0";
-    EXPECT_EQ(count([](const PrintOperation& o) { return o.kind == Kind::Rectangle && o.lineWidth == 5; }), 36);
-    // Every filled cell of every grid, shared boxes from both of their grids.
-    int filled = 0;
-    for (int i = 0; i < kCellLayerSize; ++i) filled += i / 40 != 0 && i / 4 % 10 != 0 && game.board.board[std::size_t(i)] != 0;
-    EXPECT_EQ(count([](const PrintOperation& o) { return o.kind == Kind::Text && o.text.size() == 1; }), filled);
+    EXPECT_EQ(count([](const PrintOperation& o) { return o.kind == Kind::Rectangle && o.lineWidth == 14; }), 36);
+    // Every filled cell of the field once, a shared one too: nothing is printed twice on one place.
+    std::set<std::pair<int, int>> places;
+    for (const PrintOperation& o : job.operations)
+        if (o.kind == Kind::Text && o.text.size() == 1) {
+            EXPECT_TRUE(places.insert({o.x1, o.y1}).second) << o.text;
+        }
+    const std::array<int, 10>& counts = game.board.symbolCounts;
+    EXPECT_EQ(places.size(), std::size_t(std::accumulate(counts.begin() + 1, counts.end(), 0)));
 }
 
 TEST_F(PrintHelpTest, ACancelledDialogPrintsAndSaysNothingAndAFailureDropsTheDocument) {
@@ -75,15 +82,23 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
     click(650, 740);
     EXPECT_EQ(platform.helpPages(), (std::vector<std::string>{"Übersicht.htm", "Erklärung.htm", "Erklärung.htm"}));
 
-    platform.scriptHelpPageResult(false);
+    // A page that cannot be shown is named with where it was looked for: missing, or there but unreadable.
+    std::filesystem::remove("Übersicht.htm");
     command(60);
-    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Error while trying to display a topic of Quintaro.chm"});
+    command(8);
+    platform.scriptHelpPageResult(false);
+    key('H', 'h');
+    const std::string folder = std::filesystem::current_path().string();
+    EXPECT_EQ(platform.messages(), (std::vector<std::string>{
+                                       "Die Hilfeseite \"Übersicht.htm\" fehlt; gesucht wurde \"" + folder + "/Übersicht.htm\".",
+                                       "Die Hilfeseite \"" + folder + "/Erklärung.htm\" lässt sich nicht lesen.",
+                                   }));
+    click(650, 740);
     // The keyword help shows the same pages and reports nothing.
     game.state.htmlHelp = false;
-    platform.scriptHelpPageResult(false);
     command(60);
     EXPECT_EQ(platform.helpPages().back(), "Übersicht.htm");
-    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages().size(), 2u);
 }
 
 TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow) {

@@ -49,6 +49,43 @@ TEST_F(SymbolEntryTest, TheChooserFollowsThePointerAndAClickTakesTheSquareUnderI
     EXPECT_EQ(boardAt(other), 5) << "the cell's centre lies on the middle square";
 }
 
+TEST_F(SymbolEntryTest, TheChooserOpensOnTheSquareAClickWithoutMovingEnters) {
+    // Whether square k of the chooser over the cell centred at (x, y) is the highlighted one.
+    const auto lit = [&](std::pair<int, int> at, int k) {
+        const int x = at.first - 27 + 18 * ((k - 1) % 3) + 3, y = at.second - 27 + 18 * ((k - 1) / 3) + 3;
+        return window.surface().pixel(x, y) == Rgb{192, 192, 192};
+    };
+    const auto first = openCell(0), second = openCell(0, 1), third = openCell(0, 2);
+    const auto a = centre(std::get<0>(first), std::get<1>(first), 0);
+    clickCell(first);
+    click(a.first - 27 + 9, a.second - 27 + 18 + 9); // square 4
+    ASSERT_EQ(boardAt(first), 4);
+
+    const auto b = centre(std::get<0>(second), std::get<1>(second), 0);
+    clickCell(second);
+    EXPECT_TRUE(lit(b, 5) && !lit(b, 4)) << "the middle square lies under the pointer";
+    click(b.first, b.second);
+    EXPECT_EQ(boardAt(second), 5);
+
+    // Opened by a key with the pointer beside the field, it shows the symbol entered last, which
+    // Enter takes; with the pointer over it, the square under the pointer, which a click takes.
+    const auto c = centre(std::get<0>(third), std::get<1>(third), 0);
+    type(third, '8');
+    deliver(Event::moved(900, 100));
+    key(VK::Right); // the cursor frame shows on the cell clicked last
+    key(VK::Enter);
+    ASSERT_TRUE(game.entry.active);
+    EXPECT_TRUE(lit(c, 8) && !lit(c, 5));
+    deliver(Event::keyPressed(VK::Enter));
+    EXPECT_EQ(boardAt(third), 8);
+    deliver(Event::moved(c.first - 20, c.second - 20)); // over square 1
+    key(VK::Enter);
+    ASSERT_TRUE(game.entry.active);
+    EXPECT_TRUE(lit(c, 1) && !lit(c, 8));
+    click(c.first - 20, c.second - 20);
+    EXPECT_EQ(boardAt(third), 1);
+}
+
 TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     const auto cell = openCell(1);
     type(cell, '0' + solutionAt(cell));

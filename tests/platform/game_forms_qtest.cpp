@@ -102,6 +102,25 @@ private slots:
         QCOMPARE(asked.size(), std::size_t(2));
     }
 
+    void aQuestionOverAFormLeavesTheFormInFront() {
+        auto& mainWidget = static_cast<QtMainWindow&>(platform_.mainWindow()).widget();
+        QDialog over(&mainWidget);
+        int answer = 0;
+        QWidget *activeAfter = nullptr, *modalAfter = nullptr;
+        QTimer::singleShot(0, &over, [&] {
+            whenShown([](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); }); // "&NEIN"
+            answer = platform_.alertBox(AlertIcon::Question, "Brett 2 ist leer. Trotzdem laden?", "&JA|&NEIN", 2);
+            QApplication::processEvents();
+            activeAfter = QApplication::activeWindow();
+            modalAfter = QApplication::activeModalWidget();
+            over.accept();
+        });
+        over.exec();
+        QCOMPARE(answer, 2);
+        QCOMPARE(modalAfter, &over);
+        QVERIFY(activeAfter != &mainWidget);
+    }
+
     void aboutBoxHasOneLabelPerLine() {
         const QStringList lines{"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "© 2026 Norvik"};
         QStringList labels;

@@ -1,6 +1,7 @@
 // The record form over Qt: typed characters and clicks reach the handlers, Escape and the close box cancel.
 #include "platform/qt/qt_record_form.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,9 @@ private slots:
         QVERIFY(form.option(2) && !form.option(0));
         form.setOption(0);
         QVERIFY(form.option(0) && !form.option(2));
+        form.markEmpty(1);
+        QVERIFY(form.emptyMark(1)->isVisibleTo(&form) && !form.emptyMark(2)->isVisibleTo(&form));
+        QCOMPARE(form.emptyMark(1)->text(), QStringLiteral("leer"));
     }
 
     void eachInputReachesItsHandler() {

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <tuple>
+
+#include <sys/resource.h>
 
 #include "record_fixture.h"
 #include "storage/file_size_limit.h"
@@ -110,6 +113,17 @@ TEST_F(BoardFileTest, SaveKeepsTheOtherSlotsAndAFailedOneLeavesTheOldFileAlone) 
     EXPECT_EQ(readBytes(path("brett.qbr")), now);
     EXPECT_TRUE(QDir(dir.filePath("ordner.qbr/inhalt")).exists());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"brett.qbr", "neu.qbr"})) << "no temporary file left";
+}
+
+TEST_F(BoardFileTest, SaveIntoAHugeFileReadsOnlyItsFourRecordsAndDropsTheRest) {
+    const auto old = fourRecords();
+    writeBytes(path("brett.qbr"), old);
+    std::filesystem::resize_file(path("brett.qbr"), 400'000'000); // sparse: it takes no room on the disk
+    ASSERT_TRUE(writeBoardRecord(path("brett.qbr"), 1, saved, RecordClock{}, filler, error)) << error;
+    expectRecordOneSaved(old, readBytes(path("brett.qbr")));
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "peak memory in KiB: the save read the whole file";
 }
 
 TEST_F(BoardFileTest, SaveInAFolderThatRefusesNewFilesOverwritesTheFileInPlaceAndReportsAFailure) {
