@@ -19,9 +19,9 @@ harnesses=(
   "bounded_read_fuzzer bounded-reads"
   "escape_text_fuzzer escape-texts"
 )
-jobs=$(nproc)
-(( jobs > ${#harnesses[@]} )) && jobs=${#harnesses[@]}
-share=$(( seconds * jobs / ${#harnesses[@]} ))
+parallel=$(nproc)
+(( parallel > ${#harnesses[@]} )) && parallel=${#harnesses[@]}
+share=$(( seconds * parallel / ${#harnesses[@]} ))
 (( share < 1 )) && share=1
 
 # Working corpora (not committed) start from the seeds, which are only read. Paths are absolute: a
@@ -45,9 +45,9 @@ run() {
   echo "$status" >"build-fuzz/$fuzzer.status"
 }
 
-echo "fuzz: ${#harnesses[@]} harnesses, $share s each, $jobs at a time"
+echo "fuzz: ${#harnesses[@]} harnesses, $share s each, $parallel at a time"
 for h in "${harnesses[@]}"; do
-  while (( $(jobs -rp | wc -l) >= jobs )); do wait -n; done
+  while (( $(jobs -rp | wc -l) >= parallel )); do wait -n; done
   read -r -a words <<<"$h"
   rm -f "build-fuzz/${words[0]}.status"
   run "${words[@]}" &
