@@ -18,6 +18,9 @@ interface is in German.\n\
 The package also holds qbr, a command-line tool that shows, solves, checks\n\
 and makes puzzle collections.")
 
+# The programs go to /usr/games (see QuintaroInstall.cmake).
+set(CPACK_CUSTOM_INSTALL_VARIABLES QUINTARO_PROGRAM_DIR=games)
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -25,5 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Qt's own German texts are found at run time, so no binary names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-qpa-plugins, qt6-translations-l10n")
+
+# The package's changelog, signed by its maintainer; a version without a Debian revision makes it a
+# native package, whose changelog is changelog.gz.
+configure_file(${QUINTARO_DIST}/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
+quintaro_install_compressed(${CMAKE_BINARY_DIR}/changelog ${QUINTARO_DOCDIR})
 
 include(CPack)

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth qt6-translations-l10n
   xdotool
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -83,15 +83,6 @@ std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_
     return std::nullopt;
 }
 
-std::optional<WriteFailure> checkWholeFileWrite(const std::string& path, WriteRules rules) {
-    const QString name = QString::fromStdString(path);
-    rules.makeFolder = false;
-    if (auto bad = checkTarget(name, path, rules)) return bad;
-    QSaveFile probe(name);
-    if (!probe.open(QIODevice::WriteOnly)) return failure(Step::Create, path, probe);
-    return std::nullopt; // the probe's temporary file goes with it, never committed
-}
-
 std::string germanReason(const WriteFailure& f) {
     switch (f.step) {
     case Step::Folder: return f.where + " ist ein Ordner";

@@ -39,10 +39,6 @@ struct WriteRules {
 // but a failed one may leave path partly new (WriteFailure::inPlace).
 std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes, WriteRules rules);
 
-// Whether writeWholeFile with rules could make its new file at path now, tried with a temporary file
-// beside path that is removed again; path itself is not touched and no folder is made.
-std::optional<WriteFailure> checkWholeFileWrite(const std::string& path, WriteRules rules);
-
 // The failure in the game's German, with the path ("… lässt sich nicht anlegen (…)").
 std::string germanReason(const WriteFailure& failure);
 

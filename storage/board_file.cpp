@@ -45,38 +45,4 @@ bool writeBoardRecord(const std::string& path, int record, Board& b, const Recor
     return !failed;
 }
 
-namespace {
-
-// The puzzle tool speaks English; these are its words for a failed write.
-constexpr WriteRules kToolWrite{.makeFolder = false, .regularOnly = true, .overwriteInPlace = false};
-
-std::string toolFailure(const WriteFailure& f) {
-    using enum WriteFailure::Step;
-    std::string why;
-    switch (f.step) {
-    case Folder: why = f.where + " is a folder"; break;
-    case NotAFile: why = f.where + " is not a regular file"; break;
-    case NoFolder: why = "the folder " + f.where + " does not exist"; break;
-    case Create: why = f.where + " cannot be created" + f.detail; break;
-    case Write: why = "write error in " + f.where + ", is the disk full?" + f.detail; break;
-    case Replace: why = f.where + " cannot be replaced" + f.detail; break;
-    }
-    return "cannot write the board file: " + why;
-}
-
-} // namespace
-
-bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error) {
-    const auto failed =
-        writeWholeFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), kToolWrite);
-    if (failed) error = toolFailure(*failed);
-    return !failed;
-}
-
-bool checkBoardFileWrite(const std::string& path, std::string& error) {
-    const auto failed = checkWholeFileWrite(path, kToolWrite);
-    if (failed) error = toolFailure(*failed);
-    return !failed;
-}
-
 } // namespace quintaro

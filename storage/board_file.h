@@ -41,13 +41,4 @@ ReadStatus readBoardRecord(const std::string& path, int record, Board& b, Record
 bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
                       RandomSource& filler, std::string& error, std::chrono::milliseconds patience = kLockPatience);
 
-// Writes a whole board file (for the puzzle tool) the safe way: beside the old file, which it
-// replaces only when complete. The folder must exist and path must not be a folder, FIFO or device.
-// Returns false with an English message in error otherwise ("cannot write the board file: ...").
-bool writeBoardFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error);
-
-// Whether writeBoardFile could write path now, found out by making and removing a temporary file
-// beside it; path is left alone. Returns false with writeBoardFile's message in error otherwise.
-bool checkBoardFileWrite(const std::string& path, std::string& error);
-
 } // namespace quintaro

@@ -6,9 +6,11 @@
 #include <thread>
 
 #include "engine/random_source.h"
-#include "storage/board_file.h"
+#include "storage/board_record.h"
 #include "tools/collection_file.h"
 #include "tools/commands.h"
+#include "tools/escape_text.h"
+#include "tools/output_file.h"
 #include "tools/puzzle_maker.h"
 
 namespace quintaro {
@@ -43,7 +45,7 @@ bool readSettings(const CommandLine& line, Streams& io, Settings& s) {
         const auto n = parseInteger(*v, min, max);
         if (!n) {
             failInput(io, "generate: --" + std::string(name) + " needs a whole number " + std::to_string(min) + ".." +
-                              std::to_string(max) + ", not '" + *v + "'");
+                              std::to_string(max) + ", not '" + shownName(*v) + "'");
             return false;
         }
         into = static_cast<int>(*n);
@@ -57,12 +59,12 @@ bool readSettings(const CommandLine& line, Streams& io, Settings& s) {
         return false;
     }
     if (!line.positional.empty()) {
-        failInput(io, "generate: unexpected argument '" + line.positional[0] + "'");
+        failInput(io, "generate: unexpected argument '" + shownName(line.positional[0]) + "'");
         return false;
     }
     const auto parsedSeed = parseSeed(*seed);
     if (!parsedSeed) {
-        failInput(io, "generate: --seed needs a whole number 0..2^64-1, not '" + *seed + "'");
+        failInput(io, "generate: --seed needs a whole number 0..2^64-1, not '" + shownName(*seed) + "'");
         return false;
     }
     s.seed = *parsedSeed;
@@ -78,7 +80,7 @@ int run(const CommandLine& line, Streams& io) {
     if (!readSettings(line, io, s)) return kExitBadInput;
     // The work takes minutes; an output that cannot be written is named before it, not after.
     std::string error;
-    if (!checkBoardFileWrite(s.output, error)) return failInput(io, error);
+    if (!checkOutputFile(s.output, error)) return failInput(io, error);
 
     const LevelRecipe& recipe = levelRecipe(s.level);
     const CollectionSeeds seeds = collectionSeeds(s.seed);
@@ -112,8 +114,8 @@ int run(const CommandLine& line, Streams& io) {
         puzzles.push_back(made[n]->givens);
     }
     SeededRandom filler(seeds.filler);
-    if (!writeBoardFile(s.output, collectionFile(puzzles, s.level, filler), error)) return failInput(io, error);
-    io.out << s.output << ": " << recipe.name << " collection written\n";
+    if (!writeOutputFile(s.output, collectionFile(puzzles, s.level, filler), error)) return failInput(io, error);
+    io.out << shownName(s.output) << ": " << recipe.name << " collection written\n";
     return kExitOk;
 }
 

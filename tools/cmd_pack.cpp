@@ -1,12 +1,14 @@
 // qbr pack: up to four text fields into a board file, as a collection holds its puzzles.
+#include <algorithm>
 #include <array>
 #include <ostream>
 
 #include "engine/random_source.h"
-#include "storage/board_file.h"
 #include "tools/collection_file.h"
 #include "tools/commands.h"
+#include "tools/escape_text.h"
 #include "tools/field_source.h"
+#include "tools/output_file.h"
 
 namespace quintaro {
 
@@ -19,23 +21,23 @@ int run(const CommandLine& line, Streams& io) {
     if (!output) return failInput(io, "pack: -o FILE is missing (see qbr pack --help)");
     if (line.positional.empty() || line.positional.size() > 4)
         return failInput(io, "pack: expected one to four text fields (see qbr pack --help)");
+    if (std::count(line.positional.begin(), line.positional.end(), "-") > 1)
+        return failInput(io, "pack: standard input (-) is named more than once; it can be read only once");
     int level = 0;
     if (const auto v = line.value("level")) {
         const auto n = parseInteger(*v, 0, 3);
-        if (!n) return failInput(io, "pack: --level needs 0, 1, 2 or 3, not '" + *v + "'");
+        if (!n) return failInput(io, "pack: --level needs 0, 1, 2 or 3, not '" + shownName(*v) + "'");
         level = static_cast<int>(*n);
     }
     std::uint64_t seed = 0;
     if (const auto v = line.value("seed")) {
         const auto s = parseSeed(*v);
-        if (!s) return failInput(io, "pack: --seed needs a whole number 0..2^64-1, not '" + *v + "'");
+        if (!s) return failInput(io, "pack: --seed needs a whole number 0..2^64-1, not '" + shownName(*v) + "'");
         seed = *s;
     }
 
     std::vector<CellLayer> puzzles;
-    int stdinUses = 0;
     for (const std::string& name : line.positional) {
-        if (name == "-" && ++stdinUses > 1) return failInput(io, "pack: standard input can be read only once");
         CellLayer layer{};
         std::string error;
         if (!readTextField(name, io.in, layer, error)) return failInput(io, error);
@@ -44,8 +46,8 @@ int run(const CommandLine& line, Streams& io) {
     SeededRandom filler(seed);
     const std::vector<std::uint8_t> file = collectionFile(puzzles, level, filler);
     std::string error;
-    if (!writeBoardFile(*output, file, error)) return failInput(io, error);
-    io.out << *output << ": " << puzzles.size() << " records written\n";
+    if (!writeOutputFile(*output, file, error)) return failInput(io, error);
+    io.out << shownName(*output) << ": " << puzzles.size() << " records written\n";
     return kExitOk;
 }
 

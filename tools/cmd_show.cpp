@@ -59,7 +59,7 @@ int run(const CommandLine& line, Streams& io) {
     BoardFileBytes file;
     if (!readBoardFile(name, file, error)) return failInput(io, error);
     if (file.size != kBoardFileSize)
-        io.out << "note: " << escapeText(name) << " is " << file.size << " bytes, not " << kBoardFileSize << "\n";
+        io.out << "note: " << shownName(name) << " is " << file.size << " bytes, not " << kBoardFileSize << "\n";
     for (int n = first; n <= last; ++n) {
         LoadedRecord record;
         if (!recordOf(file, name, n, record, error)) return failInput(io, error);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "tools/escape_text.h"
+
 namespace quintaro {
 
 namespace {
@@ -61,6 +63,11 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args, std::span<co
     std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 takes its arguments back to front
     try {
         app.parse(reversed);
+        for (const KnownOption& o : known)
+            if (o.takesValue && app.get_option(std::string("--") + o.name)->count() > 1) {
+                error = std::string("option --") + o.name + " is given more than once";
+                return ParseOutcome::Failed;
+            }
         return ParseOutcome::Parsed;
     } catch (const CLI::CallForHelp&) {
         return ParseOutcome::HelpAsked;
@@ -68,11 +75,11 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args, std::span<co
         // Only unknown options are left over: the positional arguments take everything else.
         const std::vector<std::string> left = app.remaining();
         const auto first = std::find_if(left.begin(), left.end(), [](const std::string& a) { return a != "--"; });
-        error = first == left.end() ? e.what() : "unknown option " + *first;
+        error = first == left.end() ? escapeText(e.what()) : "unknown option " + shownName(*first);
     } catch (const CLI::ArgumentMismatch& e) {
-        error = mismatchMessage(e.what(), known);
+        error = escapeText(mismatchMessage(e.what(), known));
     } catch (const CLI::ParseError& e) {
-        error = e.what();
+        error = escapeText(e.what());
     }
     return ParseOutcome::Failed;
 }

@@ -19,7 +19,7 @@ struct KnownOption {
 
 struct CommandLine {
     std::vector<std::string> positional; // in order; "-" is positional (standard input)
-    std::map<std::string, std::string> values; // options with a value, by name; the last one given counts
+    std::map<std::string, std::string> values; // options with a value, by name
     std::vector<std::string> flags;            // flags given, by name
 
     bool has(const std::string& flag) const;
@@ -33,7 +33,8 @@ enum class ParseOutcome {
 };
 
 // Parses the arguments after the command word. "--" ends the options. Fails with a message in error
-// for an unknown option, a missing value or a value given to a flag.
+// for an unknown option, a missing value, a value given to a flag or an option with a value given
+// more than once (which one was meant is not guessed); arguments in error are escaped.
 ParseOutcome parseCommandLine(const std::vector<std::string>& args, std::span<const KnownOption> known,
                               CommandLine& out, std::string& error);
 

@@ -2,6 +2,7 @@
 #include "tools/escape_text.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace quintaro {
 
@@ -33,28 +34,54 @@ bool isControl(std::string_view character) {
     return character.size() == 2 && lead == 0xC2 && byteAt(character, 1) < 0xA0;
 }
 
-} // namespace
-
-std::string escapeText(std::string_view text) {
+// The escaped form of text, one piece per character of it: the character, "\\", or "\xNN" for each
+// byte of a control character or of a broken sequence.
+std::vector<std::string> escapedPieces(std::string_view text) {
     constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(text.size());
+    std::vector<std::string> pieces;
     while (!text.empty()) {
         const std::size_t n = utf8Length(text);
         const std::string_view character = text.substr(0, n == 0 ? 1 : n);
         if (character == "\\") {
-            out += "\\\\";
+            pieces.emplace_back("\\\\");
         } else if (n == 0 || isControl(character)) {
-            for (std::size_t i = 0; i < character.size(); ++i) {
-                out += "\\x";
-                out += kHex[byteAt(character, i) >> 4];
-                out += kHex[byteAt(character, i) & 0x0F];
-            }
+            for (std::size_t i = 0; i < character.size(); ++i)
+                pieces.push_back({'\\', 'x', kHex[byteAt(character, i) >> 4], kHex[byteAt(character, i) & 0x0F]});
         } else {
-            out += character;
+            pieces.emplace_back(character);
         }
         text.remove_prefix(character.size());
     }
+    return pieces;
+}
+
+// The characters a piece shows: an escape is plain ASCII, anything else one character.
+std::size_t widthOf(const std::string& piece) { return piece[0] == '\\' ? piece.size() : 1; }
+
+} // namespace
+
+std::string escapeText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const std::string& piece : escapedPieces(text)) out += piece;
+    return out;
+}
+
+std::string shownName(std::string_view name) {
+    const std::vector<std::string> pieces = escapedPieces(name);
+    std::size_t width = 0;
+    for (const std::string& piece : pieces) width += widthOf(piece);
+    if (width <= kShownNameLength) return escapeText(name);
+    // Half the room for the start, the rest but the ellipsis for the end.
+    std::size_t first = 0, room = kShownNameLength / 2;
+    for (; widthOf(pieces[first]) <= room; ++first) room -= widthOf(pieces[first]);
+    std::size_t last = pieces.size();
+    room = kShownNameLength - kShownNameLength / 2 - 1;
+    for (; widthOf(pieces[last - 1]) <= room; --last) room -= widthOf(pieces[last - 1]);
+    std::string out;
+    for (std::size_t i = 0; i < first; ++i) out += pieces[i];
+    out += "…";
+    for (std::size_t i = last; i < pieces.size(); ++i) out += pieces[i];
     return out;
 }
 

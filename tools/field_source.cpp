@@ -17,7 +17,7 @@ namespace {
 
 // Why range could not be read as a `what` ("text field", "board file"), after the escaped name.
 std::string refusal(const std::string& name, const FileRange& range, const std::string& what) {
-    const std::string shown = escapeText(name) + ": ";
+    const std::string shown = shownName(name) + ": ";
     switch (range.kind) {
     case FileKind::Regular: break;
     case FileKind::Missing: return shown + "cannot open (no such file)";
@@ -62,7 +62,7 @@ bool isBoardFileName(const std::string& name) {
 
 bool readTextField(const std::string& name, std::istream& in, CellLayer& layer, std::string& error) {
     std::string text;
-    const std::string shownName = name == "-" ? "<stdin>" : escapeText(name);
+    const std::string shown = name == "-" ? "<stdin>" : shownName(name);
     if (name == "-") {
         text.resize(kMaxTextFieldBytes + 1);
         in.read(text.data(), static_cast<std::streamsize>(text.size()));
@@ -76,13 +76,13 @@ bool readTextField(const std::string& name, std::istream& in, CellLayer& layer, 
         text.assign(range.bytes.begin(), range.bytes.end());
     }
     if (text.size() > kMaxTextFieldBytes) {
-        error = shownName + ": more than " + std::to_string(kMaxTextFieldBytes) +
+        error = shown + ": more than " + std::to_string(kMaxTextFieldBytes) +
                 " bytes, not read further (a text field is 21 lines of 21 characters)";
         return false;
     }
     TextError err;
     if (!parseFieldText(text, layer, err)) {
-        error = shownName + ":" + std::to_string(err.line) + ":" + std::to_string(err.column) + ": " + escapeText(err.message);
+        error = shown + ":" + std::to_string(err.line) + ":" + std::to_string(err.column) + ": " + escapeText(err.message);
         return false;
     }
     return true;
@@ -104,7 +104,7 @@ bool recordOf(const BoardFileBytes& file, const std::string& name, int record, L
     const std::span<const std::uint8_t> bytes(file.bytes);
     RecordRepairs repairs;
     if (start > bytes.size() || !decodeBoardRecord(bytes.subspan(start), out.board, out.clock, &repairs)) {
-        error = escapeText(name) + ": too short for record " + std::to_string(record) + " (" + std::to_string(file.size) +
+        error = shownName(name) + ": too short for record " + std::to_string(record) + " (" + std::to_string(file.size) +
                 " bytes; a board file has " + std::to_string(kBoardFileSize) + ")";
         return false;
     }

@@ -21,7 +21,8 @@ bool isBoardFileName(const std::string& name);
 
 // Reads one text field from the regular file name, or from in when name is "-", at most
 // kMaxTextFieldBytes of either. On failure error reads "NAME:LINE:COLUMN: what is wrong" (standard
-// input is named "<stdin>") or says why the input could not be read; input bytes in it are escaped.
+// input is named "<stdin>") or says why the input could not be read; the name is shown as shownName
+// shows it, and input bytes are escaped.
 bool readTextField(const std::string& name, std::istream& in, CellLayer& layer, std::string& error);
 
 // The length of a board file and its first kBoardFileSize bytes (all a reader ever uses).
@@ -30,7 +31,8 @@ struct BoardFileBytes {
     std::vector<std::uint8_t> bytes;
 };
 
-// Reads a board file, refusing what is no regular file; error names the file (escaped) and the reason.
+// Reads a board file, refusing what is no regular file; error names the file (as shownName
+// shows it) and the reason.
 bool readBoardFile(const std::string& name, BoardFileBytes& file, std::string& error);
 
 // A record as the game loads it, and the damage the loading mended or would pass over unnoticed.

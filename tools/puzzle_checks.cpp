@@ -113,9 +113,13 @@ ShuffleOutcome checkShuffles(const CellLayer& givens, int perShape, std::uint64_
             const std::uint64_t shuffleSeed = seeds.next();
             SeededRandom rnd(shuffleSeed);
             Board b = boardOfGivens(givens);
-            shuffleBoard(b, quiet, rnd, symmetric, path);
+            shuffleMoves(b, rnd, symmetric);
+            const int passes = computeSolution(b, quiet, path); // as shuffleBoard does, keeping the passes
             ++out.tried;
-            if (!b.noSolution) continue;
+            if (!b.noSolution) {
+                ++out.completedIn[static_cast<std::size_t>(passes)];
+                continue;
+            }
             if (out.failed++ == 0) {
                 out.firstFailedSeed = shuffleSeed;
                 out.firstFailedSymmetric = symmetric;

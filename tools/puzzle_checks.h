@@ -56,6 +56,8 @@ struct ShuffleOutcome {
     int failed = 0;                // shuffles after which the hidden solve left the field incomplete
     std::uint64_t firstFailedSeed = 0; // the generator seed of the first failing shuffle
     bool firstFailedSymmetric = false;
+    // completedIn[n]: shuffles the hidden solve completed in n passes (what the game grades them by)
+    std::array<int, kMaxSolvePasses + 1> completedIn{};
 };
 
 // Runs the game's shuffle perShape times in the symmetric variant and perShape times in the free one

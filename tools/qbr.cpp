@@ -4,6 +4,8 @@
 #include <array>
 #include <ostream>
 
+#include "tools/escape_text.h"
+
 namespace quintaro {
 
 namespace {
@@ -37,7 +39,7 @@ int failInput(Streams& io, const std::string& message) {
 
 std::optional<int> recordArgument(const std::string& text, Streams& io) {
     const auto record = parseInteger(text, 0, 3);
-    if (!record) failInput(io, "record must be 0, 1, 2 or 3, not '" + text + "'");
+    if (!record) failInput(io, "record must be 0, 1, 2 or 3, not '" + shownName(text) + "'");
     return record ? std::optional<int>(static_cast<int>(*record)) : std::nullopt;
 }
 
@@ -62,7 +64,7 @@ int runQbr(const std::vector<std::string>& args, Streams& io) {
         }
         return failInput(io, std::string(c->name) + ": " + error + " (see qbr " + c->name + " --help)");
     }
-    failInput(io, "unknown command '" + args[0] + "'");
+    failInput(io, "unknown command '" + shownName(args[0]) + "'");
     printOverview(io.err);
     return kExitBadInput;
 }

@@ -1,9 +1,12 @@
 // Puzzle making and the checks behind it: symmetric pairs, thinning, minimality, shuffles, recipes.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 #include "engine/full_field.h"
+#include "engine/grade.h"
+#include "engine/shuffle.h"
 #include "tools/puzzle_checks.h"
 #include "tools/puzzle_maker.h"
 
@@ -62,10 +65,35 @@ TEST(ThinOut, KeepsSymmetryAndTheFieldsSymbolsAndStopsAtTheTargetOrWhenMinimal) 
     EXPECT_TRUE(removablePairs(CellLayer{}).empty());
 }
 
-TEST(CheckShuffles, CountsFailuresOverBothVariants) {
+// The shuffles counted by the passes that completed them.
+int completedShuffles(const ShuffleOutcome& outcome) {
+    return std::accumulate(outcome.completedIn.begin(), outcome.completedIn.end(), 0);
+}
+
+TEST(CheckShuffles, CountsFailuresOverBothVariantsAndTheCompletedOnesByTheirPasses) {
     const CellLayer full = fullField(7);
     const ShuffleOutcome solved = checkShuffles(full, 3, 11, false);
     EXPECT_EQ(std::pair(solved.tried, solved.failed), std::pair(6, 0));
+    EXPECT_EQ(solved.completedIn[1], 6) << "a full field is complete after one pass";
+
+    // A puzzle the passes complete: each shuffle counted by the passes the game's grade of it names.
+    SeededRandom rnd(21);
+    const CellLayer puzzle = thinOut(full, rnd, 8, 92);
+    const ShuffleOutcome graded = checkShuffles(puzzle, 20, 11, false);
+    std::array<int, kMaxSolvePasses + 1> expected{};
+    SeededRandom seeds(11);
+    for (bool symmetric : {true, false}) {
+        for (int k = 0; k < 20; ++k) {
+            Board b;
+            b.board = b.givens = puzzle;
+            SeededRandom shuffle(seeds.next());
+            shuffleMoves(b, shuffle, symmetric);
+            const Grade grade = gradePuzzle(b.givens);
+            if (grade.complete) ++expected[static_cast<std::size_t>(grade.passes)];
+        }
+    }
+    EXPECT_EQ(graded.completedIn, expected);
+    EXPECT_EQ(completedShuffles(graded), graded.tried - graded.failed);
     CellLayer hopeless = full;
     for (const auto& pair : symmetricPairs()) {
         if (pair[0].y > 8) continue; // empty the whole upper part
@@ -74,6 +102,7 @@ TEST(CheckShuffles, CountsFailuresOverBothVariants) {
     }
     const ShuffleOutcome all = checkShuffles(hopeless, 3, 11, false);
     EXPECT_EQ(std::pair(all.tried, all.failed), std::pair(6, 6));
+    EXPECT_EQ(completedShuffles(all), 0);
     EXPECT_TRUE(all.firstFailedSymmetric);
     const ShuffleOutcome first = checkShuffles(hopeless, 3, 11, true);
     EXPECT_EQ(first.tried, 1);

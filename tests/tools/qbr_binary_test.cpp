@@ -77,6 +77,12 @@ QByteArray contents(const QString& file) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Bytes of a message that a terminal would act on, or that are no UTF-8 (a cut name's "…" aside).
+int rawBytes(std::string text) {
+    for (std::size_t at = text.find("…"); at != std::string::npos; at = text.find("…")) text.erase(at, std::string("…").size());
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char ch) { return (ch >= 0 && ch < ' ' && ch != '\n') || ch == '\x7f' || ch < 0; }));
+}
+
 class QbrTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -180,10 +186,52 @@ TEST_F(QbrTest, InputThatIsNoFieldEndsAtOnceWithAnEscapedMessage) {
     for (const auto& [command, message] : cases) {
         const QbrRun run = limitedShell(dir.path(), command);
         EXPECT_TRUE(exits(run, 2, {message})) << command;
-        EXPECT_TRUE(run.out.empty() && std::count_if(run.err.begin(), run.err.end(), [](char ch) {
-                        return (ch >= 0 && ch < ' ' && ch != '\n') || ch == '\x7f' || ch < 0;
-                    }) == 0) << command << ": raw bytes in\n" << run.err;
+        EXPECT_TRUE(run.out.empty() && rawBytes(run.err) == 0) << command << ": raw bytes in\n" << run.err;
     }
+}
+
+TEST_F(QbrTest, OutputNamesAreEscapedAndWrittenAsGivenAndNoOptionIsTakenTwice) {
+    writeFile("f.txt", fieldToText(puzzle));
+    // A folder whose name sets the terminal's title, and one whose name is no UTF-8.
+    const QbrRun made = limitedShell(dir.path(), "mkdir \"$(printf 'a\\033]0;x\\007b')\" \"$(printf '\\377')\"");
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    struct Clear { // Qt cannot name the second folder, so it would stay behind
+        std::string folder;
+        ~Clear() {
+            ::unlink((folder + "/x.qbr").c_str());
+            ::rmdir(folder.c_str());
+        }
+    } clear{dir.path().toStdString() + "/\xff"};
+    const std::string title = "a\\x1b]0;x\\x07b";
+    const std::string longName(300, 'n');
+    const std::pair<const char*, std::string> written[] = {
+        {"q pack -o \"$(printf 'a\\033]0;x\\007b')/x.qbr\" f.txt", title + "/x.qbr: 1 records written\n"},
+        {"q pack -o \"$(printf '\\377')/x.qbr\" f.txt && test -f \"$(printf '\\377')/x.qbr\"", "\\xff/x.qbr: 1 records written\n"},
+    };
+    for (const auto& [command, out] : written) {
+        const QbrRun run = limitedShell(dir.path(), command);
+        EXPECT_TRUE(exits(run, 0)) << command;
+        EXPECT_EQ(run.out, out);
+    }
+    const std::pair<std::string, std::string> refused[] = {
+        {"q pack -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\" f.txt", "the folder " + title + "/nicht does not exist\n"},
+        {"q pack -o \"$(printf 'a\\033]0;x\\007b')\" f.txt", title + " is a folder\n"},
+        {"q generate -l 0 -s 1 -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\"", "the folder " + title + "/nicht does not exist\n"},
+        {"q pack -o \"$(printf '\\377')/nicht/x.qbr\" f.txt", "the folder \\xff/nicht does not exist\n"},
+        {"q pack -o \"" + longName + "/x.qbr\" f.txt", "the folder " + longName.substr(0, 100) + "…" + longName.substr(0, 99) + " does not exist\n"},
+        {"q pack -o a.qbr --output=b.qbr f.txt", "option --output is given more than once"},
+        {"q generate -l 0 -s 1 -o a.qbr -ob.qbr", "option --output is given more than once"},
+        {"q pack -o a.qbr - - < f.txt", "standard input (-) is named more than once"},
+        {"q solve x.qbr \"$(printf '\\033[2J')\"", "record must be 0, 1, 2 or 3, not '\\x1b[2J'"},
+        {"q pack -o a.qbr --level \"$(printf '\\033[2J')\" f.txt", "not '\\x1b[2J'"},
+        {"q \"$(printf '\\033[2J')\"", "unknown command '\\x1b[2J'"},
+    };
+    for (const auto& [command, message] : refused) {
+        const QbrRun run = limitedShell(dir.path(), QString::fromStdString(command));
+        EXPECT_TRUE(exits(run, 2, {message})) << command;
+        EXPECT_EQ(rawBytes(run.out) + rawBytes(run.err), 0) << command << ": raw bytes in\n" << run.err;
+    }
+    EXPECT_FALSE(QFile::exists(path("a.qbr")) || QFile::exists(path("b.qbr"))) << "nothing written on a doubt";
 }
 
 TEST_F(QbrTest, CheckAndShowNameTheDamageOfEachRecordUnderItsOwnLine) {
@@ -252,7 +300,7 @@ TEST_F(QbrTest, CheckPassesAGoodCollectionAndNamesEachProblem) {
     }
     ASSERT_TRUE(exits(qbr(args), 0));
     EXPECT_TRUE(exits(qbr({"check", path("gut.qbr"), "--shuffles", "3", "--minimal"}), 0,
-                      {"symmetric, passes ", "shuffles 6/6 complete, minimal", "gut.qbr: ok"}));
+                      {"symmetric, passes ", "shuffles 6/6 complete in ", " passes", ", minimal", "gut.qbr: ok"}));
 
     CellLayer lopsided = puzzle;
     setFieldValue(lopsided, symmetricPairs()[0][0], fieldValue(full, symmetricPairs()[0][0]));
@@ -261,6 +309,7 @@ TEST_F(QbrTest, CheckPassesAGoodCollectionAndNamesEachProblem) {
     ASSERT_TRUE(exits(qbr({"pack", "-o", bad, writeFile("l.txt", fieldToText(lopsided)), writeFile("f.txt", fieldToText(full))}), 0));
     EXPECT_TRUE(exits(qbr({"check", bad, "--shuffles", "2", "--minimal"}), 1,
                       {"problem: the givens are not symmetric", "problem: 144 symmetric pairs of givens could go",
+                       "record 1: 288 givens, symmetric, passes 1, complete, shuffles 4/4 complete in 1 pass, not minimal\n",
                        "record 2: 0 givens\n  problem: no givens"}));
 
     const QString shortFile = writeFile("kurz.qbr", std::string(6000, '\0'));
