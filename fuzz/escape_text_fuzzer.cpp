@@ -1,5 +1,7 @@
 // libFuzzer harness: arbitrary bytes escaped for a message. What comes out is valid UTF-8 without any
-// control character, leaves printable text as it was, and reads back to the very bytes that went in.
+// control character, leaves printable text as it was, and reads back to the very bytes that went in;
+// as a name in a message it is at most kShownNameLength characters, a long one cut in the middle
+// between whole escapes.
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -53,28 +55,45 @@ int hexValue(char c) {
     return -1;
 }
 
-// The bytes an escaped text stands for: \\ a backslash, \xNN the byte NN (lower-case hex digits); any
-// other backslash means the escaping is not what it promises.
-std::string unescape(std::string_view escaped) {
+// The bytes an escaped text stands for: \\ a backslash, \xNN the byte NN (lower-case hex digits);
+// nothing when some backslash starts no whole escape.
+std::optional<std::string> unescape(std::string_view escaped) {
     std::string bytes;
     for (std::size_t i = 0; i < escaped.size(); ++i) {
         if (escaped[i] != '\\') {
             bytes += escaped[i];
             continue;
         }
-        require(i + 1 < escaped.size());
-        if (escaped[i + 1] == '\\') {
+        if (i + 1 < escaped.size() && escaped[i + 1] == '\\') {
             bytes += '\\';
             ++i;
             continue;
         }
-        require(escaped[i + 1] == 'x' && i + 3 < escaped.size());
+        if (i + 3 >= escaped.size() || escaped[i + 1] != 'x') return std::nullopt;
         const int high = hexValue(escaped[i + 2]), low = hexValue(escaped[i + 3]);
-        require(high >= 0 && low >= 0);
+        if (high < 0 || low < 0) return std::nullopt;
         bytes += static_cast<char>(high * 16 + low);
         i += 3;
     }
     return bytes;
+}
+
+std::size_t characters(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// A long name is the start of its escaped form, "…" and the end, each made of whole escapes.
+bool isCutBetweenEscapes(std::string_view shown, std::string_view escaped, std::string_view text) {
+    constexpr std::string_view kEllipsis = "…";
+    for (std::size_t at = shown.find(kEllipsis); at != std::string_view::npos; at = shown.find(kEllipsis, at + 1)) {
+        const std::string_view start = shown.substr(0, at), end = shown.substr(at + kEllipsis.size());
+        if (!escaped.starts_with(start) || !escaped.ends_with(end) || start.size() + end.size() >= escaped.size()) continue;
+        const auto startBytes = unescape(start), endBytes = unescape(end);
+        if (startBytes && endBytes && text.starts_with(*startBytes) && text.ends_with(*endBytes)) return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -86,5 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(shown.size() <= 4 * text.size());
     if (isPlain(text, true)) require(shown == text);
     require(unescape(shown) == text);
+
+    const std::string name = quintaro::shownName(text);
+    require(isPlain(name, false) && characters(name) <= quintaro::kShownNameLength);
+    if (characters(shown) <= quintaro::kShownNameLength)
+        require(name == shown);
+    else
+        require(isCutBetweenEscapes(name, shown, text));
     return 0;
 }
