@@ -136,8 +136,7 @@ bool showLoadDialog(Game& game)
 {
     if (!showRecordDialog(game, true, "Welches Brett laden?"))
         return false;
-    BoardView silent;
-    computeGameSolution(game.board, silent);
+    computeGameSolution(game.board);
     return true;
 }
 

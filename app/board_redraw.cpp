@@ -2,7 +2,7 @@
 #include "app/game.h"
 
 #include "engine/candidates.h"
-#include "engine/player_cell.h"
+#include "engine/rules.h"
 #include "ui/cells.h"
 #include "ui/field.h"
 
@@ -11,22 +11,43 @@ namespace quintaro {
 void Game::drawBoard()
 {
     screen.cellWidth = screen.cellHeight = kCellSize;
+    // Both copies of a shared cell show what its master holds.
+    syncSharedBoxes(board);
     Display d = display();
-    for (int g = 0; g < kGridCount; ++g) {
-        board.activeGrid = std::int16_t(g);
-        for (int c = 1; c <= 9; ++c) {
-            state.curColumn = std::int16_t(c);
-            for (int r = 1; r <= 9; ++r) {
-                state.curRow = std::int16_t(r);
-                if (const int given = cellAt(board.givens, c, r, g); given != 0)
-                    drawGivenCell(d, board, c, r, given, state.digitMode);
-                else
-                    drawPlayerCell(board, view, c, r, cellAt(board.board, c, r, g), Judging::Redraw);
-            }
-        }
-    }
-    view.countSymbols(board);
-    computeCandidates(board, view, state.showCandidates);
+    forEachCell([&](const GridCell& cell) {
+        const int c = cell.column, r = cell.row, g = cell.grid;
+        if (const int given = cellAt(board.givens, c, r, g); given != 0)
+            drawGivenCell(d, c, r, g, given, state.digitMode);
+        else
+            paintPlayerCell(d, c, r, g, cellAt(board.board, c, r, g), contradictsSolution(board, cell), state.digitMode);
+    });
+    countSymbols();
+    refreshCandidates();
+}
+
+void Game::judgeAndDrawCell(GridCell cell, int s)
+{
+    const CellJudgement judged = judgePlayerCell(board, cell, s);
+    if (judged.thirdError)
+        stopTiming();
+    Display d = display();
+    paintPlayerCell(d, cell.column, cell.row, cell.grid, s, judged.wrong, state.digitMode);
+}
+
+void Game::stopTiming()
+{
+    state.gameRunning = false;
+    refreshClock();
+}
+
+void Game::refreshCandidates()
+{
+    // Candidates shown are help: the game is no longer timed.
+    if (state.showCandidates)
+        stopTiming();
+    computeCandidates(board, state.showCandidates);
+    Display d = display();
+    drawCandidates(d, board, state.digitMode);
 }
 
 } // namespace quintaro

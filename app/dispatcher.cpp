@@ -77,12 +77,12 @@ void Game::performCommand(MenuCommand command)
         runPlayLoop();
         break;
     case MenuCommand::SolveBoard:
-        solveCommand(board, view, state.showCandidates, true);
+        solveCommand(true);
         break;
     case MenuCommand::ShuffleBoard:
-        shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, state.puzzleSymmetry);
         drawBoard();
-        view.countSymbols(board);
+        countSymbols();
         break;
     case MenuCommand::RestartBoard:
         restartBoard(board);
@@ -140,7 +140,7 @@ bool Game::loadPuzzleOfLevel()
         return false;
     }
     countGivensNow();
-    shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+    shuffleBoard(board, randomSource, state.puzzleSymmetry);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "app/rounding.h"
 #include "app/symbol_highlight.h"
 #include "app/window_position.h"
+#include "engine/solution.h"
 #include "ui/bottom_bar.h"
 #include "ui/difficulty_panel.h"
 #include "ui/field.h"
@@ -29,21 +30,20 @@ Display Game::display()
 
 PanelContext Game::panels()
 {
-    return PanelContext{board, panelState, view, state.digitMode, levelNames[std::size_t(state.level)]};
+    return PanelContext{board, panelState, state.digitMode, levelNames[std::size_t(state.level)]};
 }
 
 void Game::countGivensNow()
 {
+    panelState.givenCount = countGivenCells(board);
     Display d = display();
-    PanelContext p = panels();
-    countGivens(d, p);
+    drawGivenCount(d, panels());
 }
 
 void Game::drawStatisticsPanelNow()
 {
     Display d = display();
-    PanelContext p = panels();
-    drawStatisticsPanel(d, p);
+    drawStatisticsPanel(d, panels());
     redrawStatisticsMark(*this);
 }
 
@@ -79,10 +79,12 @@ void Game::startUp()
     clock = std::make_unique<GameClock>(platform, *clockDisplay, state,
                                         [this](const std::string& record) { recordChampion(record); });
 
+    // The empty board's verdict and given count, for the panels of the first screen.
+    judgeBoardNow();
+    panelState.givenCount = countGivenCells(board);
     Display d = display();
     drawBottomBar(d);
-    PanelContext p = panels();
-    drawField(d, p);
+    drawField(d, panels());
     drawHelpPanel(d, state.hintText);
 
     state.htmlHelp = detectHtmlHelp();

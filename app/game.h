@@ -3,13 +3,14 @@
 
 #include "app/game_folders.h"
 #include "app/game_state.h"
-#include "app/game_view.h"
 #include "app/hint.h"
 #include "app/keyboard_cursor.h"
 #include "app/menu_command.h"
 #include "app/platform_random.h"
 #include "app/undo_history.h"
 #include "engine/board.h"
+#include "engine/board_verdict.h"
+#include "engine/player_cell.h"
 #include "platform/platform.h"
 #include "storage/hall_of_fame.h"
 #include "storage/locked_update.h"
@@ -59,18 +60,34 @@ public:
 
     // The drawing context of the main window's client area.
     Display display();
-    // What the side panels show and judge, for the board and mode of the moment.
+    // What the side panels show, for the board and mode of the moment.
     PanelContext panels();
 
-    // Redraws all 4 x 81 cells (each shared cell once per grid; a redraw counts no error), the counts
-    // and status, then the candidates: computed afresh when showCandidates, else as they stand.
+    // Redraws all 4 x 81 cells (each shared cell once per grid) as they stand, a player's symbol red
+    // where it contradicts the solution; judges nothing again, so no error is counted. Then the counts
+    // and status (countSymbols) and the candidates (refreshCandidates).
     void drawBoard();
+    // Judges symbol s just placed in a player's cell (judgePlayerCell); a third error stops the timing.
+    // Then paints the cell: s in dark blue, or in red when wrong.
+    void judgeAndDrawCell(GridCell cell, int s);
+    // The game is no longer timed: the running flag cleared and the clock label refreshed.
+    void stopTiming();
     // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
     // the clock holds still.
     void drawEntryPopup(int c, int r);
-    // countGivens and drawStatisticsPanel on the window, for the board, mode and level of this moment.
+    // Recounts the givens and redraws their count and the level name.
     void countGivensNow();
+    // Redraws the statistics panel with the status below it, as last counted and judged.
     void drawStatisticsPanelNow();
+    // Recounts the symbols (each shared cell once) and judges the board; the panels show this verdict
+    // from now on. Draws nothing.
+    BoardVerdict judgeBoardNow();
+    // judgeBoardNow, the count row and the status redrawn, then actOnVerdict. Returns the verdict.
+    BoardVerdict countSymbols();
+    // What a verdict sets off once it is on the screen: a short alert for a broken rule; for a solved
+    // board while a game is timed, the clock records the time, the hall of fame takes it and the
+    // timing stops.
+    void actOnVerdict(const BoardVerdict& verdict);
     // The clock label: see GameClock::refreshClock.
     void refreshClock();
 
@@ -79,6 +96,13 @@ public:
     // thread when a game is timed; runOwnBoardLoop lets the player place givens of their own.
     void runPlayLoop();
     void runOwnBoardLoop();
+    // The visible solve (visible_solve.cpp): the passes drawn as they place, the counts and status
+    // judged, the player told when the board did not come out solved, the candidates refreshed when
+    // shown; the busy pointer meanwhile. True when the board ended solved.
+    bool solveBoard();
+    // solveBoard; with restartFollowUp, a board left in a dead end (solveRanIntoDeadEnd) is restarted
+    // and solved once more.
+    void solveCommand(bool restartFollowUp);
 
     // The hall of fame from "Champions.qhf" as it is now (another game may have changed it); empty
     // when there is none.
@@ -112,7 +136,6 @@ public:
     ScreenState screen;
     PanelState panelState;
     EntryPopup popup;
-    GameView view{*this};
     platform::MainWindow* mainWindow = nullptr;
     platform::Label* clockDisplay = nullptr; // the clock label
     std::unique_ptr<GameClock> clock;
@@ -179,6 +202,8 @@ private:
     void afterEntry();
     // Finds the grid cell under the pointer (grids 0..3 in this order); false outside all grids.
     bool findCell();
+    // When showCandidates: the timing stops and the candidates are computed afresh; either way the
+    // shared copies are merged and the marks drawn.
     void refreshCandidates();
 
     // Keyboard play and undo (keyboard_play.cpp). Every event passes here: the cursor frame is taken off the screen while the event is handled,

@@ -102,7 +102,7 @@ void Game::onKeyReleased(int vk)
         restartBoard(board);
         drawBoard();
     } else if (vk == key::ShuffleOwnBoard && own) {
-        shuffleBoard(board, view, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, state.puzzleSymmetry);
         drawBoard();
     } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
         showHint(*this);
@@ -181,10 +181,10 @@ void Game::solveInLoop()
     // The game's own solve never counts as the player's: no time, no hall of fame.
     state.gameRunning = false;
     if (mode == GameMode::OwnBoardLoop) {
-        solveCommand(board, view, state.showCandidates, false);
+        solveCommand(false);
         return;
     }
-    solveCommand(board, view, state.showCandidates, true);
+    solveCommand(true);
     refreshClock();
 }
 
@@ -200,8 +200,7 @@ void Game::abortLoop(bool byButton)
         refreshClock();
     if (mode == GameMode::OwnBoardLoop) {
         // The player's own puzzle is judged against its own solution from now on, not the last one's.
-        BoardView silent;
-        computeGameSolution(board, silent);
+        computeGameSolution(board);
     }
     mode = GameMode::Idle;
     state.ownBoardMode = false;

@@ -14,7 +14,7 @@ void showHint(Game& game)
     takeHintAway(game);
     // A game played with help is not a record, as with the candidates shown.
     if (game.state.gameRunning)
-        game.view.stopTiming();
+        game.stopTiming();
     const NextStep step = nextStep(game.board);
     Display d = game.display();
     if (step.kind == StepKind::WrongEntry || step.kind == StepKind::Placement)

@@ -1,6 +1,8 @@
 // The keyboard cursor: a place among the cells of the four grids, moved along field rows and columns.
 #pragma once
 
+#include "engine/grid_cell.h"
+
 #include <optional>
 
 namespace quintaro {
@@ -11,12 +13,6 @@ constexpr int kFieldSide = 21; // cells along each side of the field
 struct FieldPlace {
     int x = 0, y = 0;
     friend bool operator==(const FieldPlace&, const FieldPlace&) = default;
-};
-
-// Cell (column, row) 1..9 of grid 0..3.
-struct GridCell {
-    int grid = 0, column = 0, row = 0;
-    friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 
 // The cell at a place, in the lowest-numbered grid that holds it (the copy that input writes); none

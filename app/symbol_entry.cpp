@@ -4,8 +4,6 @@
 #include "app/game_keys.h"
 #include "app/prompts.h"
 #include "app/rounding.h"
-#include "engine/candidates.h"
-#include "engine/player_cell.h"
 #include "engine/rules.h"
 #include "ui/cells.h"
 #include "ui/help_panel.h"
@@ -59,8 +57,6 @@ bool Game::findCell()
     return false;
 }
 
-void Game::refreshCandidates() { computeCandidates(board, view, state.showCandidates); }
-
 void Game::clickCell(platform::MouseButton button)
 {
     state.rightClick = button == platform::MouseButton::Right;
@@ -75,10 +71,10 @@ void Game::clickFoundCell()
         return;
     if (state.rightClick && cellAt(board.board, c, r, g) != 0) {
         cellAt(board.board, c, r, g) = 0;
-        drawPlayerCell(board, view, c, r, 0);
+        judgeAndDrawCell({g, c, r}, 0);
         if (state.showCandidates)
             refreshCandidates();
-        view.countSymbols(board);
+        countSymbols();
         return;
     }
     openChooser(c, r);
@@ -96,7 +92,7 @@ void Game::clickFoundOwnBoardCell(platform::MouseButton button)
     if (button == platform::MouseButton::Right) {
         if (cellAt(board.givens, c, r, g) != 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
-            drawPlayerCell(board, view, c, r, 0);
+            judgeAndDrawCell({g, c, r}, 0);
             if (state.showCandidates)
                 refreshCandidates();
         }
@@ -168,10 +164,10 @@ void Game::finishEntry(int symbol)
         if (!erase) {
             cellAt(board.board, c, r, g) = std::uint8_t(symbol);
             if (!state.ownBoardMode)
-                drawPlayerCell(board, view, c, r, symbol);
+                judgeAndDrawCell({g, c, r}, symbol);
         } else if (!state.ownBoardMode) {
             cellAt(board.board, c, r, g) = 0;
-            drawPlayerCell(board, view, c, r, 0);
+            judgeAndDrawCell({g, c, r}, 0);
         }
     } else {
         if (erase) {
@@ -197,21 +193,22 @@ void Game::finishEntry(int symbol)
         // givens never disagree; a symbol becomes a given.
         if (erase || symbol == 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
-            drawPlayerCell(board, view, c, r, 0);
+            judgeAndDrawCell({g, c, r}, 0);
             if (state.showCandidates)
                 refreshCandidates();
         } else {
-            drawGivenCell(d, board, c, r, symbol, state.digitMode);
+            cellAt(board.givens, c, r, g) = std::uint8_t(symbol);
+            drawGivenCell(d, c, r, g, symbol, state.digitMode);
         }
         afterEntry();
     } else if (!entry.candidateNotation) {
-        view.countSymbols(board);
+        countSymbols();
     }
 }
 
 void Game::afterEntry()
 {
-    view.countSymbols(board);
+    countSymbols();
     countGivensNow();
 }
 

@@ -14,22 +14,17 @@ void repaintCellsOf(Game& game, Display& d, int s)
 {
     if (s == 0)
         return;
-    Board& b = game.board;
-    const std::int16_t activeGrid = b.activeGrid;
+    const Board& b = game.board;
     for (int g = 0; g < kGridCount; ++g)
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
                 if (const int given = cellAt(b.givens, c, r, g); given != 0) {
-                    if (given == s) {
-                        b.activeGrid = std::int16_t(g);
-                        drawGivenCell(d, b, c, r, s, game.state.digitMode);
-                    }
+                    if (given == s)
+                        drawGivenCell(d, c, r, g, s, game.state.digitMode);
                 } else if (cellAt(b.board, c, r, g) == s) {
-                    const int known = cellAt(b.solution, c, r, g);
-                    paintPlayerCell(d, c, r, g, s, known != 0 && known != s, game.state.digitMode);
+                    paintPlayerCell(d, c, r, g, s, contradictsSolution(b, {g, c, r}), game.state.digitMode);
                 }
             }
-    b.activeGrid = activeGrid;
 }
 
 bool marksOf(const Board& b, int s)

@@ -34,11 +34,10 @@ void BM_CollectionSolve(benchmark::State& state, SolverPath path)
         state.SkipWithError("run from the build folder, which holds the collections");
         return;
     }
-    BoardView quiet;
     for (auto _ : state) {
         for (const Board& puzzle : puzzles) {
             Board b = puzzle;
-            computeSolution(b, quiet, path);
+            computeSolution(b, path);
             benchmark::DoNotOptimize(b.solution);
         }
     }

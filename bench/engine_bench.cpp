@@ -35,12 +35,11 @@ Board makePuzzle(int givens, std::uint64_t seed) {
     }
     for (std::size_t i = cells.size() - 1; i > 0; --i) std::swap(cells[i], cells[rnd.random(static_cast<int>(i) + 1)]);
     int filled = kDistinctCells;
-    BoardView quiet;
     for (const auto& [c, r, g] : cells) {
         if (filled <= givens) break;
         const int v = cellAt(b.board, c, r, g);
         setCellAndTwin(b.board, c, r, g, 0);
-        computeSolution(b, quiet);
+        computeSolution(b);
         if (b.noSolution) {
             setCellAndTwin(b.board, c, r, g, static_cast<std::uint8_t>(v));
         } else {
@@ -65,12 +64,11 @@ const std::vector<Board>& puzzles(int givens) {
 // per_solve is the time of one hidden solve.
 void BM_HiddenSolve(benchmark::State& state, SolverPath path) {
     const auto& set = puzzles(static_cast<int>(state.range(0)));
-    BoardView quiet;
     long passes = 0;
     for (auto _ : state) {
         for (const Board& puzzle : set) {
             Board b = puzzle;
-            passes += computeSolution(b, quiet, path);
+            passes += computeSolution(b, path);
             benchmark::DoNotOptimize(b.solution);
         }
     }
@@ -85,8 +83,7 @@ BENCHMARK_CAPTURE(BM_HiddenSolve, Literal, SolverPath::Literal)->Arg(80)->Arg(12
 // The candidates and the dead-end test on a puzzle half solved by the player.
 Board halfSolved() {
     Board b = puzzles(80).front();
-    BoardView quiet;
-    computeSolution(b, quiet);
+    computeSolution(b);
     int n = 0;
     for (int i = 0; i < kCellLayerSize; ++i) {
         if (b.board[i] == 0 && b.solution[i] != 0 && n++ % 2 == 0) b.board[i] = b.solution[i];
@@ -97,9 +94,8 @@ Board halfSolved() {
 
 void BM_ComputeCandidates(benchmark::State& state, SolverPath path) {
     Board b = halfSolved();
-    BoardView quiet;
     for (auto _ : state) {
-        computeCandidates(b, quiet, true, path);
+        computeCandidates(b, true, path);
         benchmark::DoNotOptimize(b.candidates);
     }
 }
@@ -117,9 +113,8 @@ BENCHMARK_CAPTURE(BM_HasNoDeadEnd, Literal, SolverPath::Literal)->Unit(benchmark
 void BM_Shuffle(benchmark::State& state, bool symmetric, ShufflePath shufflePath) {
     Board b = puzzles(80).front();
     SeededRandom rnd(7);
-    BoardView quiet;
     for (auto _ : state) {
-        shuffleBoard(b, quiet, rnd, symmetric, SolverPath::Fast, shufflePath);
+        shuffleBoard(b, rnd, symmetric, SolverPath::Fast, shufflePath);
         benchmark::DoNotOptimize(b.board);
     }
 }
@@ -168,12 +163,11 @@ BENCHMARK(BM_RandomDraw)->Unit(benchmark::kNanosecond);
 void BM_NewGame(benchmark::State& state) {
     const auto& set = puzzles(80);
     SeededRandom rnd(11);
-    BoardView quiet;
     std::size_t i = 0;
     for (auto _ : state) {
         Board b = set[i++ % set.size()];
         b.errorCount = 0;
-        shuffleBoard(b, quiet, rnd, true);
+        shuffleBoard(b, rnd, true);
         benchmark::DoNotOptimize(b.solution);
     }
 }

@@ -44,14 +44,12 @@ void clearBoard(Board& b) {
     b.candidates.fill(false);
 }
 
-void computeCandidates(Board& b, BoardView& view, bool showCandidates, SolverPath path) {
+void computeCandidates(Board& b, bool showCandidates, SolverPath path) {
     if (showCandidates) {
-        view.stopTiming();
         b.candidates.fill(false);
         if (path == SolverPath::Literal || !fastCandidates(b)) literalCandidates(b);
     }
     mergeSharedCandidates(b);
-    view.showCandidates(b);
 }
 
 void mergeSharedCandidates(Board& b) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/board_view.h"
 #include "engine/solver.h"
 
 namespace quintaro {
@@ -13,10 +12,9 @@ void restartBoard(Board& b);
 // Clears noSolution, board, givens and candidates; solution stays. The caller redraws.
 void clearBoard(Board& b);
 
-// When showCandidates: stops the timing (view.stopTiming), then sets each empty cell's flag of s
-// when s alone in that one copy leaves the whole field free of conflicts. In every case merges the
-// shared copies and calls view.showCandidates.
-void computeCandidates(Board& b, BoardView& view, bool showCandidates, SolverPath path = SolverPath::Fast);
+// When showCandidates: sets each empty cell's flag of s when s alone in that one copy leaves the whole
+// field free of conflicts. In every case merges the shared copies. The caller draws them.
+void computeCandidates(Board& b, bool showCandidates, SolverPath path = SolverPath::Fast);
 
 // Both copies of every shared cell keep a candidate only where both grids admit it.
 void mergeSharedCandidates(Board& b);

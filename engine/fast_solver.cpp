@@ -144,7 +144,6 @@ bool sharedCopiesEqual(const Board& b) {
 
 struct Solve {
     Board& b;
-    BoardView& view;
     PlacementObserver* observer;
     GridMasks m;
     int pass = 1;
@@ -174,8 +173,8 @@ struct Solve {
         const CellUnits& u = kCells[g][c][r];
         if (u.twinG >= 0) mark(u.twinG, u.twinC, u.twinR, s);
         b.activeGrid = static_cast<std::int16_t>(g);
-        drawPlayerCell(b, view, c, r, s);
-        if (observer) observer->placed({scan, g, unit, s, c, r, pass});
+        const CellJudgement judged = judgePlayerCell(b, {g, c, r}, s);
+        if (observer) observer->placed({scan, g, unit, s, c, r, pass, judged});
     }
 
     // The single-place scan over the empty cells of one unit, given in scan order: for s = 1..9 the
@@ -255,9 +254,9 @@ struct Solve {
 
 } // namespace
 
-bool runFastSolvePasses(Board& b, BoardView& view, PlacementObserver* observer, int& passes) {
+bool runFastSolvePasses(Board& b, PlacementObserver* observer, int& passes) {
     if (!sharedCopiesEqual(b)) return false;
-    Solve solve{b, view, observer, {}};
+    Solve solve{b, observer, {}};
     if (!buildMasks(b, solve.m)) return false;
     if (solve.m.conflict) {
         // Every trial fails: the literal passes end after one pass that places nothing.

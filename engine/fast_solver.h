@@ -3,7 +3,6 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/board_view.h"
 #include "engine/placement_trace.h"
 
 namespace quintaro {
@@ -11,7 +10,7 @@ namespace quintaro {
 // The passes of runSolvePasses on bitmasks. Returns false, having changed nothing, when the board is
 // outside what the masks model (an entry above 9, or the two copies of a shared cell differ); the
 // caller then runs the literal passes. Otherwise stores the number of passes run in passes.
-bool runFastSolvePasses(Board& b, BoardView& view, PlacementObserver* observer, int& passes);
+bool runFastSolvePasses(Board& b, PlacementObserver* observer, int& passes);
 
 // hasNoDeadEnd on bitmasks; false, with result untouched, when an entry lies above 9.
 bool fastHasNoDeadEnd(const Board& b, bool& result);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/board_view.h"
 #include "engine/solution.h"
 
 namespace quintaro {
@@ -22,8 +21,7 @@ Grade gradePuzzle(const CellLayer& givens) {
     Board b;
     b.board = givens;
     b.givens = givens;
-    BoardView quiet;
-    const int passes = computeSolution(b, quiet);
+    const int passes = computeSolution(b);
     return gradeOf(!b.noSolution, passes);
 }
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/board_view.h"
 #include "engine/solution.h"
 #include "engine/solver.h"
 
@@ -47,9 +46,8 @@ NextStep nextStep(const Board& b) {
 
     Board scratch = b;
     scratch.silentSolve = true;
-    BoardView quiet;
     FirstPlacement first;
-    runSolvePasses(scratch, quiet, &first);
+    runSolvePasses(scratch, &first);
     if (first.seen) {
         const Placement& p = first.first;
         return {StepKind::Placement, p.grid, p.column, p.row, p};

@@ -1,5 +1,7 @@
-// Reports every placement of the deduction passes with the reason it was forced.
+// Reports every placement of the deduction passes with the reason it was forced and how it was judged.
 #pragma once
+
+#include "engine/player_cell.h"
 
 namespace quintaro {
 
@@ -18,6 +20,7 @@ struct Placement {
     int column; // 1..9 in that grid
     int row;    // 1..9 in that grid
     int pass;   // 1..15
+    CellJudgement judged; // against the solution known when it was placed
 };
 
 class PlacementObserver {

@@ -308,10 +308,9 @@ void shuffleMoves(Board& b, RandomSource& rnd, bool symmetric, ShufflePath shuff
     }
 }
 
-void shuffleBoard(Board& b, BoardView& view, RandomSource& rnd, bool symmetric, SolverPath path,
-                  ShufflePath shufflePath) {
+void shuffleBoard(Board& b, RandomSource& rnd, bool symmetric, SolverPath path, ShufflePath shufflePath) {
     shuffleMoves(b, rnd, symmetric, shufflePath);
-    computeSolution(b, view, path);
+    computeSolution(b, path);
 }
 
 } // namespace quintaro

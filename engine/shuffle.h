@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/board_view.h"
 #include "engine/random_source.h"
 #include "engine/solver.h"
 
@@ -36,7 +35,7 @@ void rotateClockwise(Board& b); // uses boardBackup and solution as scratch
 void shuffleMoves(Board& b, RandomSource& rnd, bool symmetric, ShufflePath shufflePath = ShufflePath::Composed);
 
 // The whole shuffle: shuffleMoves, then computeSolution on the shuffled board.
-void shuffleBoard(Board& b, BoardView& view, RandomSource& rnd, bool symmetric,
+void shuffleBoard(Board& b, RandomSource& rnd, bool symmetric,
                   SolverPath path = SolverPath::Fast, ShufflePath shufflePath = ShufflePath::Composed);
 
 } // namespace quintaro

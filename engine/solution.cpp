@@ -1,7 +1,6 @@
-// The hidden solve, the visible solve command, the full-field test and the dead-end test.
+// The hidden solve, the symbol counts, the full-field test and the dead-end tests.
 #include "engine/solution.h"
 
-#include "engine/candidates.h"
 #include "engine/fast_solver.h"
 #include "engine/rules.h"
 
@@ -9,8 +8,9 @@ namespace quintaro {
 
 namespace {
 
+// Calls f(c, r, g) for every cell of the four grids in the layers' memory order.
 template <class F>
-void forEachCell(F&& f) {
+void forEachLayerCell(F&& f) {
     for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r) {
             for (int g = 0; g < kGridCount; ++g) f(c, r, g);
@@ -39,13 +39,13 @@ bool literalHasNoDeadEnd(Board& b) {
 
 } // namespace
 
-int computeSolution(Board& b, BoardView& view, SolverPath path, PlacementObserver* observer) {
-    forEachCell([&](int c, int r, int g) { cellAt(b.boardBackup, c, r, g) = cellAt(b.board, c, r, g); });
+int computeSolution(Board& b, SolverPath path, PlacementObserver* observer) {
+    forEachLayerCell([&](int c, int r, int g) { cellAt(b.boardBackup, c, r, g) = cellAt(b.board, c, r, g); });
     b.silentSolve = true;
-    const int passes = runSolvePasses(b, view, observer, path);
+    const int passes = runSolvePasses(b, observer, path);
     b.noSolution = !isFieldFull(b);
     b.solution.fill(0);
-    forEachCell([&](int c, int r, int g) {
+    forEachLayerCell([&](int c, int r, int g) {
         cellAt(b.solution, c, r, g) = cellAt(b.board, c, r, g);
         cellAt(b.board, c, r, g) = cellAt(b.boardBackup, c, r, g);
     });
@@ -53,14 +53,14 @@ int computeSolution(Board& b, BoardView& view, SolverPath path, PlacementObserve
     return passes;
 }
 
-void computeGameSolution(Board& b, BoardView& view) {
+void computeGameSolution(Board& b) {
     const CellLayer entries = b.board;
-    forEachCell([&](int c, int r, int g) {
+    forEachLayerCell([&](int c, int r, int g) {
         if (cellAt(b.givens, c, r, g) == 0) cellAt(b.board, c, r, g) = 0;
     });
-    computeSolution(b, view);
+    computeSolution(b);
     b.board = entries;
-    if (b.noSolution) computeSolution(b, view);
+    if (b.noSolution) computeSolution(b);
 }
 
 void recountSymbols(Board& b) {
@@ -81,7 +81,7 @@ void recountSymbols(Board& b) {
 int countGivenCells(Board& b) {
     clearSharedCopies(b);
     int count = 0;
-    forEachCell([&](int c, int r, int g) { count += cellAt(b.givens, c, r, g) != 0; });
+    forEachLayerCell([&](int c, int r, int g) { count += cellAt(b.givens, c, r, g) != 0; });
     syncSharedBoxes(b);
     return count;
 }
@@ -118,25 +118,9 @@ bool hasNoDeadEnd(Board& b, SolverPath path) {
     return literalHasNoDeadEnd(b);
 }
 
-bool solveBoard(Board& b, BoardView& view, bool showCandidates, SolverPath path) {
-    view.setBusy(true);
-    b.silentSolve = false;
-    runSolvePasses(b, view, nullptr, path);
-    const bool solved = view.countSymbols(b);
-    if (!solved) view.showNotSolvableMessage();
-    if (showCandidates) computeCandidates(b, view, true, path);
-    view.setBusy(false);
-    return solved;
-}
-
-void solveCommand(Board& b, BoardView& view, bool showCandidates, bool restartFollowUp, SolverPath path) {
-    solveBoard(b, view, showCandidates, path);
-    if (!restartFollowUp) return;
+bool solveRanIntoDeadEnd(Board& b, SolverPath path) {
     const bool completeAndValid = isFieldFull(b) && checkRules(b);
-    if (!completeAndValid && !hasNoDeadEnd(b, path)) {
-        restartBoard(b);
-        solveBoard(b, view, showCandidates, path);
-    }
+    return !completeAndValid && !hasNoDeadEnd(b, path);
 }
 
 } // namespace quintaro

@@ -1,8 +1,7 @@
-// The hidden solve that defines a board's solution, the visible solve command and the dead-end test.
+// The hidden solve that defines a board's solution, the symbol counts, the full-field and dead-end tests.
 #pragma once
 
 #include "engine/board.h"
-#include "engine/board_view.h"
 #include "engine/solver.h"
 
 namespace quintaro {
@@ -10,8 +9,7 @@ namespace quintaro {
 // Hidden solve: runs the passes silently on a copy of board, leaves the result in solution and sets
 // noSolution when the field is not full. board (index-0 entries included) is unchanged afterwards.
 // Returns the number of passes run.
-int computeSolution(Board& b, BoardView& view, SolverPath path = SolverPath::Fast,
-                    PlacementObserver* observer = nullptr);
+int computeSolution(Board& b, SolverPath path = SolverPath::Fast, PlacementObserver* observer = nullptr);
 
 // Recounts b.symbolCounts over the distinct cells of the field (each shared cell once); index 0
 // counts the empty cells. The second copies are blanked for the count and restored from the masters.
@@ -26,7 +24,7 @@ bool allSymbolsComplete(const Board& b);
 // The hidden solve of a loaded game: from the givens alone when they determine the whole field, so a
 // wrong entry of the player's never becomes part of the solution; otherwise from the board as it stands.
 // board is unchanged afterwards.
-void computeGameSolution(Board& b, BoardView& view);
+void computeGameSolution(Board& b);
 
 // True when each symbol 1..9 stands in exactly 32 distinct cells (that is, no cell is empty).
 // Recounts b.symbolCounts; does not check the rules.
@@ -39,14 +37,8 @@ bool hasWrongEntry(const Board& b);
 // under the whole-field rule check. A full field is always true.
 bool hasNoDeadEnd(Board& b, SolverPath path = SolverPath::Fast);
 
-// Visible solve: busy pointer, passes drawn as they go, status recount; tells the player when the
-// status is not the solved-board message. Recomputes the candidates when showCandidates.
-// Returns true when the board ended solved.
-bool solveBoard(Board& b, BoardView& view, bool showCandidates, SolverPath path = SolverPath::Fast);
-
-// The solve command: solveBoard; with restartFollowUp, when the field is not both complete and
-// rule-abiding and some empty cell admits no symbol, restart the board and solve once more.
-void solveCommand(Board& b, BoardView& view, bool showCandidates, bool restartFollowUp,
-                  SolverPath path = SolverPath::Fast);
+// After a visible solve: true when the field is not both full and rule-abiding and some empty cell
+// admits no symbol, so that only a restarted board can be solved. Recounts b.symbolCounts.
+bool solveRanIntoDeadEnd(Board& b, SolverPath path = SolverPath::Fast);
 
 } // namespace quintaro

@@ -32,17 +32,17 @@ struct Step {
     int pass;
 };
 
-void place(Board& b, BoardView& view, int c, int r, int s, const Step& step) {
+void place(Board& b, int c, int r, int s, const Step& step) {
     const int g = b.activeGrid;
     setCellAndTwin(b.board, c, r, g, static_cast<std::uint8_t>(s));
-    drawPlayerCell(b, view, c, r, s);
-    if (step.observer) step.observer->placed({step.scan, g, step.unit, s, c, r, step.pass});
+    const CellJudgement judged = judgePlayerCell(b, {g, c, r}, s);
+    if (step.observer) step.observer->placed({step.scan, g, step.unit, s, c, r, step.pass, judged});
 }
 
 int boxNumber(int c0, int r0) { return (r0 - 1) / 3 * 3 + (c0 - 1) / 3 + 1; }
 
 // One single-place scan of a row (byRow) or a column of grid g.
-void solveLine(Board& b, BoardView& view, int g, int line, bool byRow, PlacementObserver* observer, int pass) {
+void solveLine(Board& b, int g, int line, bool byRow, PlacementObserver* observer, int pass) {
     b.activeGrid = static_cast<std::int16_t>(g);
     const Step step{byRow ? Scan::RowSinglePlace : Scan::ColumnSinglePlace, line, observer, pass};
     for (int s = 1; s <= 9; ++s) {
@@ -56,13 +56,13 @@ void solveLine(Board& b, BoardView& view, int g, int line, bool byRow, Placement
                 hitR = r;
             }
         }
-        if (hits == 1) place(b, view, hitC, hitR, s, step);
+        if (hits == 1) place(b, hitC, hitR, s, step);
     }
 }
 
 } // namespace
 
-void solveBlock(Board& b, BoardView& view, int g, int c0, int r0, PlacementObserver* observer, int pass) {
+void solveBlock(Board& b, int g, int c0, int r0, PlacementObserver* observer, int pass) {
     b.activeGrid = static_cast<std::int16_t>(g);
     const int unit = boxNumber(c0, r0);
     const Step candidateStep{Scan::BoxSingleCandidate, unit, observer, pass};
@@ -75,7 +75,7 @@ void solveBlock(Board& b, BoardView& view, int g, int c0, int r0, PlacementObser
                     hitS = s;
                 }
             }
-            if (hits == 1) place(b, view, c, r, hitS, candidateStep);
+            if (hits == 1) place(b, c, r, hitS, candidateStep);
         }
     }
     const Step placeStep{Scan::BoxSinglePlace, unit, observer, pass};
@@ -90,33 +90,33 @@ void solveBlock(Board& b, BoardView& view, int g, int c0, int r0, PlacementObser
                 }
             }
         }
-        if (hits == 1) place(b, view, hitC, hitR, s, placeStep);
+        if (hits == 1) place(b, hitC, hitR, s, placeStep);
     }
 }
 
-void solveRow(Board& b, BoardView& view, int g, int r, PlacementObserver* observer, int pass) {
-    solveLine(b, view, g, r, true, observer, pass);
+void solveRow(Board& b, int g, int r, PlacementObserver* observer, int pass) {
+    solveLine(b, g, r, true, observer, pass);
 }
 
-void solveColumn(Board& b, BoardView& view, int g, int c, PlacementObserver* observer, int pass) {
-    solveLine(b, view, g, c, false, observer, pass);
+void solveColumn(Board& b, int g, int c, PlacementObserver* observer, int pass) {
+    solveLine(b, g, c, false, observer, pass);
 }
 
-int runSolvePasses(Board& b, BoardView& view, PlacementObserver* observer, SolverPath path) {
+int runSolvePasses(Board& b, PlacementObserver* observer, SolverPath path) {
     if (path == SolverPath::Fast) {
         int passes = 0;
-        if (runFastSolvePasses(b, view, observer, passes)) return passes;
+        if (runFastSolvePasses(b, observer, passes)) return passes;
     }
     int pass = 1;
     for (;;) {
         b.boardChanged = false;
         for (int g = 0; g < kGridCount; ++g) {
             for (int c0 = 1; c0 <= 7; c0 += 3) {
-                for (int r0 = 1; r0 <= 7; r0 += 3) solveBlock(b, view, g, c0, r0, observer, pass);
+                for (int r0 = 1; r0 <= 7; r0 += 3) solveBlock(b, g, c0, r0, observer, pass);
             }
             for (int k = 1; k <= 9; ++k) {
-                solveRow(b, view, g, k, observer, pass);
-                solveColumn(b, view, g, k, observer, pass);
+                solveRow(b, g, k, observer, pass);
+                solveColumn(b, g, k, observer, pass);
             }
         }
         if (!b.boardChanged || pass >= kMaxSolvePasses) return pass;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/board_view.h"
 #include "engine/placement_trace.h"
 
 namespace quintaro {
@@ -11,17 +10,17 @@ namespace quintaro {
 // the reference. Fast: per-grid bitmasks that give the same placements in the same order.
 enum class SolverPath { Fast, Literal };
 
-// Literal deduction steps; each sets b.activeGrid and places through drawPlayerCell.
+// Literal deduction steps; each sets b.activeGrid and judges its placements with judgePlayerCell.
 // observer may be null; pass is reported with each placement.
-void solveBlock(Board& b, BoardView& view, int g, int c0, int r0, PlacementObserver* observer = nullptr, int pass = 1);
-void solveRow(Board& b, BoardView& view, int g, int r, PlacementObserver* observer = nullptr, int pass = 1);
-void solveColumn(Board& b, BoardView& view, int g, int c, PlacementObserver* observer = nullptr, int pass = 1);
+void solveBlock(Board& b, int g, int c0, int r0, PlacementObserver* observer = nullptr, int pass = 1);
+void solveRow(Board& b, int g, int r, PlacementObserver* observer = nullptr, int pass = 1);
+void solveColumn(Board& b, int g, int c, PlacementObserver* observer = nullptr, int pass = 1);
 
 constexpr int kMaxSolvePasses = 15;
 
 // Runs passes over all grids until one places nothing or after the fifteenth.
-// Returns the number of passes run (1..15). Placements go through drawPlayerCell (honouring
-// silentSolve) and, when observer is set, to observer in order.
-int runSolvePasses(Board& b, BoardView& view, PlacementObserver* observer = nullptr, SolverPath path = SolverPath::Fast);
+// Returns the number of passes run (1..15). Each placement is judged (judgePlayerCell, honouring
+// silentSolve) and, when observer is set, reported to it in order with its judgement.
+int runSolvePasses(Board& b, PlacementObserver* observer = nullptr, SolverPath path = SolverPath::Fast);
 
 } // namespace quintaro

@@ -2,7 +2,6 @@
 #include <array>
 #include <ostream>
 
-#include "engine/board_view.h"
 #include "engine/field_text.h"
 #include "engine/grade.h"
 #include "engine/solution.h"
@@ -33,9 +32,8 @@ private:
 
 // Solves b as it stands and prints the outcome; true when the field came out complete.
 bool solveAndPrint(Board& b, bool trace, SolverPath path, std::ostream& out) {
-    BoardView quiet;
     TracePrinter printer(out);
-    const int passes = computeSolution(b, quiet, path, trace ? &printer : nullptr);
+    const int passes = computeSolution(b, path, trace ? &printer : nullptr);
     out << fieldToText(b.solution) << "passes: " << passes << "\n" << (b.noSolution ? "incomplete" : "complete") << "\n";
     // The level whose pass range holds the passes, as the game grades an own puzzle.
     const Grade grade = gradeOf(!b.noSolution, passes);

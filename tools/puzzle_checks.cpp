@@ -1,7 +1,6 @@
 // Symmetric pairs, hidden-solve runs on givens, shuffle robustness and the minimality test.
 #include "tools/puzzle_checks.h"
 
-#include "engine/board_view.h"
 #include "engine/field_text.h"
 #include "engine/random_source.h"
 #include "engine/shuffle.h"
@@ -95,9 +94,8 @@ std::vector<FieldCell> unequalSharedCopies(const CellLayer& layer) {
 
 SolveOutcome solveGivens(const CellLayer& givens, SolverPath path) {
     Board b = boardOfGivens(givens);
-    BoardView quiet;
     SolveOutcome out;
-    out.passes = computeSolution(b, quiet, path);
+    out.passes = computeSolution(b, path);
     out.complete = !b.noSolution;
     out.solution = b.solution;
     return out;
@@ -106,7 +104,6 @@ SolveOutcome solveGivens(const CellLayer& givens, SolverPath path) {
 ShuffleOutcome checkShuffles(const CellLayer& givens, int perShape, std::uint64_t seed, bool stopAtFirstFailure,
                              SolverPath path) {
     SeededRandom seeds(seed);
-    BoardView quiet;
     ShuffleOutcome out;
     for (bool symmetric : {true, false}) {
         for (int k = 0; k < perShape; ++k) {
@@ -114,7 +111,7 @@ ShuffleOutcome checkShuffles(const CellLayer& givens, int perShape, std::uint64_
             SeededRandom rnd(shuffleSeed);
             Board b = boardOfGivens(givens);
             shuffleMoves(b, rnd, symmetric);
-            const int passes = computeSolution(b, quiet, path); // as shuffleBoard does, keeping the passes
+            const int passes = computeSolution(b, path); // as shuffleBoard does, keeping the passes
             ++out.tried;
             if (!b.noSolution) {
                 ++out.completedIn[static_cast<std::size_t>(passes)];

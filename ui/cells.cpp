@@ -48,14 +48,13 @@ CellCorner cellCorner(const ScreenState& screen, int c, int r, int g)
     return {kCell * (c - 1) + screen.gridOriginX[std::size_t(g)] + 1, kCell * (r - 1) + screen.gridOriginY[std::size_t(g)] + 1};
 }
 
-void drawGivenCell(Display& display, Board& b, int c, int r, int s, bool digitMode)
+void drawGivenCell(Display& display, int c, int r, int g, int s, bool digitMode)
 {
-    const CellCorner p = cellCorner(display.screen, c, r, b.activeGrid);
+    const CellCorner p = cellCorner(display.screen, c, r, g);
     selectFont(display, font::Symbols);
     eraseCell(display, p, c, r, s);
     display.foreground(colour::Black);
     writeSymbol(display, p, s, digitMode);
-    cellAt(b.givens, c, r, b.activeGrid) = std::uint8_t(s);
 }
 
 void paintPlayerCell(Display& display, int c, int r, int g, int s, bool wrong, bool digitMode)

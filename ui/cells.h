@@ -12,8 +12,8 @@ struct CellCorner {
 };
 CellCorner cellCorner(const ScreenState& screen, int c, int r, int g);
 
-// Erases cell (c, r) of grid b.activeGrid, writes s (0: nothing) in black and stores it in b.givens.
-void drawGivenCell(Display& display, Board& b, int c, int r, int s, bool digitMode);
+// Erases cell (c, r) of grid g and writes the given s (0: nothing) in black.
+void drawGivenCell(Display& display, int c, int r, int g, int s, bool digitMode);
 
 // The screen half of drawing a player's cell: erases cell (c, r) of grid g and writes s (0: nothing)
 // in dark blue, or in red when wrong.

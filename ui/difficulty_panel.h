@@ -6,10 +6,10 @@
 
 namespace quintaro {
 
-// The panel with "Vorgegebene Zahlen:" and the count as it stands, then countGivens.
-void drawDifficultyPanel(Display& display, PanelContext& panels);
+// The panel with "Vorgegebene Zahlen:" and the count, then drawGivenCount.
+void drawDifficultyPanel(Display& display, const PanelContext& panels);
 
-// Recounts state.givenCount (each cell of a shared box once) and redraws the count and the level name.
-void countGivens(Display& display, PanelContext& panels);
+// Redraws state.givenCount and the level name.
+void drawGivenCount(Display& display, const PanelContext& panels);
 
 } // namespace quintaro

@@ -51,7 +51,7 @@ void drawGrid(Display& display, int x, int y)
     s.setLineWidth(1);
 }
 
-void drawField(Display& display, PanelContext& panels)
+void drawField(Display& display, const PanelContext& panels)
 {
     platform::Surface& s = display.surface;
     drawBevel(display, true, 2, 321, 321, 401, 401);

@@ -16,6 +16,6 @@ void drawGrid(Display& display, int x, int y);
 // The middle and button-bar recesses, the raised frame of the cross, the four grids, the dark-red
 // outlines of the shared boxes, then the statistics (with status), difficulty and clock panels.
 // Sets the field origin to (15, 15) and the cell size to 33.
-void drawField(Display& display, PanelContext& panels);
+void drawField(Display& display, const PanelContext& panels);
 
 } // namespace quintaro

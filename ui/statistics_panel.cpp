@@ -1,7 +1,6 @@
 // The statistics panel: labels, counts and its grid lines.
 #include "ui/statistics_panel.h"
 
-#include "engine/solution.h"
 #include "ui/fonts.h"
 #include "ui/panel.h"
 #include "ui/status_panel.h"
@@ -20,7 +19,7 @@ void drawColumnLine(Display& display)
 
 } // namespace
 
-void drawStatisticsPanel(Display& display, PanelContext& panels)
+void drawStatisticsPanel(Display& display, const PanelContext& panels)
 {
     platform::Surface& s = display.surface;
     const bool digits = panels.digitMode;
@@ -36,8 +35,8 @@ void drawStatisticsPanel(Display& display, PanelContext& panels)
     s.setLineWidth(1);
     s.line(744, 268, 1020, 268);
     drawColumnLine(display);
-    countSymbols(display, panels);
-    drawStatusPanel(display, panels);
+    drawSymbolCounts(display, panels);
+    drawStatusPanel(display, panels.state.status, panels.board.errorCount);
 }
 
 int statisticsSymbolX(int i, bool digitMode, bool largeFontMode)
@@ -48,9 +47,8 @@ int statisticsSymbolX(int i, bool digitMode, bool largeFontMode)
     return !digitMode && i == 9 ? x + 4 : x; // the narrow "I"
 }
 
-void countSymbols(Display& display, PanelContext& panels)
+void drawSymbolCounts(Display& display, const PanelContext& panels)
 {
-    recountSymbols(panels.board);
     selectFont(display, font::Body);
     display.foreground(colour::Black);
     display.background(colour::White);
@@ -59,7 +57,7 @@ void countSymbols(Display& display, PanelContext& panels)
     for (int i = 1; i <= 9; ++i)
         display.surface.text(776 + 24 * i, 274, rightAligned(panels.board.symbolCounts[std::size_t(i)], 3) + " ");
     drawColumnLine(display);
-    updateStatus(display, panels);
+    drawStatus(display, panels.state.status, panels.board.errorCount);
 }
 
 } // namespace quintaro

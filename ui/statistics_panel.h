@@ -7,13 +7,13 @@
 namespace quintaro {
 
 // The panel with its row labels, the symbols 1..9 (digits or letters) and, in digit mode, a
-// placeholder count " 0" under each; then countSymbols and the status panel below it.
-void drawStatisticsPanel(Display& display, PanelContext& panels);
+// placeholder count " 0" under each; then drawSymbolCounts and the status panel below it.
+void drawStatisticsPanel(Display& display, const PanelContext& panels);
 
 // Where the panel writes symbol i (1..9) in its symbol row (y = 254).
 int statisticsSymbolX(int i, bool digitMode, bool largeFontMode);
 
-// Recounts b.symbolCounts (each cell of a shared box once), writes the count row, then updateStatus.
-void countSymbols(Display& display, PanelContext& panels);
+// Writes the count row from board.symbolCounts as they stand, then the status (drawStatus).
+void drawSymbolCounts(Display& display, const PanelContext& panels);
 
 } // namespace quintaro

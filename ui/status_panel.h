@@ -1,20 +1,22 @@
-// The status panel: the status check, its message and the error line.
+// The status panel: the message of the board's verdict and the error line.
 #pragma once
 
+#include "engine/board_verdict.h"
 #include "ui/display.h"
-#include "ui/panel_context.h"
+
+#include <string>
 
 namespace quintaro {
 
-// The panel frame, then updateStatus.
-void drawStatusPanel(Display& display, PanelContext& panels);
+// The message the panel shows for status, with its blanks: "Nicht lösbar!!!", "Brett gelöst!!! ",
+// "Falsche Zahl! " (a wrong entry or a broken rule) or "Keine Fehler! ".
+std::string statusMessage(BoardStatus status);
 
-// Judges the board and writes the message into the panel (unless silentSolve): "Nicht lösbar!!!" in
-// red after a failed hidden solve; otherwise "Falsche Zahl! " in red when a player's symbol contradicts
-// the solution or the rule check fails (the latter alone also calls listener.ruleBroken()), else
-// "Keine Fehler! " in black, or "Brett gelöst!!! " in black when b.symbolCounts shows a full field that
-// passes the rule check, which also calls listener.boardSolved(). Then the error line "Fehler:n/3".
-// Writes state.statusText, wrongEntry and allSymbolsComplete; reads b.symbolCounts as they stand.
-void updateStatus(Display& display, PanelContext& panels);
+// The panel frame, then drawStatus.
+void drawStatusPanel(Display& display, BoardStatus status, int errorCount);
+
+// Writes the message of status into the panel, in black when the board is solved or free of errors,
+// else in red; then the error line "Fehler:n/3".
+void drawStatus(Display& display, BoardStatus status, int errorCount);
 
 } // namespace quintaro

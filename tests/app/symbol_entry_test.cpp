@@ -208,6 +208,21 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     expectIdle("own board", "Nicht durch Logik lösbar");
 }
 
+TEST_F(OwnBoardTest, TwoEqualGivensInARowSoundOneAlertPerEntryAndASharedGivenCountsOnce) {
+    type(1, 7, 0, '5'); // in the box grids 0 and 1 share
+    EXPECT_EQ(game.panelState.givenCount, 1);
+    EXPECT_EQ(platform.beeps(), 0);
+    type(5, 7, 0, '5');
+    EXPECT_EQ(game.panelState.status, BoardStatus::RuleBroken);
+    EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
+    EXPECT_EQ(platform.beeps(), 1);
+    type(9, 9, 3, '1');
+    EXPECT_EQ(platform.beeps(), 2) << "the rule stays broken";
+    clickCell(5, 7, 0, MouseButton::Right);
+    EXPECT_EQ(game.panelState.status, BoardStatus::NoErrors);
+    EXPECT_EQ(platform.beeps(), 2);
+}
+
 TEST_F(OwnBoardTest, AnOwnPuzzleIsJudgedAgainstItsOwnSolution) {
     // The givens of a new game, placed by hand on the cleared field, then played.
     HeadlessGame other;

@@ -1,4 +1,4 @@
-// Helpers shared by the engine tests: a recording view, a placement trace and boards to start from.
+// Helpers shared by the engine tests: a placement trace and boards to start from.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,24 +16,12 @@
 
 namespace quintaro::test {
 
-// Records what the engine asks of the screen; its status is "solved" when the field is full and valid.
-struct RecordingView : BoardView {
-    struct Shown { int g; bool wrong; };
-    std::vector<Shown> shown;
-    int stopTimingCalls = 0, candidateDraws = 0, notSolvableMessages = 0, busy = 0;
-
-    void showPlayerCell(const Board&, int, int, int g, int, bool wrong) override { shown.push_back({g, wrong}); }
-    void stopTiming() override { ++stopTimingCalls; }
-    void showCandidates(const Board&) override { ++candidateDraws; }
-    bool countSymbols(Board& b) override { return isFieldFull(b) && checkRules(b); }
-    void setBusy(bool on) override { busy += on ? 1 : -1; }
-    void showNotSolvableMessage() override { ++notSolvableMessages; }
-};
-
-// Each placement reported, as one line of text.
+// Each placement reported, as one line of text, and how it was judged.
 struct Trace : PlacementObserver {
     std::vector<std::string> placements;
+    std::vector<CellJudgement> judged;
     void placed(const Placement& p) override {
+        judged.push_back(p.judged);
         placements.push_back(std::string(scanName(p.scan)) + " " + std::to_string(p.unit) + " of grid " +
                              std::to_string(p.grid) + ": " + std::to_string(p.symbol) + " at " + std::to_string(p.column) +
                              "," + std::to_string(p.row) + " in pass " + std::to_string(p.pass));
@@ -70,6 +58,24 @@ inline Board puzzleWithGaps(std::uint64_t seed, int gaps) {
 }
 
 inline Board fullBoard(std::uint64_t seed) { return puzzleWithGaps(seed, 0); }
+
+// A full field (fullBoard(23)) with the player's v in Y, another cell of X's row, where it breaks no
+// rule once the v of Y's column and box are not given: X = (5, 5) of grid 0 then admits nothing, and
+// only a restarted board solves.
+inline Board deadEndBoard() {
+    const Board field = fullBoard(23);
+    Board b = field;
+    const int v = cellAt(field.board, 5, 5, 0);
+    for (int i = 0; i < kCellLayerSize; ++i) {
+        const int c = i / 40, r = i / 4 % 10;
+        if (i % 4 == 0 && field.board[i] == v && c >= 7 && (c == 8 || (r >= 4 && r <= 6))) setBoth(b.board, c, r, 0, 0);
+    }
+    cellAt(b.board, 5, 5, 0) = cellAt(b.board, 8, 5, 0) = 0;
+    b.givens = b.board;
+    cellAt(b.board, 8, 5, 0) = static_cast<std::uint8_t>(v);
+    EXPECT_TRUE(checkRules(b) && !hasNoDeadEnd(b));
+    return b;
+}
 
 // Filled cells of columns and rows 1..9 of all grids, both copies of a shared cell counted.
 inline int filledCells(const CellLayer& layer) {

@@ -28,8 +28,7 @@ void carvePuzzle(CellLayer& layer, int givens, SeededRandom& rnd) {
         test::setBoth(layer, i / 40, i / 4 % 10, i % 4, 0);
         Board probe;
         probe.board = layer;
-        BoardView quiet;
-        runSolvePasses(probe, quiet);
+        runSolvePasses(probe);
         if (isFieldFull(probe)) --filled;
         else test::setBoth(layer, i / 40, i / 4 % 10, i % 4, v);
     }
@@ -100,28 +99,26 @@ TEST(FastPath, MatchesLiteralStepsOnRandomBoards) {
         const bool hidden = rnd.random(2) == 0;
         Board out[2] = {start, start};
         test::Trace trace[2];
-        test::RecordingView view[2];
         int passes[2];
         for (int k = 0; k < 2; ++k)
-            passes[k] = hidden ? computeSolution(out[k], view[k], kPaths[k], &trace[k])
-                               : runSolvePasses(out[k], view[k], &trace[k], kPaths[k]);
+            passes[k] = hidden ? computeSolution(out[k], kPaths[k], &trace[k]) : runSolvePasses(out[k], &trace[k], kPaths[k]);
         const auto& a = trace[0].placements;
         const auto& f = trace[1].placements;
         const auto [l, m] = std::mismatch(a.begin(), a.end(), f.begin(), f.end());
         ASSERT_TRUE(l == a.end() && m == f.end()) << "placement " << (l - a.begin()) << ": literal "
                                                   << (l == a.end() ? "none" : *l) << ", fast " << (m == f.end() ? "none" : *m);
         ASSERT_EQ(passes[0], passes[1]);
-        ASSERT_EQ(view[0].shown.size(), view[1].shown.size());
-        ASSERT_EQ(view[0].stopTimingCalls, view[1].stopTimingCalls);
+        ASSERT_EQ(trace[0].judged, trace[1].judged);
         expectSameState(out[0], out[1]);
-        reached["timing stopped"] += view[0].stopTimingCalls > 0;
+        const auto& judged = trace[0].judged;
+        reached["timing stopped"] += std::any_of(judged.begin(), judged.end(), [](CellJudgement j) { return j.thirdError; });
 
         // Candidates and dead ends on the solved board and on the start board, whose conflicts and
         // unequal copies the solve may have left alone.
         for (const Board& from : {out[0], start}) {
             Board c[2] = {from, from};
             ASSERT_EQ(hasNoDeadEnd(c[0], kPaths[0]), hasNoDeadEnd(c[1], kPaths[1]));
-            for (int k = 0; k < 2; ++k) computeCandidates(c[k], view[k], true, kPaths[k]);
+            for (int k = 0; k < 2; ++k) computeCandidates(c[k], true, kPaths[k]);
             expectSameState(c[0], c[1]);
         }
         if (HasFailure()) return;

@@ -1,4 +1,4 @@
-// The deduction passes, judging placed symbols, the hidden solve and the solve command.
+// The deduction passes, judging placed symbols, the hidden solve and the dead end after a visible solve.
 #include <gtest/gtest.h>
 
 #include "engine/player_cell.h"
@@ -8,7 +8,6 @@ namespace quintaro {
 namespace {
 
 using test::puzzleWithGaps;
-using test::RecordingView;
 using test::Trace;
 
 // One deduction of each kind, each in its own grid:
@@ -37,8 +36,7 @@ class SolvePaths : public ::testing::TestWithParam<SolverPath> {};
 TEST_P(SolvePaths, EachScanPlacesInTraceOrderButAConflictAnywherePlacesNothing) {
     Board b = test::puzzleFromText(kOneOfEachScan);
     Trace trace;
-    RecordingView view;
-    EXPECT_EQ(runSolvePasses(b, view, &trace, GetParam()), 2);
+    EXPECT_EQ(runSolvePasses(b, &trace, GetParam()), 2);
     EXPECT_EQ(trace.placements, (std::vector<std::string>{"box single candidate 9 of grid 0: 9 at 7,7 in pass 1",
                                                           "box single candidate 5 of grid 1: 9 at 5,5 in pass 1",
                                                           "row single place 4 of grid 2: 1 at 9,4 in pass 1",
@@ -49,26 +47,25 @@ TEST_P(SolvePaths, EachScanPlacesInTraceOrderButAConflictAnywherePlacesNothing) 
     Board box;
     for (const auto& [c, r] : {std::pair{1, 4}, {8, 6}, {4, 1}, {6, 9}}) cellAt(box.board, c, r, 2) = 1;
     trace.placements.clear();
-    runSolvePasses(box, view, &trace, GetParam());
+    runSolvePasses(box, &trace, GetParam());
     ASSERT_FALSE(trace.placements.empty());
     EXPECT_EQ(trace.placements[0], "box single place 5 of grid 2: 1 at 5,5 in pass 1");
 
     Board conflict = puzzleWithGaps(5, 80);
     cellAt(conflict.board, 1, 9, 3) = cellAt(conflict.board, 9, 9, 3) = 5; // in the last row the rule check reaches
     const CellLayer before = conflict.board;
-    EXPECT_EQ(runSolvePasses(conflict, view, nullptr, GetParam()), 1);
+    EXPECT_EQ(runSolvePasses(conflict, nullptr, GetParam()), 1);
     EXPECT_EQ(conflict.board, before);
     EXPECT_FALSE(conflict.boardChanged);
 }
 
 TEST_P(SolvePaths, StopsAfterTheFifteenthPassHiddenOrNot) {
     Board b = test::puzzleFromText(kNeedsSixteenPasses);
-    RecordingView view;
-    EXPECT_EQ(computeSolution(b, view, GetParam()), kMaxSolvePasses);
+    EXPECT_EQ(computeSolution(b, GetParam()), kMaxSolvePasses);
     EXPECT_TRUE(b.noSolution && b.solution != b.board); // the hidden solve keeps its partial result
-    EXPECT_EQ(runSolvePasses(b, view, nullptr, GetParam()), kMaxSolvePasses);
+    EXPECT_EQ(runSolvePasses(b, nullptr, GetParam()), kMaxSolvePasses);
     EXPECT_TRUE(b.boardChanged && !isFieldFull(b)); // the fifteenth pass still placed symbols
-    runSolvePasses(b, view, nullptr, GetParam()); // nothing was stuck: more passes finish it
+    runSolvePasses(b, nullptr, GetParam()); // nothing was stuck: more passes finish it
     EXPECT_TRUE(isFieldFull(b) && checkRules(b));
 }
 
@@ -79,65 +76,52 @@ TEST_P(SolvePaths, HiddenSolveChangesOnlySolutionNoSolutionAndJudgedErrors) {
     b.board[cellIndex(0, 5, 2)] = 3;
     b.errorCount = 2;
     const CellLayer before = b.board;
-    RecordingView view;
-    computeSolution(b, view, GetParam());
+    computeSolution(b, GetParam());
     EXPECT_EQ(b.board, before);
-    EXPECT_TRUE(!b.noSolution && !b.silentSolve && view.shown.empty());
+    EXPECT_TRUE(!b.noSolution && !b.silentSolve);
     EXPECT_EQ(b.errorCount, 2); // no solution was known, so no placement was judged
     Board solved;
     solved.board = b.solution;
     EXPECT_TRUE(isFieldFull(solved) && checkRules(solved) && b.solution[0] == 0);
-    computeSolution(b, view, GetParam()); // with a solution known where it places, no error is left
+    computeSolution(b, GetParam()); // with a solution known where it places, no error is left
     EXPECT_EQ(b.errorCount, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, SolvePaths, ::testing::Values(SolverPath::Literal, SolverPath::Fast), test::pathName);
 
-TEST(PlayerCell, WrongSymbolsCountTheThirdStopsTheClockAndCopiesFollow) {
+TEST(PlayerCell, WrongSymbolsCountOnlyTheThirdStopsTheClockAndCopiesFollow) {
     Board b;
     cellAt(b.solution, 2, 2, 1) = 4;
-    RecordingView view;
     const auto enter = [&](int c, int r, int g, int s) {
-        b.activeGrid = static_cast<std::int16_t>(g);
         cellAt(b.board, c, r, g) = static_cast<std::uint8_t>(s);
-        drawPlayerCell(b, view, c, r, s);
+        return judgePlayerCell(b, {g, c, r}, s);
     };
-    enter(2, 2, 1, 4);
-    enter(8, 8, 1, 3); // no solution known; a master copy of the lower-left shared box
-    enter(2, 2, 1, 0); // erasing
+    EXPECT_EQ(enter(2, 2, 1, 4), CellJudgement{});
+    EXPECT_EQ(enter(8, 8, 1, 3), CellJudgement{}); // no solution known; a master copy of the lower-left shared box
+    EXPECT_EQ(enter(2, 2, 1, 0), CellJudgement{}); // erasing
     EXPECT_EQ(cellAt(b.board, 2, 2, 3), 3);
     EXPECT_EQ(b.errorCount, 0);
     for (int i = 1; i <= 4; ++i) {
-        enter(2, 2, 1, 5);
+        EXPECT_EQ(enter(2, 2, 1, 5), (CellJudgement{true, i == 3}));
         EXPECT_EQ(b.errorCount, i);
-        EXPECT_EQ(view.stopTimingCalls, i >= 3 ? 1 : 0);
     }
-    ASSERT_EQ(view.shown.size(), 7u);
-    EXPECT_FALSE(view.shown[0].wrong || view.shown[1].wrong || view.shown[2].wrong);
-    EXPECT_TRUE(view.shown[6].wrong && view.shown[6].g == 1);
+    EXPECT_TRUE(contradictsSolution(b, {1, 2, 2}));
+    EXPECT_FALSE(contradictsSolution(b, {1, 8, 8})) << "no solution known";
+    // A placement of the hidden solve leaves no error of the player's.
+    b.silentSolve = true;
+    EXPECT_TRUE(enter(2, 2, 1, 5).wrong);
+    EXPECT_EQ(b.errorCount, 0);
 }
 
-TEST(SolveCommand, RestartsOnlyWhenAWrongEntryLeavesADeadEnd) {
-    // The player puts X's symbol v into Y, another cell of X's row, where it breaks no rule once the
-    // v of Y's column and box are not given: X = (5, 5) of grid 0 then admits nothing.
-    const Board field = test::fullBoard(23);
-    Board b = field;
-    const int v = cellAt(field.board, 5, 5, 0);
-    for (int i = 0; i < kCellLayerSize; ++i) {
-        const int c = i / 40, r = i / 4 % 10;
-        if (i % 4 == 0 && field.board[i] == v && c >= 7 && (c == 8 || (r >= 4 && r <= 6))) test::setBoth(b.board, c, r, 0, 0);
-    }
-    cellAt(b.board, 5, 5, 0) = cellAt(b.board, 8, 5, 0) = 0;
-    b.givens = b.board;
-    cellAt(b.board, 8, 5, 0) = static_cast<std::uint8_t>(v);
-    ASSERT_TRUE(checkRules(b) && !hasNoDeadEnd(b));
-    Board once = b;
-    RecordingView view;
-    solveCommand(once, view, false, false);
-    EXPECT_EQ(cellAt(once.board, 5, 5, 0), 0); // without the follow-up the entry stays
-    solveCommand(b, view, false, true);
-    EXPECT_EQ(b.board, field.board);
-    EXPECT_EQ(view.notSolvableMessages, 2); // the two stuck solves; the restarted one finished
+TEST(SolveRanIntoDeadEnd, OnlyWhenAWrongEntryLeavesACellThatAdmitsNothing) {
+    Board b = test::deadEndBoard();
+    runSolvePasses(b);
+    EXPECT_EQ(cellAt(b.board, 5, 5, 0), 0); // the entry blocks it
+    EXPECT_TRUE(solveRanIntoDeadEnd(b));
+    restartBoard(b);
+    runSolvePasses(b);
+    EXPECT_EQ(b.board, test::fullBoard(23).board);
+    EXPECT_FALSE(solveRanIntoDeadEnd(b));
 
     Board wrong = test::fullBoard(29); // full but wrong: no dead end
     for (int c = 1; c <= 9; ++c) cellAt(wrong.givens, c, 5, 1) = 0;
@@ -145,20 +129,9 @@ TEST(SolveCommand, RestartsOnlyWhenAWrongEntryLeavesADeadEnd) {
     Board stuck = test::puzzleFromText(kOneOfEachScan);
     cellAt(stuck.board, 9, 9, 3) = 5; // an entry of the player that blocks nothing
     for (Board* x : {&wrong, &stuck}) {
-        Board plain = *x;
-        solveBoard(plain, view, false);
-        solveCommand(*x, view, false, true);
-        EXPECT_EQ(x->board, plain.board); // solved once, not restarted
+        runSolvePasses(*x);
+        EXPECT_FALSE(solveRanIntoDeadEnd(*x));
     }
-    EXPECT_EQ(view.notSolvableMessages, 6);
-
-    Board puzzle = puzzleWithGaps(19, 50);
-    puzzle.candidates.fill(true);
-    solveCommand(puzzle, view, true, true);
-    EXPECT_EQ(view.notSolvableMessages, 6);
-    EXPECT_EQ(view.candidateDraws, 1);
-    EXPECT_EQ(puzzle.candidates, CandidateFlags{}); // recomputed: a full field has none
-    EXPECT_EQ(view.busy, 0);
 }
 
 } // namespace

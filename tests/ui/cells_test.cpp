@@ -34,9 +34,7 @@ protected:
 
 TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeepsItsLines) {
     Display d = display();
-    board.activeGrid = 2;
-    drawGivenCell(d, board, 4, 5, 7, true);
-    EXPECT_EQ(cellAt(board.givens, 4, 5, 2), 7);
+    drawGivenCell(d, 4, 5, 2, 7, true);
     const CellCorner given = cellCorner(screen, 4, 5, 2);
     EXPECT_EQ(given.x, 411 + 99 + 1);
     EXPECT_TRUE(showsText(surface, given.x + 4, given.y - 2, "7", fontFor(font::Symbols), c(Black), inside(4, 5, 2)));

@@ -11,13 +11,6 @@
 
 namespace quintaro {
 
-// Counts what the status check asks of the game.
-struct CountingListener : StatusListener {
-    void ruleBroken() override { ++beeps; }
-    void boardSolved() override { ++solved; }
-    int beeps = 0, solved = 0;
-};
-
 // One expected colour index at one pixel.
 struct Probe {
     int x, y, colour;
@@ -28,7 +21,7 @@ protected:
     ScreenFixture() { surface.clear(kProgramColours[colour::Background]); }
 
     Display display(int largeFontMetric = 16) { return Display{surface, kProgramColours, screen, largeFontMetric}; }
-    PanelContext panels(bool digitMode = true) { return PanelContext{board, panelState, listener, digitMode, " Leicht "}; }
+    PanelContext panels(bool digitMode = true) { return PanelContext{board, panelState, digitMode, " Leicht "}; }
     platform::Rgb at(int x, int y) const { return surface.pixel(x, y); }
     static platform::Rgb c(int index) { return kProgramColours[std::size_t(index)]; }
 
@@ -48,7 +41,6 @@ protected:
     ScreenState screen;
     Board board;
     PanelState panelState;
-    CountingListener listener;
 };
 
 } // namespace quintaro

@@ -16,7 +16,7 @@ protected:
     StartScreenTest() {
         Display d = display();
         drawBottomBar(d);
-        PanelContext p = panels(); drawField(d, p);
+        drawField(d, panels());
         drawHelpPanel(d, "Bitte Menupunkt auswählen!");
     }
 };

@@ -1,27 +1,26 @@
-// Boards drawn and judged on the game's window: entries, redraws, the error count, silent solves, the visible solve.
+// Boards drawn and judged on the game's window: entries, redraws, the error count, the visible solve and the solve command.
 #include "game_fixture.h"
 
 #include "app/board_records.h"
-#include "engine/player_cell.h"
+#include "engine/engine_test_support.h"
 #include "engine/solution.h"
 #include "ui/cells.h"
 
 namespace quintaro {
 namespace {
 
-class BoardViewTest : public GameTest {
+class BoardScreenTest : public GameTest {
 protected:
-    BoardViewTest() {
+    BoardScreenTest() {
         game.state.boardFile = "schwer.qbr";
         EXPECT_EQ(loadBoardRecord(game, 1), ReadStatus::Loaded);
-        computeSolution(game.board, game.view);
+        computeSolution(game.board);
         game.drawBoard();
     }
     // Places s in cell (c, r) of grid g as the input does: stored, then drawn and judged.
     void enter(int c, int r, int g, int s) {
-        game.board.activeGrid = std::int16_t(g);
         cellAt(game.board.board, c, r, g) = std::uint8_t(s);
-        drawPlayerCell(game.board, game.view, c, r, s);
+        game.judgeAndDrawCell({g, c, r}, s);
     }
     int right(int c, int r, int g) const { return cellAt(game.board.solution, c, r, g); }
     int wrong(int c, int r, int g) const { return right(c, r, g) % 9 + 1; }
@@ -44,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(BoardViewTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHoweverOftenItIsRedrawn) {
+TEST_F(BoardScreenTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHoweverOftenItIsRedrawn) {
     EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
     for (int c = 1; c <= 9; ++c) {
         if (cellAt(game.board.givens, c, 1, 0) != 0) {
@@ -64,18 +63,10 @@ TEST_F(BoardViewTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHowe
     EXPECT_GT(inCell(colour::Red, 1, 7, 0), 20);
     EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
     EXPECT_EQ(cellAt(game.board.board, 7, 1, 1), wrong(1, 7, 0)) << "the second copy follows";
-
-    // A silent placement draws nothing and zeroes the count.
-    const platform::SavedRectangle before = window.surface().saveRectangle(0, 0, 1051, 786);
-    game.board.silentSolve = true;
-    enter(1, 7, 0, wrong(1, 7, 0));
-    game.board.silentSolve = false;
-    EXPECT_EQ(game.board.errorCount, 0);
-    EXPECT_EQ(window.surface().saveRectangle(0, 0, 1051, 786).pixels(), before.pixels());
 }
 
-TEST_F(BoardViewTest, AVisibleSolveDrawsEveryPlacementAndEndsSolved) {
-    solveCommand(game.board, game.view, false, true);
+TEST_F(BoardScreenTest, AVisibleSolveDrawsEveryPlacementAndEndsSolved) {
+    game.solveCommand(true);
     EXPECT_EQ(game.panelState.statusText, "Brett gelöst!!! ");
     for (int g = 0; g < 4; ++g)
         for (const auto& [c, r] : emptyCells(g))
@@ -83,14 +74,37 @@ TEST_F(BoardViewTest, AVisibleSolveDrawsEveryPlacementAndEndsSolved) {
     EXPECT_TRUE(platform.alerts().empty()) << "no not-solvable message";
 }
 
-TEST(BoardViewStartTest, AnEmptyFieldIsNotSolvableAndTheStartScreenHasNoErrors) {
+TEST(BoardScreenStartTest, AnEmptyFieldIsNotSolvableAndTheStartScreenHasNoErrors) {
     HeadlessGame fresh;
     EXPECT_EQ(fresh.game.panelState.statusText, "Keine Fehler! ");
     fresh.game.board = Board{};
-    computeSolution(fresh.game.board, fresh.game.view);
+    computeSolution(fresh.game.board);
     fresh.game.drawBoard();
     EXPECT_EQ(fresh.game.panelState.statusText, "Nicht lösbar!!!");
     EXPECT_EQ(fresh.platform.beeps(), 0);
+}
+
+TEST(SolveCommandTest, RestartsOnlyABoardLeftInADeadEndAndTellsOfEachSolveThatDidNotFinish) {
+    HeadlessGame fresh;
+    Game& game = fresh.game;
+    const auto alerts = [&] { return fresh.platform.alerts().size(); };
+    game.board = test::deadEndBoard();
+    game.solveCommand(false);
+    EXPECT_EQ(cellAt(game.board.board, 5, 5, 0), 0); // without the follow-up the entry stays
+    EXPECT_EQ(alerts(), 1u);
+    game.solveCommand(true);
+    EXPECT_EQ(game.board.board, test::fullBoard(23).board);
+    EXPECT_EQ(alerts(), 2u) << "the stuck solve tells, the solve of the restarted board does not";
+    EXPECT_EQ(game.panelState.status, BoardStatus::Solved);
+
+    // Shown candidates are recomputed after the solve; the pointer is an arrow again.
+    game.board = test::puzzleWithGaps(19, 50);
+    game.board.candidates.fill(true);
+    game.state.showCandidates = true;
+    game.solveCommand(true);
+    EXPECT_EQ(alerts(), 2u);
+    EXPECT_EQ(game.board.candidates, CandidateFlags{}); // a full field has none
+    EXPECT_FALSE(fresh.window.busyPointer());
 }
 
 } // namespace
