@@ -2,7 +2,7 @@
 #include "app/game.h"
 
 #include "app/prompts.h"
-#include "app/rounding.h"
+#include "app/event_position.h"
 #include "app/symbol_highlight.h"
 #include "app/window_position.h"
 #include "engine/solution.h"
@@ -141,12 +141,12 @@ void Game::dispatchEvent(const platform::Event& event)
         break;
     case EventKind::ButtonPressed:
         if (entry.active)
-            onEntryButton(platform::MouseButton(event.code));
+            onEntryButton(platform::MouseButton(event.code), pixelOf(event));
         // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
-        else if (event.code == int(platform::MouseButton::Left) && clickStatistics(*this, state.mouseX, state.mouseY))
+        else if (event.code == int(platform::MouseButton::Left) && clickStatistics(*this, pixelOf(event).x, pixelOf(event).y))
             break;
         else if (inLoop)
-            onButtonPressed(platform::MouseButton(event.code));
+            onButtonPressed(platform::MouseButton(event.code), pixelOf(event));
         break;
     // A timed game is not charged for the time the window spends minimised.
     case EventKind::Minimised:

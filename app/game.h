@@ -19,6 +19,7 @@
 #include "ui/cell_frame.h"
 #include "ui/display.h"
 #include "ui/entry_popup.h"
+#include "ui/field.h"
 #include "ui/panel_context.h"
 
 #include <array>
@@ -72,9 +73,9 @@ public:
     void judgeAndDrawCell(GridCell cell, int s);
     // The game is no longer timed: the running flag cleared and the clock label refreshed.
     void stopTiming();
-    // Opens or redraws the symbol chooser over cell (c, r) of board.activeGrid, with its hint, while
-    // the clock holds still.
-    void drawEntryPopup(int c, int r);
+    // Opens or redraws the symbol chooser over cell, with its hint (the one of candidate notation or
+    // of a symbol entry), while the clock holds still.
+    void drawEntryPopup(GridCell cell, bool candidateNotation);
     // Recounts the givens and redraws their count and the level name.
     void countGivensNow();
     // Redraws the statistics panel with the status below it, as last counted and judged.
@@ -119,10 +120,10 @@ public:
     // The hall-of-fame form, with the lists read afresh from the file, again after each level it cleared.
     void showHallOfFame();
 
-    // A left or right button press in the play loop outside the button bar: opens the chooser on a
-    // player's cell, or empties a filled one with the right button. Givens and the space between
-    // the grids take no clicks.
-    void clickCell(platform::MouseButton button);
+    // A left or right button press in the play loop on cell, the pointer at `at`: opens the chooser
+    // on a player's cell (candidate notation with the right button), or empties a filled one with the
+    // right button. Givens take no clicks.
+    void clickCell(platform::MouseButton button, GridCell cell, Pixel at);
 
     platform::Platform& platform;
     PlatformRandom randomSource;
@@ -143,6 +144,7 @@ public:
     HallOfFame hallOfFame; // as the file held it when last read
     // How long a save waits for another game that holds the lock on a player's file.
     std::chrono::milliseconds lockPatience = kLockPatience;
+    Pixel pointer; // where the pointer was last reported; the chooser a key opens highlights the square under it
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
     HintMark hint; // key T's hint while it stands (hint.cpp)
@@ -177,8 +179,8 @@ private:
 
     // The game loops.
     void onKeyReleased(int virtualKey);
-    // A button press in a game loop at the pointer's place: a button of the bar, then a cell.
-    void onButtonPressed(platform::MouseButton button);
+    // A button press in a game loop at `at`: a button of the bar, then the cell there, if any.
+    void onButtonPressed(platform::MouseButton button, Pixel at);
     void pressBarButton(BarButton button);
     void raiseBarButton(BarButton button);
     // Key L and the Load button: the load dialog on "brett.qbr", the board redrawn, the clock shown;
@@ -188,20 +190,20 @@ private:
     void withButtonPressed(BarButton button, const std::function<void()>& action);
     void abortLoop(bool byButton);
     void solveInLoop();
-    void clickOwnBoardCell(platform::MouseButton button);
+    // A button press in the own-board loop on cell: the right button erases a given, the left opens
+    // the chooser.
+    void clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel at);
     // A load may leave a saved game in progress timed: its clock runs from the stored time.
     void startClockIfTimed();
 
-    // The symbol entry. openChooser opens the chooser over cell (c, r) of board.activeGrid, its
-    // square under the pointer highlighted (else the one of before), and starts the entry.
-    void openChooser(int c, int r);
-    void enterSymbol(int c, int r);
+    // The symbol entry. openChooser opens the chooser over cell, its square under pointerAt
+    // highlighted (else the one of before), and starts the entry.
+    void openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt);
+    void enterSymbol(GridCell cell, bool candidateNotation);
     void onEntryCharacter(int code);
-    void onEntryButton(platform::MouseButton button);
+    void onEntryButton(platform::MouseButton button, Pixel at);
     void finishEntry(int symbol);
     void afterEntry();
-    // Finds the grid cell under the pointer (grids 0..3 in this order); false outside all grids.
-    bool findCell();
     // When showCandidates: the timing stops and the candidates are computed afresh; either way the
     // shared copies are merged and the marks drawn.
     void refreshCandidates();
@@ -214,13 +216,10 @@ private:
     void onCursorKey(int virtualKey);
     void typeIntoCursorCell(int character);
     void stepHistory(bool back);
-    // The cell under the cursor becomes the working cell, as a click on it would make it.
-    GridCell selectCursorCell();
+    // The cell under the keyboard cursor.
+    GridCell cursorCell() const;
     // The event handled by what the game is doing.
     void dispatchEvent(const platform::Event& event);
-    // A click on the working cell (state.curColumn, state.curRow of board.activeGrid) once found.
-    void clickFoundCell();
-    void clickFoundOwnBoardCell(platform::MouseButton button);
 
     std::bitset<256> keysDown_; // keys whose press the game loop received itself
 };

@@ -109,11 +109,11 @@ void Game::onKeyReleased(int vk)
     }
 }
 
-void Game::onButtonPressed(platform::MouseButton button)
+void Game::onButtonPressed(platform::MouseButton button, Pixel at)
 {
     const GameMode before = mode;
     if (button == platform::MouseButton::Left) {
-        if (const std::optional<BarButton> b = buttonAt(state.mouseX, state.mouseY)) {
+        if (const std::optional<BarButton> b = buttonAt(at.x, at.y)) {
             switch (*b) {
             case BarButton::Load:
                 loadInLoop();
@@ -142,10 +142,13 @@ void Game::onButtonPressed(platform::MouseButton button)
     }
     if (mode != before)
         return;
+    const std::optional<GridCell> cell = cellAtPixel(screen, at);
+    if (!cell)
+        return;
     if (mode == GameMode::PlayLoop)
-        clickCell(button);
+        clickCell(button, *cell, at);
     else
-        clickOwnBoardCell(button);
+        clickOwnBoardCell(button, *cell, at);
 }
 
 void Game::loadInLoop()

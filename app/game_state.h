@@ -1,6 +1,7 @@
 // The game's process-wide state: flags, texts and values every part of the game reads and writes.
 #pragma once
 
+#include "engine/grid_cell.h"
 #include "ui/clock.h"
 
 #include <cstdint>
@@ -25,11 +26,6 @@ struct GameState : ClockFlags {
 
     std::int16_t selectedRecord = 0; // slot 0..3 last chosen in the load/save form; kept between dialogs
     bool dialogDone = false;         // the open dialog has finished
-
-    int mouseX = 0, mouseY = 0;   // last pointer position in client pixels
-    bool rightClick = false;      // the current click was made with the right button
-    bool gridHit = false;         // the current click fell inside a grid
-    std::int16_t curColumn = 0, curRow = 0;
 };
 
 // What the game is doing; the menu bar takes commands only while idle.
@@ -40,7 +36,7 @@ struct SymbolEntry {
     bool active = false;            // entryActive: the chooser is open and takes the input
     bool candidateNotation = false; // opened with the right button on an empty cell
     bool rightPressed = false;      // the entry ended with the right button (an erase request)
-    int column = 0, row = 0, grid = 0;
+    GridCell cell;                  // the cell the chooser stands over
 };
 
 } // namespace quintaro

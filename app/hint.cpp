@@ -18,7 +18,7 @@ void showHint(Game& game)
     const NextStep step = nextStep(game.board);
     Display d = game.display();
     if (step.kind == StepKind::WrongEntry || step.kind == StepKind::Placement)
-        showHintFrame(d, game.hint.frame, step.column, step.row, step.grid);
+        showHintFrame(d, game.hint.frame, GridCell{step.grid, step.column, step.row});
     game.hint.textBefore = game.state.hintText;
     game.state.hintText = hintLine(step, game.state.digitMode);
     drawHint(d, game.state.hintText);

@@ -5,22 +5,6 @@
 
 namespace quintaro {
 
-std::optional<GridCell> gridCellAt(FieldPlace place)
-{
-    for (int g = 0; g < kGridCount; ++g) {
-        const int c = place.x - kGridFieldColumn[std::size_t(g)] + 1;
-        const int r = place.y - kGridFieldRow[std::size_t(g)] + 1;
-        if (c >= 1 && c <= 9 && r >= 1 && r <= 9)
-            return GridCell{g, c, r};
-    }
-    return std::nullopt;
-}
-
-FieldPlace fieldPlaceOf(const GridCell& cell)
-{
-    return {kGridFieldColumn[std::size_t(cell.grid)] + cell.column - 1, kGridFieldRow[std::size_t(cell.grid)] + cell.row - 1};
-}
-
 FieldPlace stepCursor(FieldPlace from, int dx, int dy)
 {
     if (dx == 0 && dy == 0)

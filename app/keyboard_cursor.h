@@ -7,21 +7,6 @@
 
 namespace quintaro {
 
-constexpr int kFieldSide = 21; // cells along each side of the field
-
-// A place on the field: column x and row y, 0..20 from the top left.
-struct FieldPlace {
-    int x = 0, y = 0;
-    friend bool operator==(const FieldPlace&, const FieldPlace&) = default;
-};
-
-// The cell at a place, in the lowest-numbered grid that holds it (the copy that input writes); none
-// for the places of no grid (the four corners and the middle) and off the field.
-std::optional<GridCell> gridCellAt(FieldPlace place);
-
-// Where a cell of a grid lies on the field; both copies of a shared cell lie on the same place.
-FieldPlace fieldPlaceOf(const GridCell& cell);
-
 // The next place from `from` in the direction (dx, dy), one of them 0 and the other -1 or 1, that
 // belongs to a grid, jumping the places of none; `from` itself when no such place lies that way.
 FieldPlace stepCursor(FieldPlace from, int dx, int dy);

@@ -3,8 +3,9 @@
 #include "app/game.h"
 
 #include "app/game_keys.h"
-#include "app/rounding.h"
+#include "app/event_position.h"
 #include "ui/button_bar.h"
+#include "ui/field.h"
 
 #include <algorithm>
 #include <array>
@@ -67,19 +68,10 @@ bool mayStartAfresh(const Event& e)
     case EventKind::KeyReleased:
         return e.code == key::Load || e.code == key::ShuffleOwnBoard;
     case EventKind::ButtonPressed:
-        return e.code == int(platform::MouseButton::Left) && buttonAt(roundHalfEven(e.x), roundHalfEven(e.y)) == BarButton::Load;
+        return e.code == int(platform::MouseButton::Left) && buttonAt(pixelOf(e).x, pixelOf(e).y) == BarButton::Load;
     default:
         return false;
     }
-}
-
-// The field place at pixel (x, y) when a cell of a grid lies there.
-std::optional<FieldPlace> placeAt(const ScreenState& screen, int x, int y)
-{
-    if (x < screen.fieldOriginX || y < screen.fieldOriginY || screen.cellWidth <= 0 || screen.cellHeight <= 0)
-        return std::nullopt;
-    const FieldPlace p{(x - screen.fieldOriginX) / screen.cellWidth, (y - screen.fieldOriginY) / screen.cellHeight};
-    return gridCellAt(p) ? std::optional(p) : std::nullopt;
 }
 
 } // namespace
@@ -98,8 +90,8 @@ void Game::playEvent(const Event& event)
     if (event.kind == EventKind::ButtonPressed) {
         cursor.shown = false;
         if (inLoop && !entry.active)
-            if (const std::optional<FieldPlace> p = placeAt(screen, roundHalfEven(event.x), roundHalfEven(event.y)))
-                cursor.place = *p;
+            if (const std::optional<GridCell> cell = cellAtPixel(screen, pixelOf(event)))
+                cursor.place = fieldPlaceOf(*cell);
     }
     const BoardLayers before = layersOf(board, state.showCandidates);
     if (const HistoryMove move = inLoop && !entry.active ? historyMoveOf(event) : HistoryMove::None;
@@ -117,8 +109,7 @@ void Game::playEvent(const Event& event)
     if (mode == GameMode::Idle)
         cursor.shown = false;
     if (cursor.shown && !entry.active) {
-        const GridCell cell = gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
-        showCursorFrame(d, cursorFrame, cell.column, cell.row, cell.grid);
+        showCursorFrame(d, cursorFrame, cursorCell());
     }
 }
 
@@ -144,8 +135,7 @@ bool Game::takeKeyboardPlay(const Event& event)
             return false;
         if (const std::optional<Direction> dir = arrowDirection(event.code)) {
             popup.hoverSymbol = stepChooserSquare(popup.hoverSymbol, dir->dx, dir->dy);
-            board.activeGrid = std::int16_t(entry.grid);
-            drawEntryPopup(entry.column, entry.row);
+            drawEntryPopup(entry.cell, entry.candidateNotation);
             return true;
         }
         if (event.code == VK::Enter && popup.hoverSymbol >= 1 && popup.hoverSymbol <= 9) {
@@ -171,14 +161,9 @@ bool Game::takeKeyboardPlay(const Event& event)
     }
 }
 
-GridCell Game::selectCursorCell()
+GridCell Game::cursorCell() const
 {
-    const GridCell cell = gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
-    board.activeGrid = std::int16_t(cell.grid);
-    state.curColumn = std::int16_t(cell.column);
-    state.curRow = std::int16_t(cell.row);
-    state.gridHit = true;
-    return cell;
+    return gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
 }
 
 void Game::onCursorKey(int vk)
@@ -192,7 +177,7 @@ void Game::onCursorKey(int vk)
     }
     if (!cursor.shown)
         return;
-    const GridCell cell = selectCursorCell();
+    const GridCell cell = cursorCell();
     const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
     const bool filled = cellAt(board.board, cell.column, cell.row, cell.grid) != 0;
     const bool own = mode == GameMode::OwnBoardLoop;
@@ -209,22 +194,20 @@ void Game::onCursorKey(int vk)
         click = MouseButton::Right;
     if (!click)
         return;
-    if (own) {
-        clickFoundOwnBoardCell(*click);
-    } else {
-        state.rightClick = *click == MouseButton::Right;
-        clickFoundCell();
-    }
+    // The chooser it opens highlights the square under the pointer, wherever the pointer stands.
+    if (own)
+        clickOwnBoardCell(*click, cell, pointer);
+    else
+        clickCell(*click, cell, pointer);
 }
 
 void Game::typeIntoCursorCell(int character)
 {
-    const GridCell cell = selectCursorCell();
+    const GridCell cell = cursorCell();
     if (mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0)
         return;
     // The symbol entry of a click, finished by the typed digit before its chooser is drawn.
-    state.rightClick = false;
-    enterSymbol(cell.column, cell.row);
+    enterSymbol(cell, false);
     onEntryCharacter(character);
 }
 

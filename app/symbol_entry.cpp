@@ -19,57 +19,32 @@ int squareAt(const EntryPopup& popup, int x, int y) { return popupSquareAt({popu
 
 void Game::movePointer(double x, double y)
 {
-    state.mouseX = roundHalfEven(x);
-    state.mouseY = roundHalfEven(y);
+    pointer = {roundHalfEven(x), roundHalfEven(y)};
     if (!entry.active)
         return;
-    if (const int square = squareAt(popup, state.mouseX, state.mouseY); square != 0 && square != popup.hoverSymbol) {
+    if (const int square = squareAt(popup, pointer.x, pointer.y); square != 0 && square != popup.hoverSymbol) {
         popup.hoverSymbol = square;
-        drawEntryPopup(entry.column, entry.row);
+        drawEntryPopup(entry.cell, entry.candidateNotation);
     }
 }
 
-void Game::drawEntryPopup(int c, int r)
+void Game::drawEntryPopup(GridCell cell, bool candidateNotation)
 {
     state.clockHold = true;
-    state.hintText = state.rightClick ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
+    state.hintText = candidateNotation ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
     Display d = display();
     drawHint(d, state.hintText);
-    quintaro::drawEntryPopup(d, popup, c, r, board.activeGrid, state.digitMode);
+    quintaro::drawEntryPopup(d, popup, cell.column, cell.row, cell.grid, state.digitMode);
     state.clockHold = false;
 }
 
-bool Game::findCell()
+void Game::clickCell(platform::MouseButton button, GridCell cell, Pixel at)
 {
-    state.gridHit = false;
-    board.activeGrid = 0;
-    const int cw = screen.cellWidth, ch = screen.cellHeight;
-    for (int g = 0; g < kGridCount; ++g) {
-        const int ox = screen.gridOriginX[std::size_t(g)], oy = screen.gridOriginY[std::size_t(g)];
-        if (state.mouseX >= ox && state.mouseX < ox + 9 * cw && state.mouseY >= oy && state.mouseY < oy + 9 * ch) {
-            state.gridHit = true;
-            board.activeGrid = std::int16_t(g);
-            state.curColumn = std::int16_t((state.mouseX - ox) / cw + 1);
-            state.curRow = std::int16_t((state.mouseY - oy) / ch + 1);
-            return true;
-        }
-    }
-    return false;
-}
-
-void Game::clickCell(platform::MouseButton button)
-{
-    state.rightClick = button == platform::MouseButton::Right;
-    if (findCell())
-        clickFoundCell();
-}
-
-void Game::clickFoundCell()
-{
-    const int c = state.curColumn, r = state.curRow, g = board.activeGrid;
+    const int c = cell.column, r = cell.row, g = cell.grid;
     if (cellAt(board.givens, c, r, g) != 0)
         return;
-    if (state.rightClick && cellAt(board.board, c, r, g) != 0) {
+    const bool right = button == platform::MouseButton::Right;
+    if (right && cellAt(board.board, c, r, g) != 0) {
         cellAt(board.board, c, r, g) = 0;
         judgeAndDrawCell({g, c, r}, 0);
         if (state.showCandidates)
@@ -77,18 +52,12 @@ void Game::clickFoundCell()
         countSymbols();
         return;
     }
-    openChooser(c, r);
+    openChooser(cell, right, at);
 }
 
-void Game::clickOwnBoardCell(platform::MouseButton button)
+void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel at)
 {
-    if (findCell())
-        clickFoundOwnBoardCell(button);
-}
-
-void Game::clickFoundOwnBoardCell(platform::MouseButton button)
-{
-    const int c = state.curColumn, r = state.curRow, g = board.activeGrid;
+    const int c = cell.column, r = cell.row, g = cell.grid;
     if (button == platform::MouseButton::Right) {
         if (cellAt(board.givens, c, r, g) != 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
@@ -99,24 +68,23 @@ void Game::clickFoundOwnBoardCell(platform::MouseButton button)
         afterEntry();
         return;
     }
-    state.rightClick = false;
-    openChooser(c, r);
+    openChooser(cell, false, at);
 }
 
-void Game::openChooser(int c, int r)
+void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt)
 {
     // A click that does not move the pointer takes the square under it, so that square is the one
     // shown; opened from the keyboard with the pointer elsewhere, it shows the symbol entered last.
-    const int square = popupSquareAt(popupCorner(screen, c, r, board.activeGrid), state.mouseX, state.mouseY);
+    const int square = popupSquareAt(popupCorner(screen, cell.column, cell.row, cell.grid), pointerAt.x, pointerAt.y);
     if (square != 0)
         popup.hoverSymbol = square;
-    drawEntryPopup(c, r);
-    enterSymbol(c, r);
+    drawEntryPopup(cell, candidateNotation);
+    enterSymbol(cell, candidateNotation);
 }
 
-void Game::enterSymbol(int c, int r)
+void Game::enterSymbol(GridCell cell, bool candidateNotation)
 {
-    entry = SymbolEntry{true, state.rightClick, false, c, r, board.activeGrid};
+    entry = SymbolEntry{true, candidateNotation, false, cell};
     state.escapeConsumed = false;
 }
 
@@ -136,7 +104,7 @@ void Game::onEntryCharacter(int code)
     finishEntry(s);
 }
 
-void Game::onEntryButton(platform::MouseButton button)
+void Game::onEntryButton(platform::MouseButton button, Pixel at)
 {
     if (button == platform::MouseButton::Right) {
         entry.rightPressed = true;
@@ -145,7 +113,7 @@ void Game::onEntryButton(platform::MouseButton button)
     }
     // The symbol is the square under the pointer: a click that follows another quickly (a double
     // click) must not take a symbol left over from an earlier entry.
-    const int square = squareAt(popup, state.mouseX, state.mouseY);
+    const int square = squareAt(popup, at.x, at.y);
     if (square == 0)
         return;
     popup.hoverSymbol = square;
@@ -154,8 +122,7 @@ void Game::onEntryButton(platform::MouseButton button)
 
 void Game::finishEntry(int symbol)
 {
-    const int c = entry.column, r = entry.row, g = entry.grid;
-    board.activeGrid = std::int16_t(g);
+    const int c = entry.cell.column, r = entry.cell.row, g = entry.cell.grid;
     state.clockHold = true;
     Display d = display();
     restorePopupBackground(d, popup);

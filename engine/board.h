@@ -51,7 +51,6 @@ struct Board {
     std::array<std::uint8_t, 10> symbolMap{};
     std::array<bool, 10> symbolFree{};
 
-    std::int16_t activeGrid = 0; // grid of the cell being worked on
     bool boardChanged = false;   // a solver placed a symbol in the current pass
     bool silentSolve = false;    // nothing is drawn (hidden solve)
     bool noSolution = false;     // the last hidden solve did not complete the field

@@ -172,7 +172,6 @@ struct Solve {
         mark(g, c, r, s);
         const CellUnits& u = kCells[g][c][r];
         if (u.twinG >= 0) mark(u.twinG, u.twinC, u.twinR, s);
-        b.activeGrid = static_cast<std::int16_t>(g);
         const CellJudgement judged = judgePlayerCell(b, {g, c, r}, s);
         if (observer) observer->placed({scan, g, unit, s, c, r, pass, judged});
     }
@@ -202,7 +201,6 @@ struct Solve {
     void block(int g, int c0, int r0) {
         const int bx = boxOf(c0, r0);
         const int unit = bx + 1;
-        b.activeGrid = static_cast<std::int16_t>(g);
         int cs[9], rs[9], n = 0;
         std::uint16_t admitted[9];
         // The single-candidate scan. Its placements all lie in this box, so each takes only its own
@@ -226,7 +224,6 @@ struct Solve {
     }
 
     void row(int g, int r) {
-        b.activeGrid = static_cast<std::int16_t>(g);
         int cs[9], rs[9], n = 0;
         std::uint16_t admitted[9];
         for (std::uint16_t e = m.rowEmpty[g][r]; e != 0; e &= static_cast<std::uint16_t>(e - 1)) {
@@ -239,7 +236,6 @@ struct Solve {
     }
 
     void column(int g, int c) {
-        b.activeGrid = static_cast<std::int16_t>(g);
         int cs[9], rs[9], n = 0;
         std::uint16_t admitted[9];
         for (std::uint16_t e = m.colEmpty[g][c]; e != 0; e &= static_cast<std::uint16_t>(e - 1)) {
@@ -261,7 +257,6 @@ bool runFastSolvePasses(Board& b, PlacementObserver* observer, int& passes) {
     if (solve.m.conflict) {
         // Every trial fails: the literal passes end after one pass that places nothing.
         b.boardChanged = false;
-        b.activeGrid = kGridCount - 1;
         passes = 1;
         return true;
     }

@@ -3,6 +3,8 @@
 
 #include "engine/board.h"
 
+#include <optional>
+
 namespace quintaro {
 
 // Cell (column, row) 1..9 of grid 0..3. A cell of a shared box has a copy in each of its two grids.
@@ -10,6 +12,30 @@ struct GridCell {
     int grid = 0, column = 0, row = 0;
     friend bool operator==(const GridCell&, const GridCell&) = default;
 };
+
+constexpr int kFieldSide = 21; // cells along each side of the field
+
+// A place on the field: column x and row y, 0..20 from the top left.
+struct FieldPlace {
+    int x = 0, y = 0;
+    friend bool operator==(const FieldPlace&, const FieldPlace&) = default;
+};
+
+// The cell at a place, in the lowest-numbered grid that holds it (the copy that input writes); none
+// for the places of no grid (the four corners and the middle) and off the field.
+inline std::optional<GridCell> gridCellAt(FieldPlace place) {
+    for (int g = 0; g < kGridCount; ++g) {
+        const int c = place.x - kGridFieldColumn[std::size_t(g)] + 1;
+        const int r = place.y - kGridFieldRow[std::size_t(g)] + 1;
+        if (c >= 1 && c <= 9 && r >= 1 && r <= 9) return GridCell{g, c, r};
+    }
+    return std::nullopt;
+}
+
+// Where a cell of a grid lies on the field; both copies of a shared cell lie on the same place.
+inline FieldPlace fieldPlaceOf(const GridCell& cell) {
+    return {kGridFieldColumn[std::size_t(cell.grid)] + cell.column - 1, kGridFieldRow[std::size_t(cell.grid)] + cell.row - 1};
+}
 
 // Calls f(GridCell) for every cell of the four grids, grid by grid, column by column, row by row; the
 // cells of a shared box come once per grid.

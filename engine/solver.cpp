@@ -26,6 +26,7 @@ bool trialPasses(Board& b, int c, int r, int g, int s) {
 }
 
 struct Step {
+    int grid;
     Scan scan;
     int unit;
     PlacementObserver* observer;
@@ -33,7 +34,7 @@ struct Step {
 };
 
 void place(Board& b, int c, int r, int s, const Step& step) {
-    const int g = b.activeGrid;
+    const int g = step.grid;
     setCellAndTwin(b.board, c, r, g, static_cast<std::uint8_t>(s));
     const CellJudgement judged = judgePlayerCell(b, {g, c, r}, s);
     if (step.observer) step.observer->placed({step.scan, g, step.unit, s, c, r, step.pass, judged});
@@ -43,8 +44,7 @@ int boxNumber(int c0, int r0) { return (r0 - 1) / 3 * 3 + (c0 - 1) / 3 + 1; }
 
 // One single-place scan of a row (byRow) or a column of grid g.
 void solveLine(Board& b, int g, int line, bool byRow, PlacementObserver* observer, int pass) {
-    b.activeGrid = static_cast<std::int16_t>(g);
-    const Step step{byRow ? Scan::RowSinglePlace : Scan::ColumnSinglePlace, line, observer, pass};
+    const Step step{g, byRow ? Scan::RowSinglePlace : Scan::ColumnSinglePlace, line, observer, pass};
     for (int s = 1; s <= 9; ++s) {
         int hits = 0, hitC = 0, hitR = 0;
         for (int k = 1; k <= 9; ++k) {
@@ -63,9 +63,8 @@ void solveLine(Board& b, int g, int line, bool byRow, PlacementObserver* observe
 } // namespace
 
 void solveBlock(Board& b, int g, int c0, int r0, PlacementObserver* observer, int pass) {
-    b.activeGrid = static_cast<std::int16_t>(g);
     const int unit = boxNumber(c0, r0);
-    const Step candidateStep{Scan::BoxSingleCandidate, unit, observer, pass};
+    const Step candidateStep{g, Scan::BoxSingleCandidate, unit, observer, pass};
     for (int c = c0; c <= c0 + 2; ++c) {
         for (int r = r0; r <= r0 + 2; ++r) {
             int hits = 0, hitS = 0;
@@ -78,7 +77,7 @@ void solveBlock(Board& b, int g, int c0, int r0, PlacementObserver* observer, in
             if (hits == 1) place(b, c, r, hitS, candidateStep);
         }
     }
-    const Step placeStep{Scan::BoxSinglePlace, unit, observer, pass};
+    const Step placeStep{g, Scan::BoxSinglePlace, unit, observer, pass};
     for (int s = 1; s <= 9; ++s) {
         int hits = 0, hitC = 0, hitR = 0;
         for (int c = c0; c <= c0 + 2; ++c) {

@@ -10,7 +10,7 @@ namespace quintaro {
 // the reference. Fast: per-grid bitmasks that give the same placements in the same order.
 enum class SolverPath { Fast, Literal };
 
-// Literal deduction steps; each sets b.activeGrid and judges its placements with judgePlayerCell.
+// Literal deduction steps over grid g; each judges its placements with judgePlayerCell.
 // observer may be null; pass is reported with each placement.
 void solveBlock(Board& b, int g, int c0, int r0, PlacementObserver* observer = nullptr, int pass = 1);
 void solveRow(Board& b, int g, int r, PlacementObserver* observer = nullptr, int pass = 1);

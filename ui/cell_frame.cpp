@@ -28,20 +28,20 @@ void CellFrame::remove(Display& display)
     under_ = {};
 }
 
-void showCursorFrame(Display& display, CellFrame& frame, int c, int r, int g)
+void showCursorFrame(Display& display, CellFrame& frame, GridCell cell)
 {
     constexpr int kGreen = 2; // apart from the blue and red of the symbols
     constexpr int kSpan = 33; // from the cell's top-left line to the next cell's
-    const CellCorner inside = cellCorner(display.screen, c, r, g);
+    const CellCorner inside = cellCorner(display.screen, cell.column, cell.row, cell.grid);
     frame.show(display, inside.x - 2, inside.y - 2, kSpan + 3, 3, kGreen);
 }
 
-void showHintFrame(Display& display, CellFrame& frame, int c, int r, int g)
+void showHintFrame(Display& display, CellFrame& frame, GridCell cell)
 {
     // Inside every cell's lines, also where the wider box lines leave the cell 31 pixels.
     constexpr int kSide = 30;
     constexpr int kMagenta = 13; // unlike givens, entries, errors and the cursor
-    const CellCorner p = cellCorner(display.screen, c, r, g);
+    const CellCorner p = cellCorner(display.screen, cell.column, cell.row, cell.grid);
     frame.show(display, p.x, p.y, kSide, 2, kMagenta);
 }
 

@@ -1,6 +1,7 @@
 // Frames over one cell (the keyboard cursor's, a hint's): drawn over what is there, taken away without a trace.
 #pragma once
 
+#include "engine/grid_cell.h"
 #include "platform/saved_rectangle.h"
 #include "ui/display.h"
 
@@ -22,11 +23,11 @@ private:
     platform::SavedRectangle under_;
 };
 
-// The keyboard cursor's frame on cell (c, r) of grid g: three green rings, on the cell's lines and one
+// The keyboard cursor's frame on a cell: three green rings, on the cell's lines and one
 // pixel either side of them, clear of the symbol and the candidate marks (36 x 36 pixels).
-void showCursorFrame(Display& display, CellFrame& frame, int c, int r, int g);
+void showCursorFrame(Display& display, CellFrame& frame, GridCell cell);
 
-// A hint's frame on cell (c, r) of grid g: two magenta rings inside the cell's lines.
-void showHintFrame(Display& display, CellFrame& frame, int c, int r, int g);
+// A hint's frame on a cell: two magenta rings inside the cell's lines.
+void showHintFrame(Display& display, CellFrame& frame, GridCell cell);
 
 } // namespace quintaro

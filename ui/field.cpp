@@ -32,6 +32,13 @@ constexpr std::array<Line, 12> kFrameDark{{
 
 } // namespace
 
+std::optional<GridCell> cellAtPixel(const ScreenState& screen, Pixel p)
+{
+    if (p.x < screen.fieldOriginX || p.y < screen.fieldOriginY || screen.cellWidth <= 0 || screen.cellHeight <= 0)
+        return std::nullopt;
+    return gridCellAt({(p.x - screen.fieldOriginX) / screen.cellWidth, (p.y - screen.fieldOriginY) / screen.cellHeight});
+}
+
 void drawGrid(Display& display, int x, int y)
 {
     platform::Surface& s = display.surface;

@@ -1,13 +1,26 @@
 // The field: four empty 9 x 9 grids in a cross, its recesses and frame, and the side panels around it.
 #pragma once
 
+#include "engine/grid_cell.h"
 #include "ui/display.h"
 #include "ui/panel_context.h"
+
+#include <optional>
 
 namespace quintaro {
 
 constexpr int kCellSize = 33;
 constexpr int kFieldOrigin = 15;
+
+// A position in the game's pixels, as the pointer reports it.
+struct Pixel {
+    int x = 0, y = 0;
+};
+
+// The cell under pixel p, in the lowest-numbered grid that holds it (the copy input writes); none
+// between and outside the grids, and none before drawField has laid the field out. The one place
+// where a position becomes a cell: clicks and the keyboard cursor both go through it.
+std::optional<GridCell> cellAtPixel(const ScreenState& screen, Pixel p);
 
 // One empty grid whose top-left cell corner is (x, y): white paper with a black border, black cell
 // lines and dark-blue box lines of width 2. Leaves line width 1.

@@ -69,7 +69,7 @@ void Canvas::mouseMoveEvent(QMouseEvent* event) { movedTo(event->position()); }
 
 void Canvas::mousePressEvent(QMouseEvent* event)
 {
-    // The game takes a click where the pointer was last reported, so report the position first.
+    // The pointer's move comes first, so the chooser's highlight has followed it to the press.
     movedTo(event->position());
     if (event->button() == Qt::LeftButton)
         sink_(Event::pressed(MouseButton::Left, event->position().x(), event->position().y()));

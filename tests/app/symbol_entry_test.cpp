@@ -142,6 +142,20 @@ TEST_F(SymbolEntryTest, CandidateNotationTogglesMarksAndTheRightButtonClearsThem
     EXPECT_FALSE(candidate(cell, 6));
 }
 
+TEST_F(SymbolEntryTest, APressIsTakenWhereItHappensWhereverThePointerWasLastReported) {
+    const auto cell = openCell(0);
+    const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), 0);
+    deliver(Event::moved(600, 600));
+    deliver(Event::pressed(MouseButton::Left, x, y));
+    ASSERT_TRUE(game.entry.active);
+    EXPECT_EQ(game.entry.cell, (GridCell{0, std::get<0>(cell), std::get<1>(cell)}));
+    // The chooser's squares too answer to the press's own position.
+    deliver(Event::moved(600, 600));
+    deliver(Event::pressed(MouseButton::Left, x - 26 + 9, y - 26 + 9));
+    EXPECT_FALSE(game.entry.active);
+    EXPECT_EQ(boardAt(cell), 1);
+}
+
 TEST_F(SymbolEntryTest, AClickInASharedBoxEditsTheCopyOfTheLowerGrid) {
     // Grid 0's columns 1..3, rows 7..9 are grid 1's columns 7..9, rows 1..3.
     int c = 0, r = 0;
@@ -150,7 +164,6 @@ TEST_F(SymbolEntryTest, AClickInASharedBoxEditsTheCopyOfTheLowerGrid) {
             if (cellAt(game.board.givens, col, row, 0) == 0) c = col, r = row;
     ASSERT_NE(c, 0);
     type(c, r, 0, '0' + solutionAt({c, r, 0}));
-    EXPECT_EQ(game.board.activeGrid, 0);
     EXPECT_EQ(boardAt({c, r, 0}), solutionAt({c, r, 0}));
     EXPECT_EQ(boardAt({c + 6, r - 6, 1}), boardAt({c, r, 0}));
 }

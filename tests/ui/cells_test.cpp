@@ -69,7 +69,6 @@ TEST_F(CellsTest, LettersSitAtTheirOffsetsWithIAndAShifted) {
 
 TEST_F(CellsTest, CandidateMarksStandOnATenPixelPitchAndSpareFilledCells) {
     Display d = display();
-    board.activeGrid = 0;
     board.candidates[candidateIndex(5, 5, 1, 0)] = true;
     board.candidates[candidateIndex(5, 5, 9, 0)] = true;
     board.candidates[candidateIndex(6, 5, 4, 0)] = true; // a filled cell: never drawn

@@ -35,6 +35,32 @@ TEST_F(StartScreenTest, RaisedBevelsHaveThreeLinesPerEdgeSunkenTwo) {
                   {521, 100, Background}, {300, 718, Black}, {300, 719, Black}, {300, 720, Background}});
 }
 
+TEST_F(StartScreenTest, APixelFallsInTheCellWhoseLinesHoldItInTheLowestGridThatHasIt) {
+    // Each cell spans 33 pixels from its top-left line; a shared box's cells answer for the lower grid.
+    EXPECT_EQ(cellAtPixel(screen, {213, 15}), (GridCell{0, 1, 1}));
+    EXPECT_EQ(cellAtPixel(screen, {245, 47}), (GridCell{0, 1, 1}));
+    EXPECT_EQ(cellAtPixel(screen, {246, 47}), (GridCell{0, 2, 1}));
+    EXPECT_EQ(cellAtPixel(screen, {213, 213}), (GridCell{0, 1, 7}));
+    EXPECT_EQ(cellAtPixel(screen, {411 + 32, 411 + 32}), (GridCell{2, 1, 7})); // grid 3 shares it
+    EXPECT_EQ(cellAtPixel(screen, {15, 509}), (GridCell{1, 1, 9}));
+    EXPECT_EQ(cellAtPixel(screen, {707, 509}), (GridCell{2, 9, 9}));
+    // The corners beside the cross, the middle, and off the field.
+    for (const Pixel p : {Pixel{100, 100}, Pixel{212, 15}, Pixel{360, 360}, Pixel{708, 300}, Pixel{14, 300},
+                          Pixel{-1, 300}, Pixel{300, 708}, Pixel{600, 600}})
+        EXPECT_EQ(cellAtPixel(screen, p), std::nullopt) << p.x << ',' << p.y;
+    // Every cell of every grid is found from any of its pixels, as its own copy or its shared twin's.
+    forEachCell([&](GridCell cell) {
+        const FieldPlace place = fieldPlaceOf(cell);
+        for (const int d : {0, 16, 32}) {
+            const std::optional<GridCell> hit = cellAtPixel(screen, {15 + 33 * place.x + d, 15 + 33 * place.y + d});
+            ASSERT_TRUE(hit);
+            EXPECT_EQ(fieldPlaceOf(*hit), place);
+            EXPECT_LE(hit->grid, cell.grid);
+        }
+    });
+    EXPECT_EQ(cellAtPixel(ScreenState{}, {300, 30}), std::nullopt) << "nothing before the field is laid out";
+}
+
 TEST_F(StartScreenTest, GridsHaveBlackCellLinesAndDarkBlueBoxLines) {
     EXPECT_EQ((std::array{screen.fieldOriginX, screen.fieldOriginY, screen.cellWidth}), (std::array{15, 15, 33}));
     // Grid 0 at (213, 15): cell line x = 246, box lines two pixels wide at x = 311-312 and y = 113-114;
