@@ -75,7 +75,7 @@ void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt)
 {
     // A click that does not move the pointer takes the square under it, so that square is the one
     // shown; opened from the keyboard with the pointer elsewhere, it shows the symbol entered last.
-    const int square = popupSquareAt(popupCorner(screen, cell.column, cell.row, cell.grid), pointerAt.x, pointerAt.y);
+    const int square = popupSquareAt(popupCorner(cell), pointerAt.x, pointerAt.y);
     if (square != 0)
         popup.hoverSymbol = square;
     drawEntryPopup(cell, candidateNotation);

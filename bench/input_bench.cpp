@@ -44,9 +44,8 @@ struct RunningGame {
                     const int symbol = cellAt(game.board.solution, c, r, g);
                     if (symbol == 0)
                         return {};
-                    const auto gi = std::size_t(g);
-                    cells.push_back({double(game.screen.gridOriginX[gi] + kCellSize * (c - 1) + kCellSize / 2),
-                                     double(game.screen.gridOriginY[gi] + kCellSize * (r - 1) + kCellSize / 2),
+                    cells.push_back({double(gridOrigin(g).x + kCellSize * (c - 1) + kCellSize / 2),
+                                     double(gridOrigin(g).y + kCellSize * (r - 1) + kCellSize / 2),
                                      symbol});
                 }
             }

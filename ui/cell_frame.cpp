@@ -2,6 +2,7 @@
 #include "ui/cell_frame.h"
 
 #include "ui/cells.h"
+#include "ui/layout.h"
 
 namespace quintaro {
 
@@ -31,9 +32,8 @@ void CellFrame::remove(Display& display)
 void showCursorFrame(Display& display, CellFrame& frame, GridCell cell)
 {
     constexpr int kGreen = 2; // apart from the blue and red of the symbols
-    constexpr int kSpan = 33; // from the cell's top-left line to the next cell's
-    const CellCorner inside = cellCorner(display.screen, cell.column, cell.row, cell.grid);
-    frame.show(display, inside.x - 2, inside.y - 2, kSpan + 3, 3, kGreen);
+    const CellCorner inside = cellCorner(cell);
+    frame.show(display, inside.x - 2, inside.y - 2, kCellSize + 3, 3, kGreen);
 }
 
 void showHintFrame(Display& display, CellFrame& frame, GridCell cell)
@@ -41,7 +41,7 @@ void showHintFrame(Display& display, CellFrame& frame, GridCell cell)
     // Inside every cell's lines, also where the wider box lines leave the cell 31 pixels.
     constexpr int kSide = 30;
     constexpr int kMagenta = 13; // unlike givens, entries, errors and the cursor
-    const CellCorner p = cellCorner(display.screen, cell.column, cell.row, cell.grid);
+    const CellCorner p = cellCorner(cell);
     frame.show(display, p.x, p.y, kSide, 2, kMagenta);
 }
 

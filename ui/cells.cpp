@@ -2,14 +2,13 @@
 #include "ui/cells.h"
 
 #include "ui/fonts.h"
+#include "ui/layout.h"
 #include "ui/symbol_highlight.h"
 #include "ui/symbol_text.h"
 
 namespace quintaro {
 
 namespace {
-
-constexpr int kCell = 33;
 
 // Erases the inside of the cell to the paper of symbol s, leaving its lines and the wider box lines on
 // its right and lower edge.
@@ -43,14 +42,15 @@ void writeSymbol(Display& display, CellCorner p, int s, bool digitMode)
 
 } // namespace
 
-CellCorner cellCorner(const ScreenState& screen, int c, int r, int g)
+CellCorner cellCorner(GridCell cell)
 {
-    return {kCell * (c - 1) + screen.gridOriginX[std::size_t(g)] + 1, kCell * (r - 1) + screen.gridOriginY[std::size_t(g)] + 1};
+    const Pixel origin = gridOrigin(cell.grid);
+    return {kCellSize * (cell.column - 1) + origin.x + 1, kCellSize * (cell.row - 1) + origin.y + 1};
 }
 
 void drawGivenCell(Display& display, int c, int r, int g, int s, bool digitMode)
 {
-    const CellCorner p = cellCorner(display.screen, c, r, g);
+    const CellCorner p = cellCorner({g, c, r});
     selectFont(display, font::Symbols);
     eraseCell(display, p, c, r, s);
     display.foreground(colour::Black);
@@ -59,7 +59,7 @@ void drawGivenCell(Display& display, int c, int r, int g, int s, bool digitMode)
 
 void paintPlayerCell(Display& display, int c, int r, int g, int s, bool wrong, bool digitMode)
 {
-    const CellCorner p = cellCorner(display.screen, c, r, g);
+    const CellCorner p = cellCorner({g, c, r});
     selectFont(display, font::Symbols);
     eraseCell(display, p, c, r, s);
     display.foreground(wrong ? colour::Red : colour::DarkBlue);
@@ -77,8 +77,8 @@ void drawCandidates(Display& display, const Board& b, bool digitMode)
                 if (cellAt(b.board, c, r, g) != 0)
                     continue;
                 for (int k = 1; k <= 9; ++k) {
-                    const int cx = 10 * ((k - 1) % 3) + kCell * (c - 1) + screen.gridOriginX[std::size_t(g)] + 2;
-                    const int cy = 10 * ((k - 1) / 3) + kCell * (r - 1) + screen.gridOriginY[std::size_t(g)];
+                    const int cx = 10 * ((k - 1) % 3) + kCellSize * (c - 1) + gridOrigin(g).x + 2;
+                    const int cy = 10 * ((k - 1) / 3) + kCellSize * (r - 1) + gridOrigin(g).y;
                     display.foreground(colour::White);
                     display.background(colour::White);
                     surface.filledRectangle(cx, cy + 2, cx + 9, cy + 10);

@@ -2,15 +2,16 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/grid_cell.h"
 #include "ui/display.h"
 
 namespace quintaro {
 
-// Top-left pixel inside cell (c, r) of grid g, one pixel inside the cell's lines.
+// Top-left pixel inside a cell, one pixel inside the cell's lines.
 struct CellCorner {
     int x, y;
 };
-CellCorner cellCorner(const ScreenState& screen, int c, int r, int g);
+CellCorner cellCorner(GridCell cell);
 
 // Erases cell (c, r) of grid g and writes the given s (0: nothing) in black.
 void drawGivenCell(Display& display, int c, int r, int g, int s, bool digitMode);

@@ -16,9 +16,6 @@ struct ScreenState {
     bool fontCreated = false;               // selectFont has run
     bool largeFontMode = false;             // font 8 fell back to Arial for large system fonts; never cleared
     int highlightSymbol = 0;                // the symbol 1..9 whose cells are tinted; 0 for none
-    // Top-left cell corner of each grid: top, left, right, bottom.
-    std::array<int, 4> gridOriginX{213, 15, 411, 213};
-    std::array<int, 4> gridOriginY{15, 213, 213, 411};
 };
 
 struct Display {

@@ -6,10 +6,10 @@
 
 namespace quintaro {
 
-CellCorner popupCorner(const ScreenState& screen, int c, int r, int g)
+CellCorner popupCorner(GridCell cell)
 {
-    const CellCorner cell = cellCorner(screen, c, r, g);
-    return {cell.x - 11, cell.y - 11};
+    const CellCorner corner = cellCorner(cell);
+    return {corner.x - 11, corner.y - 11};
 }
 
 int popupSquareAt(CellCorner corner, int x, int y)
@@ -23,7 +23,7 @@ void drawEntryPopup(Display& display, EntryPopup& popup, int c, int r, int g, bo
 {
     platform::Surface& s = display.surface;
     s.setFill(true);
-    const CellCorner corner = popupCorner(display.screen, c, r, g);
+    const CellCorner corner = popupCorner({g, c, r});
     if (!popup.saved) {
         popup.background = s.saveRectangle(corner.x, corner.y, corner.x + kPopupSize, corner.y + kPopupSize);
         popup.x = corner.x;

@@ -18,8 +18,8 @@ struct EntryPopup {
     platform::SavedRectangle background;
 };
 
-// Top-left corner of the chooser over cell (c, r) of grid g: 10 pixels up and left of the cell's corner.
-CellCorner popupCorner(const ScreenState& screen, int c, int r, int g);
+// Top-left corner of the chooser over a cell: 10 pixels up and left of the cell's corner.
+CellCorner popupCorner(GridCell cell);
 
 // The square 1..9 of a chooser with top-left corner `corner` at pixel (x, y), or 0 outside it.
 int popupSquareAt(CellCorner corner, int x, int y);

@@ -80,10 +80,8 @@ void drawField(Display& display, const PanelContext& panels)
     screen.cellWidth = screen.cellHeight = kCellSize;
     const int ox = screen.fieldOriginX, oy = screen.fieldOriginY;
     const int box = 3 * kCellSize;
-    drawGrid(display, ox + 2 * box, oy);
-    drawGrid(display, ox, oy + 2 * box);
-    drawGrid(display, ox + 4 * box, oy + 2 * box);
-    drawGrid(display, ox + 2 * box, oy + 4 * box);
+    for (int g = 0; g < kGridCount; ++g)
+        drawGrid(display, gridOrigin(g).x, gridOrigin(g).y);
 
     // The shared boxes, each belonging to two grids.
     s.setLineWidth(2);

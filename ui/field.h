@@ -3,19 +3,12 @@
 
 #include "engine/grid_cell.h"
 #include "ui/display.h"
+#include "ui/layout.h"
 #include "ui/panel_context.h"
 
 #include <optional>
 
 namespace quintaro {
-
-constexpr int kCellSize = 33;
-constexpr int kFieldOrigin = 15;
-
-// A position in the game's pixels, as the pointer reports it.
-struct Pixel {
-    int x = 0, y = 0;
-};
 
 // The cell under pixel p, in the lowest-numbered grid that holds it (the copy input writes); none
 // between and outside the grids, and none before drawField has laid the field out. The one place

@@ -26,7 +26,7 @@ protected:
     int wrong(int c, int r, int g) const { return right(c, r, g) % 9 + 1; }
     // Pixels of the program colour in the inside of cell (c, r) of grid g.
     int inCell(int colourIndex, int c, int r, int g) {
-        const CellCorner p = cellCorner(game.screen, c, r, g);
+        const CellCorner p = cellCorner({g, c, r});
         int n = 0;
         for (int y = p.y; y <= p.y + 30; ++y)
             for (int x = p.x; x <= p.x + 30; ++x)

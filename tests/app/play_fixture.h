@@ -49,8 +49,7 @@ public:
     }
     // The centre of cell (c, r) of grid g.
     static std::pair<int, int> centre(int c, int r, int g) {
-        static constexpr int ox[] = {213, 15, 411, 213}, oy[] = {15, 213, 213, 411};
-        return {ox[g] + 33 * (c - 1) + 16, oy[g] + 33 * (r - 1) + 16};
+        return {gridOrigin(g).x + 33 * (c - 1) + 16, gridOrigin(g).y + 33 * (r - 1) + 16};
     }
     void clickCell(int c, int r, int g, platform::MouseButton b = platform::MouseButton::Left) {
         const auto [x, y] = centre(c, r, g);

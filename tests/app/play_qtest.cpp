@@ -35,7 +35,7 @@ private:
 
     // Pixels of exactly this colour inside cell (c, r) of grid 0 of the window's client area.
     int pixelsInCell(platform::Rgb colour, int c, int r) {
-        const CellCorner p = cellCorner(game_.screen, c, r, 0);
+        const CellCorner p = cellCorner({0, c, r});
         int n = 0;
         for (int y = p.y; y <= p.y + 30; ++y)
             for (int x = p.x; x <= p.x + 30; ++x) n += game_.mainWindow->surface().pixel(x, y) == colour;

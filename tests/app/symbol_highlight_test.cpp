@@ -16,7 +16,7 @@ public:
     platform::SavedRectangle screen() { return window.surface().saveRectangle(0, 0, 1051, 786); }
     // The paper of cell (c, r, g), just inside its top-left corner.
     platform::Rgb paper(int c, int r, int g) {
-        const CellCorner p = cellCorner(game.screen, c, r, g);
+        const CellCorner p = cellCorner({g, c, r});
         return window.surface().pixel(p.x + 1, p.y + 1);
     }
     platform::Rgb statisticsBox(int s) { return window.surface().pixel(802 + 24 * (s - 1) + 1, 246); }
@@ -53,8 +53,8 @@ TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepI
     key('F');
     expectCells(5, kHighlightTint, "after N and F");
     const auto [c, r, g] = openCell(0);
-    const int x = 33 * (c - 1) + game.screen.gridOriginX[std::size_t(g)] + 2;
-    const int y = 33 * (r - 1) + game.screen.gridOriginY[std::size_t(g)];
+    const int x = 33 * (c - 1) + gridOrigin(g).x + 2;
+    const int y = 33 * (r - 1) + gridOrigin(g).y;
     const platform::Surface& s = window.surface();
     EXPECT_EQ(s.pixel(x + 10, y + 12), kHighlightFrame) << "mark 5 sits in the middle of its cell";
     EXPECT_EQ(s.pixel(x + 19, y + 20), kHighlightFrame);

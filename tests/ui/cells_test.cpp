@@ -17,11 +17,11 @@ protected:
     CellsTest() {
         screen.cellWidth = screen.cellHeight = kCellSize;
         Display d = display();
-        for (int g = 0; g < 4; ++g) drawGrid(d, screen.gridOriginX[std::size_t(g)], screen.gridOriginY[std::size_t(g)]);
+        for (int g = 0; g < 4; ++g) drawGrid(d, gridOrigin(g).x, gridOrigin(g).y);
     }
     // The inside of cell (c, r) of grid g.
     Box inside(int c, int r, int g) const {
-        const CellCorner p = cellCorner(screen, c, r, g);
+        const CellCorner p = cellCorner({g, c, r});
         return {p.x, p.y, p.x + 30, p.y + 30};
     }
     int inCell(int colourIndex, int c, int r, int g) const {
@@ -35,7 +35,7 @@ protected:
 TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeepsItsLines) {
     Display d = display();
     drawGivenCell(d, 4, 5, 2, 7, true);
-    const CellCorner given = cellCorner(screen, 4, 5, 2);
+    const CellCorner given = cellCorner({2, 4, 5});
     EXPECT_EQ(given.x, 411 + 99 + 1);
     EXPECT_TRUE(showsText(surface, given.x + 4, given.y - 2, "7", fontFor(font::Symbols), c(Black), inside(4, 5, 2)));
 
@@ -48,7 +48,7 @@ TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeeps
     // Emptying erases the inside only: the cell lines and the wider box lines stay.
     paintPlayerCell(d, 9, 9, 3, 0, false, true);
     EXPECT_EQ(inCell(White, 9, 9, 3), 31 * 31);
-    const CellCorner last = cellCorner(screen, 9, 9, 3);
+    const CellCorner last = cellCorner({3, 9, 9});
     expectProbes({{last.x - 1, last.y + 5, Black}, {last.x + 31, last.y + 5, DarkBlue}, {last.x + 32, last.y + 5, DarkBlue},
                   {last.x + 5, last.y + 31, DarkBlue}});
     EXPECT_EQ(surface.fill(), true);
@@ -61,7 +61,7 @@ TEST_F(CellsTest, LettersSitAtTheirOffsetsWithIAndAShifted) {
     struct Case { int s; bool digits; const char* text; int dx; };
     for (const Case k : {Case{1, false, "A", 1}, {9, false, "I", 10}, {5, false, "E", 0}, {9, true, "9", 4}}) {
         paintPlayerCell(d, k.s, 2, 1, k.s, false, k.digits);
-        const CellCorner p = cellCorner(screen, k.s, 2, 1);
+        const CellCorner p = cellCorner({1, k.s, 2});
         EXPECT_TRUE(showsText(surface, p.x + k.dx, p.y - 2, k.text, fontFor(font::Symbols), c(DarkBlue), inside(k.s, 2, 1)))
             << k.text;
     }
@@ -97,8 +97,8 @@ TEST_F(CellsTest, ChooserHasNineSquaresHighlightsTheHoverSymbolAndPutsBackWhatIt
         EntryPopup popup;
         popup.hoverSymbol = 5;
         drawEntryPopup(d, popup, col, row, g, true);
-        const CellCorner o = popupCorner(screen, col, row, g);
-        EXPECT_EQ(o.x, 33 * (col - 1) + screen.gridOriginX[std::size_t(g)] - 10);
+        const CellCorner o = popupCorner({g, col, row});
+        EXPECT_EQ(o.x, 33 * (col - 1) + gridOrigin(g).x - 10);
         for (int i = 0; i <= 3; ++i) expectProbes({{o.x + 18 * i, o.y + 9, Black}, {o.x + 9, o.y + 18 * i, Black}});
         expectProbes({{o.x + 19, o.y + 19, LightGrey}, {o.x + 1, o.y + 1, White}, {o.x + 53, o.y + 53, White}});
         EXPECT_TRUE(showsText(surface, o.x + 36 + 3, o.y + 36 - 1, "9", fontFor(font::Popup), c(Black),
