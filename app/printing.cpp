@@ -1,6 +1,7 @@
 // Printing the board on one page: heading, the four grids with their symbols, and a footer.
 #include "app/game.h"
 
+#include "engine/grid_cell.h"
 #include "engine/rules.h"
 #include "engine/solution.h"
 #include "storage/print_layout.h"
@@ -34,20 +35,19 @@ void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool d
     outlines(p.boxLineWidth, 3);  // boxes
 
     s.setLineWidth(1);
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) {
-                // A shared cell is printed from its master copy only: a symbol printed twice on one
-                // place comes out bold.
-                int tc = 0, tr = 0, tg = 0;
-                if (sharedTwin(c, r, g, tc, tr, tg) && tg < g)
-                    continue;
-                if (const int symbol = cellAt(b.board, c, r, g); symbol != 0) {
-                    const std::string text = symbolText(symbol, digitMode);
-                    const PagePoint at = printedSymbolAt(p, g, c, r, text, digitMode);
-                    s.text(at.x, at.y, text);
-                }
-            }
+    forEachCell([&](GridCell cell) {
+        const auto [g, c, r] = cell;
+        // A shared cell is printed from its master copy only: a symbol printed twice on one place
+        // comes out bold.
+        int tc = 0, tr = 0, tg = 0;
+        if (sharedTwin(c, r, g, tc, tr, tg) && tg < g)
+            return;
+        if (const int symbol = cellAt(b.board, c, r, g); symbol != 0) {
+            const std::string text = symbolText(symbol, digitMode);
+            const PagePoint at = printedSymbolAt(p, g, c, r, text, digitMode);
+            s.text(at.x, at.y, text);
+        }
+    });
 
     s.setFont(platform::FontRequest::points("ARIAL", 10));
     s.text(p.footer.x, p.footer.y, footer);

@@ -2,6 +2,7 @@
 #include "app/symbol_highlight.h"
 
 #include "app/game.h"
+#include "engine/grid_cell.h"
 #include "ui/cells.h"
 #include "ui/symbol_highlight.h"
 
@@ -15,28 +16,25 @@ void repaintCellsOf(Game& game, Display& d, int s)
     if (s == 0)
         return;
     const Board& b = game.board;
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) {
-                if (const int given = cellAt(b.givens, c, r, g); given != 0) {
-                    if (given == s)
-                        drawGivenCell(d, c, r, g, s, game.state.digitMode);
-                } else if (cellAt(b.board, c, r, g) == s) {
-                    paintPlayerCell(d, c, r, g, s, contradictsSolution(b, {g, c, r}), game.state.digitMode);
-                }
-            }
+    forEachCell([&](GridCell cell) {
+        const auto [g, c, r] = cell;
+        if (const int given = cellAt(b.givens, c, r, g); given != 0) {
+            if (given == s)
+                drawGivenCell(d, c, r, g, s, game.state.digitMode);
+        } else if (cellAt(b.board, c, r, g) == s) {
+            paintPlayerCell(d, c, r, g, s, contradictsSolution(b, cell), game.state.digitMode);
+        }
+    });
 }
 
 bool marksOf(const Board& b, int s)
 {
     if (s == 0)
         return false;
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (cellAt(b.board, c, r, g) == 0 && b.candidates[std::size_t(candidateIndex(c, r, s, g))])
-                    return true;
-    return false;
+    return anyCell([&](GridCell k) {
+        return cellAt(b.board, k.column, k.row, k.grid) == 0 &&
+               b.candidates[std::size_t(candidateIndex(k.column, k.row, s, k.grid))];
+    });
 }
 
 } // namespace

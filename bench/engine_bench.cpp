@@ -7,6 +7,7 @@
 
 #include "engine/candidates.h"
 #include "engine/full_field.h"
+#include "engine/grid_cell.h"
 #include "engine/random_source.h"
 #include "engine/rules.h"
 #include "engine/shuffle.h"
@@ -25,14 +26,10 @@ Board makePuzzle(int givens, std::uint64_t seed) {
     Board b;
     generateFullField(b.board, rnd);
     std::vector<std::array<int, 3>> cells;
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                int tc = 0, tr = 0, tg = 0;
-                if (!sharedTwin(c, r, g, tc, tr, tg) || tg > g) cells.push_back({c, r, g});
-            }
-        }
-    }
+    forEachCell([&](GridCell k) {
+        int tc = 0, tr = 0, tg = 0;
+        if (!sharedTwin(k.column, k.row, k.grid, tc, tr, tg) || tg > k.grid) cells.push_back({k.column, k.row, k.grid});
+    });
     for (std::size_t i = cells.size() - 1; i > 0; --i) std::swap(cells[i], cells[rnd.random(static_cast<int>(i) + 1)]);
     int filled = kDistinctCells;
     for (const auto& [c, r, g] : cells) {

@@ -2,6 +2,7 @@
 #include "engine/candidates.h"
 
 #include "engine/fast_solver.h"
+#include "engine/grid_cell.h"
 #include "engine/rules.h"
 
 namespace quintaro {
@@ -28,13 +29,9 @@ void literalCandidates(Board& b) {
 
 void restartBoard(Board& b) {
     b.candidates.fill(false);
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                if (cellAt(b.givens, c, r, g) == 0) cellAt(b.board, c, r, g) = 0;
-            }
-        }
-    }
+    forEachCell([&](GridCell k) {
+        if (cellAt(b.givens, k.column, k.row, k.grid) == 0) cellAt(b.board, k.column, k.row, k.grid) = 0;
+    });
 }
 
 void clearBoard(Board& b) {

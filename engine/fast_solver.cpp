@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/grid_cell.h"
 #include "engine/player_cell.h"
 #include "engine/rules.h"
 #include "engine/solver.h"
@@ -45,20 +46,17 @@ using CellTable = std::array<std::array<std::array<CellUnits, 10>, 10>, kGridCou
 
 constexpr CellTable makeCellTable() {
     CellTable t{};
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                CellUnits& u = t[g][c][r];
-                u.unit[0] = u.unit[3] = static_cast<std::uint8_t>(rowUnit(g, r));
-                u.unit[1] = u.unit[4] = static_cast<std::uint8_t>(columnUnit(g, c));
-                u.unit[2] = u.unit[5] = static_cast<std::uint8_t>(boxUnit(g, c, r));
-                u.box = static_cast<std::uint8_t>(boxOf(c, r));
-                u.boxBit = static_cast<std::uint16_t>(1u << boxPosition(c, r));
-                u.twinC = u.twinR = 0;
-                u.twinG = -1;
-            }
-        }
-    }
+    forEachCell([&](GridCell k) {
+        const auto [g, c, r] = k;
+        CellUnits& u = t[g][c][r];
+        u.unit[0] = u.unit[3] = static_cast<std::uint8_t>(rowUnit(g, r));
+        u.unit[1] = u.unit[4] = static_cast<std::uint8_t>(columnUnit(g, c));
+        u.unit[2] = u.unit[5] = static_cast<std::uint8_t>(boxUnit(g, c, r));
+        u.box = static_cast<std::uint8_t>(boxOf(c, r));
+        u.boxBit = static_cast<std::uint16_t>(1u << boxPosition(c, r));
+        u.twinC = u.twinR = 0;
+        u.twinG = -1;
+    });
     for (const SharedBox& box : kSharedBoxes) {
         for (int dc = 0; dc < 3; ++dc) {
             for (int dr = 0; dr < 3; ++dr) {
@@ -97,27 +95,25 @@ struct GridMasks {
 
 // Fills m from b.board; false when an entry lies above 9 (the masks cannot represent it).
 bool buildMasks(const Board& b, GridMasks& m) {
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                const int v = cellAt(b.board, c, r, g);
-                if (v == 0) {
-                    m.rowEmpty[g][r] |= static_cast<std::uint16_t>(1u << c);
-                    m.colEmpty[g][c] |= static_cast<std::uint16_t>(1u << r);
-                    m.boxEmpty[g][boxOf(c, r)] |= static_cast<std::uint16_t>(1u << boxPosition(c, r));
-                    continue;
-                }
-                if (v > 9) return false;
-                const auto bit = static_cast<std::uint16_t>(1u << v);
-                const CellUnits& u = kCells[g][c][r];
-                if ((m.used[u.unit[0]] | m.used[u.unit[1]] | m.used[u.unit[2]]) & bit) m.conflict = true;
-                m.used[u.unit[0]] |= bit;
-                m.used[u.unit[1]] |= bit;
-                m.used[u.unit[2]] |= bit;
-            }
+    // Stops at the first entry above 9.
+    return !anyCell([&](GridCell k) {
+        const auto [g, c, r] = k;
+        const int v = cellAt(b.board, c, r, g);
+        if (v == 0) {
+            m.rowEmpty[g][r] |= static_cast<std::uint16_t>(1u << c);
+            m.colEmpty[g][c] |= static_cast<std::uint16_t>(1u << r);
+            m.boxEmpty[g][boxOf(c, r)] |= static_cast<std::uint16_t>(1u << boxPosition(c, r));
+            return false;
         }
-    }
-    return true;
+        if (v > 9) return true;
+        const auto bit = static_cast<std::uint16_t>(1u << v);
+        const CellUnits& u = kCells[g][c][r];
+        if ((m.used[u.unit[0]] | m.used[u.unit[1]] | m.used[u.unit[2]]) & bit) m.conflict = true;
+        m.used[u.unit[0]] |= bit;
+        m.used[u.unit[1]] |= bit;
+        m.used[u.unit[2]] |= bit;
+        return false;
+    });
 }
 
 // Symbols that cell (c, r) of grid g alone admits, the field being free of conflicts.

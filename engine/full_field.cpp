@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "engine/grid_cell.h"
 #include "engine/rules.h"
 
 namespace quintaro {
@@ -48,26 +49,23 @@ int boxUnit(int g, int c, int r) { return g * kUnitsPerGrid + 18 + (r - 1) / 3 *
 std::array<DistinctCell, kDistinctCells> makeDistinctCells() {
     std::array<DistinctCell, kDistinctCells> cells{};
     int n = 0;
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                int tc = 0, tr = 0, tg = 0;
-                const bool shared = sharedTwin(c, r, g, tc, tr, tg);
-                if (shared && tg < g) continue; // listed with its master copy
-                DistinctCell& cell = cells[n++];
-                cell.copies[0] = {c, r, g};
-                cell.copyCount = 1;
-                cell.unitCount = 0;
-                if (shared) cell.copies[cell.copyCount++] = {tc, tr, tg};
-                for (int k = 0; k < cell.copyCount; ++k) {
-                    const Copy& cp = cell.copies[k];
-                    cell.units[cell.unitCount++] = rowUnit(cp.g, cp.r);
-                    cell.units[cell.unitCount++] = columnUnit(cp.g, cp.c);
-                    cell.units[cell.unitCount++] = boxUnit(cp.g, cp.c, cp.r);
-                }
-            }
+    forEachCell([&](GridCell at) {
+        const auto [g, c, r] = at;
+        int tc = 0, tr = 0, tg = 0;
+        const bool shared = sharedTwin(c, r, g, tc, tr, tg);
+        if (shared && tg < g) return; // listed with its master copy
+        DistinctCell& cell = cells[n++];
+        cell.copies[0] = {c, r, g};
+        cell.copyCount = 1;
+        cell.unitCount = 0;
+        if (shared) cell.copies[cell.copyCount++] = {tc, tr, tg};
+        for (int k = 0; k < cell.copyCount; ++k) {
+            const Copy& cp = cell.copies[k];
+            cell.units[cell.unitCount++] = rowUnit(cp.g, cp.r);
+            cell.units[cell.unitCount++] = columnUnit(cp.g, cp.c);
+            cell.units[cell.unitCount++] = boxUnit(cp.g, cp.c, cp.r);
         }
-    }
+    });
     return cells;
 }
 

@@ -40,12 +40,25 @@ inline FieldPlace fieldPlaceOf(const GridCell& cell) {
 // Calls f(GridCell) for every cell of the four grids, grid by grid, column by column, row by row; the
 // cells of a shared box come once per grid.
 template <typename F>
-void forEachCell(F&& f) {
+constexpr void forEachCell(F&& f) {
     for (int g = 0; g < kGridCount; ++g) {
         for (int c = 1; c <= 9; ++c) {
             for (int r = 1; r <= 9; ++r) f(GridCell{g, c, r});
         }
     }
+}
+
+// Whether pred(GridCell) holds for some cell, asked in forEachCell's order up to the first that does.
+template <typename F>
+constexpr bool anyCell(F&& pred) {
+    for (int g = 0; g < kGridCount; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                if (pred(GridCell{g, c, r})) return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace quintaro

@@ -7,6 +7,7 @@
 
 #include "engine/composed_moves.h"
 #include "engine/draw_buffer.h"
+#include "engine/grid_cell.h"
 #include "engine/solution.h"
 
 namespace quintaro {
@@ -235,17 +236,13 @@ void permuteSymbols(Board& b, RandomSource& rnd) {
     for (int v = 0; v < 10; ++v) b.symbolMap[v] = static_cast<std::uint8_t>(map[v]);
     b.symbolFree.fill(false);
     b.symbolFree[0] = true;
-    for (int c = 1; c <= 9; ++c) {
-        for (int r = 1; r <= 9; ++r) {
-            for (int g = 0; g < kGridCount; ++g) {
-                // Entries above 9 are no symbols; they are left as they are rather than read past the map.
-                std::uint8_t& v = cellAt(b.board, c, r, g);
-                if (v <= 9) v = b.symbolMap[v];
-                std::uint8_t& given = cellAt(b.givens, c, r, g);
-                if (given <= 9) given = b.symbolMap[given];
-            }
-        }
-    }
+    forEachCell([&](GridCell k) {
+        // Entries above 9 are no symbols; they are left as they are rather than read past the map.
+        std::uint8_t& v = cellAt(b.board, k.column, k.row, k.grid);
+        if (v <= 9) v = b.symbolMap[v];
+        std::uint8_t& given = cellAt(b.givens, k.column, k.row, k.grid);
+        if (given <= 9) given = b.symbolMap[given];
+    });
 }
 
 void mirrorLeftRight(Board& b) {
@@ -275,22 +272,15 @@ void mirrorTopBottom(Board& b) {
 void rotateClockwise(Board& b) {
     // Old grid of each new grid under the quarter turn: 0 <- 1, 1 <- 3, 2 <- 0, 3 <- 2.
     constexpr int from[kGridCount] = {1, 3, 0, 2};
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                cellAt(b.boardBackup, 10 - r, c, g) = cellAt(b.board, c, r, from[g]);
-                cellAt(b.solution, 10 - r, c, g) = cellAt(b.givens, c, r, from[g]);
-            }
-        }
-    }
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                cellAt(b.board, c, r, g) = cellAt(b.boardBackup, c, r, g);
-                cellAt(b.givens, c, r, g) = cellAt(b.solution, c, r, g);
-            }
-        }
-    }
+    forEachCell([&](GridCell k) {
+        const auto [g, c, r] = k;
+        cellAt(b.boardBackup, 10 - r, c, g) = cellAt(b.board, c, r, from[g]);
+        cellAt(b.solution, 10 - r, c, g) = cellAt(b.givens, c, r, from[g]);
+    });
+    forEachCell([&](GridCell k) {
+        cellAt(b.board, k.column, k.row, k.grid) = cellAt(b.boardBackup, k.column, k.row, k.grid);
+        cellAt(b.givens, k.column, k.row, k.grid) = cellAt(b.solution, k.column, k.row, k.grid);
+    });
 }
 
 void shuffleMoves(Board& b, RandomSource& rnd, bool symmetric, ShufflePath shufflePath) {

@@ -2,52 +2,38 @@
 #include "engine/solution.h"
 
 #include "engine/fast_solver.h"
+#include "engine/grid_cell.h"
 #include "engine/rules.h"
 
 namespace quintaro {
 
 namespace {
 
-// Calls f(c, r, g) for every cell of the four grids in the layers' memory order.
-template <class F>
-void forEachLayerCell(F&& f) {
-    for (int c = 1; c <= 9; ++c) {
-        for (int r = 1; r <= 9; ++r) {
-            for (int g = 0; g < kGridCount; ++g) f(c, r, g);
-        }
-    }
-}
-
 bool literalHasNoDeadEnd(Board& b) {
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                std::uint8_t& cell = cellAt(b.board, c, r, g);
-                if (cell != 0) continue;
-                bool admits = false;
-                for (int s = 1; s <= 9 && !admits; ++s) {
-                    cell = static_cast<std::uint8_t>(s);
-                    admits = checkRules(b);
-                    cell = 0;
-                }
-                if (!admits) return false;
-            }
+    return !anyCell([&](GridCell k) {
+        std::uint8_t& cell = cellAt(b.board, k.column, k.row, k.grid);
+        if (cell != 0) return false;
+        bool admits = false;
+        for (int s = 1; s <= 9 && !admits; ++s) {
+            cell = static_cast<std::uint8_t>(s);
+            admits = checkRules(b);
+            cell = 0;
         }
-    }
-    return true;
+        return !admits;
+    });
 }
 
 } // namespace
 
 int computeSolution(Board& b, SolverPath path, PlacementObserver* observer) {
-    forEachLayerCell([&](int c, int r, int g) { cellAt(b.boardBackup, c, r, g) = cellAt(b.board, c, r, g); });
+    forEachCell([&](GridCell k) { cellAt(b.boardBackup, k.column, k.row, k.grid) = cellAt(b.board, k.column, k.row, k.grid); });
     b.silentSolve = true;
     const int passes = runSolvePasses(b, observer, path);
     b.noSolution = !isFieldFull(b);
     b.solution.fill(0);
-    forEachLayerCell([&](int c, int r, int g) {
-        cellAt(b.solution, c, r, g) = cellAt(b.board, c, r, g);
-        cellAt(b.board, c, r, g) = cellAt(b.boardBackup, c, r, g);
+    forEachCell([&](GridCell k) {
+        cellAt(b.solution, k.column, k.row, k.grid) = cellAt(b.board, k.column, k.row, k.grid);
+        cellAt(b.board, k.column, k.row, k.grid) = cellAt(b.boardBackup, k.column, k.row, k.grid);
     });
     b.silentSolve = false;
     return passes;
@@ -55,8 +41,8 @@ int computeSolution(Board& b, SolverPath path, PlacementObserver* observer) {
 
 void computeGameSolution(Board& b) {
     const CellLayer entries = b.board;
-    forEachLayerCell([&](int c, int r, int g) {
-        if (cellAt(b.givens, c, r, g) == 0) cellAt(b.board, c, r, g) = 0;
+    forEachCell([&](GridCell k) {
+        if (cellAt(b.givens, k.column, k.row, k.grid) == 0) cellAt(b.board, k.column, k.row, k.grid) = 0;
     });
     computeSolution(b);
     b.board = entries;
@@ -66,22 +52,18 @@ void computeGameSolution(Board& b) {
 void recountSymbols(Board& b) {
     clearSharedCopies(b);
     b.symbolCounts.fill(0);
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                const std::uint8_t v = cellAt(b.board, c, r, g);
-                // An entry above 9 is no symbol; it is not counted rather than indexing past the counts.
-                if (v <= 9) ++b.symbolCounts[v];
-            }
-        }
-    }
+    forEachCell([&](GridCell k) {
+        const std::uint8_t v = cellAt(b.board, k.column, k.row, k.grid);
+        // An entry above 9 is no symbol; it is not counted rather than indexing past the counts.
+        if (v <= 9) ++b.symbolCounts[v];
+    });
     syncSharedBoxes(b);
 }
 
 int countGivenCells(Board& b) {
     clearSharedCopies(b);
     int count = 0;
-    forEachLayerCell([&](int c, int r, int g) { count += cellAt(b.givens, c, r, g) != 0; });
+    forEachCell([&](GridCell k) { count += cellAt(b.givens, k.column, k.row, k.grid) != 0; });
     syncSharedBoxes(b);
     return count;
 }
@@ -99,15 +81,10 @@ bool isFieldFull(Board& b) {
 }
 
 bool hasWrongEntry(const Board& b) {
-    for (int g = 0; g < kGridCount; ++g) {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                const std::uint8_t v = cellAt(b.board, c, r, g);
-                if (cellAt(b.givens, c, r, g) == 0 && v != 0 && cellAt(b.solution, c, r, g) != v) return true;
-            }
-        }
-    }
-    return false;
+    return anyCell([&](GridCell k) {
+        const std::uint8_t v = cellAt(b.board, k.column, k.row, k.grid);
+        return cellAt(b.givens, k.column, k.row, k.grid) == 0 && v != 0 && cellAt(b.solution, k.column, k.row, k.grid) != v;
+    });
 }
 
 bool hasNoDeadEnd(Board& b, SolverPath path) {

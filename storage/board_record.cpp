@@ -1,6 +1,8 @@
 // Encoding and decoding of board-file records, kept free of file access so the fuzzer can drive it.
 #include "storage/board_record.h"
 
+#include "engine/grid_cell.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -30,13 +32,12 @@ bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordCloc
 
     std::copy_n(bytes.begin() + kCandidatesOffset, kCandidateLayerSize, b.candidateBytes.begin());
     b.candidates.fill(false);
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                for (int s = 1; s <= 9; ++s) {
-                    const int i = candidateIndex(c, r, s, g);
-                    b.candidates[i] = b.candidateBytes[i] != 0;
-                }
+    forEachCell([&](GridCell k) {
+        for (int s = 1; s <= 9; ++s) {
+            const int i = candidateIndex(k.column, k.row, s, k.grid);
+            b.candidates[i] = b.candidateBytes[i] != 0;
+        }
+    });
 
     clock.runningByte = bytes[kClockFlagOffset];
 
@@ -56,13 +57,12 @@ void encodeBoardRecord(Board& b, const RecordClock& clock, RandomSource& filler,
     std::copy(b.givens.begin(), b.givens.end(), out.begin() + kGivensOffset);
 
     b.candidateBytes.fill(0);
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                for (int s = 1; s <= 9; ++s) {
-                    const int i = candidateIndex(c, r, s, g);
-                    b.candidateBytes[i] = b.candidates[i] ? 0xFF : 0x00;
-                }
+    forEachCell([&](GridCell k) {
+        for (int s = 1; s <= 9; ++s) {
+            const int i = candidateIndex(k.column, k.row, s, k.grid);
+            b.candidateBytes[i] = b.candidates[i] ? 0xFF : 0x00;
+        }
+    });
     std::copy(b.candidateBytes.begin(), b.candidateBytes.end(), out.begin() + kCandidatesOffset);
 
     out[kClockFlagOffset] = clock.runningByte;

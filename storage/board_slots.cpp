@@ -1,6 +1,7 @@
 // Empty slots of a board file: each record's data read and looked at.
 #include "storage/board_slots.h"
 
+#include "engine/grid_cell.h"
 #include "storage/board_file.h"
 
 #include <algorithm>
@@ -9,10 +10,10 @@ namespace quintaro {
 
 bool isEmptyPosition(const Board& b) {
     // Entries of column or row 0 mean nothing, whatever an old file left there.
-    for (int g = 0; g < kGridCount; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (cellAt(b.board, c, r, g) != 0 || cellAt(b.givens, c, r, g) != 0) return false;
+    if (anyCell([&](GridCell k) {
+            return cellAt(b.board, k.column, k.row, k.grid) != 0 || cellAt(b.givens, k.column, k.row, k.grid) != 0;
+        }))
+        return false;
     return std::none_of(b.candidates.begin(), b.candidates.end(), [](bool mark) { return mark; });
 }
 
