@@ -44,7 +44,7 @@ void Game::drawStatisticsPanelNow()
 {
     Display d = display();
     drawStatisticsPanel(d, panels());
-    redrawStatisticsMark(*this);
+    redrawStatisticsMark(d, state.digitMode);
 }
 
 void Game::startUp()
@@ -104,7 +104,7 @@ void Game::handleEvent(const platform::Event& event)
     if (event.isInput() && hint.textBefore && mainWindow) {
         Display d = display();
         cursorFrame.remove(d);
-        takeHintAway(*this);
+        takeHintAway(d, hint, state.hintText);
     }
     playEvent(event);
 }
@@ -139,15 +139,22 @@ void Game::dispatchEvent(const platform::Event& event)
         if (entry.active)
             onEntryCharacter(event.code);
         break;
-    case EventKind::ButtonPressed:
-        if (entry.active)
-            onEntryButton(platform::MouseButton(event.code), pixelOf(event));
-        // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
-        else if (event.code == int(platform::MouseButton::Left) && clickStatistics(*this, pixelOf(event).x, pixelOf(event).y))
+    case EventKind::ButtonPressed: {
+        const Pixel at = pixelOf(event);
+        if (entry.active) {
+            onEntryButton(platform::MouseButton(event.code), at);
             break;
-        else if (inLoop)
-            onButtonPressed(platform::MouseButton(event.code), pixelOf(event));
+        }
+        // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
+        if (event.code == int(platform::MouseButton::Left) && mainWindow != nullptr) {
+            Display d = display();
+            if (clickStatistics(d, board, state.digitMode, at))
+                break;
+        }
+        if (inLoop)
+            onButtonPressed(platform::MouseButton(event.code), at);
         break;
+    }
     // A timed game is not charged for the time the window spends minimised.
     case EventKind::Minimised:
         if (clock)

@@ -105,7 +105,11 @@ void Game::onKeyReleased(int vk)
         shuffleBoard(board, randomSource, state.puzzleSymmetry);
         drawBoard();
     } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
-        showHint(*this);
+        // A game played with help is not a record, as with the candidates shown.
+        if (state.gameRunning)
+            stopTiming();
+        Display d = display();
+        showHint(d, hint, state.hintText, board, state.digitMode);
     }
 }
 
@@ -208,8 +212,10 @@ void Game::abortLoop(bool byButton)
     mode = GameMode::Idle;
     state.ownBoardMode = false;
     endOfCommand();
-    if (!play) // the own puzzle's grade (hint.cpp)
-        showOwnBoardGrade(*this);
+    if (!play) { // the own puzzle's grade (hint.cpp)
+        Display d = display();
+        showOwnBoardGrade(d, state.hintText, board.givens);
+    }
 }
 
 } // namespace quintaro

@@ -1,45 +1,39 @@
 // The hint of key T and the grade of an own puzzle, shown in the help panel.
 #include "app/hint.h"
 
-#include "app/game.h"
 #include "engine/grade.h"
+#include "engine/grid_cell.h"
 #include "engine/next_step.h"
 #include "ui/help_panel.h"
 #include "ui/hint_text.h"
 
 namespace quintaro {
 
-void showHint(Game& game)
+void showHint(Display& display, HintMark& hint, std::string& helpText, const Board& board, bool digitMode)
 {
-    takeHintAway(game);
-    // A game played with help is not a record, as with the candidates shown.
-    if (game.state.gameRunning)
-        game.stopTiming();
-    const NextStep step = nextStep(game.board);
-    Display d = game.display();
+    takeHintAway(display, hint, helpText);
+    const NextStep step = nextStep(board);
     if (step.kind == StepKind::WrongEntry || step.kind == StepKind::Placement)
-        showHintFrame(d, game.hint.frame, GridCell{step.grid, step.column, step.row});
-    game.hint.textBefore = game.state.hintText;
-    game.state.hintText = hintLine(step, game.state.digitMode);
-    drawHint(d, game.state.hintText);
+        showHintFrame(display, hint.frame, GridCell{step.grid, step.column, step.row});
+    hint.textBefore = helpText;
+    helpText = hintLine(step, digitMode);
+    drawHint(display, helpText);
 }
 
-void takeHintAway(Game& game)
+void takeHintAway(Display& display, HintMark& hint, std::string& helpText)
 {
-    if (!game.hint.textBefore)
+    if (!hint.textBefore)
         return;
-    Display d = game.display();
-    game.hint.frame.remove(d);
-    game.state.hintText = *game.hint.textBefore;
-    game.hint.textBefore.reset();
-    drawHint(d, game.state.hintText);
+    hint.frame.remove(display);
+    helpText = *hint.textBefore;
+    hint.textBefore.reset();
+    drawHint(display, helpText);
 }
 
-void showOwnBoardGrade(Game& game)
+void showOwnBoardGrade(Display& display, std::string& helpText, const CellLayer& givens)
 {
-    game.state.hintText = gradeLine(gradePuzzle(game.board.givens));
-    Display d = game.display();
-    drawHint(d, game.state.hintText);
+    helpText = gradeLine(gradePuzzle(givens));
+    drawHint(display, helpText);
 }
 
 } // namespace quintaro

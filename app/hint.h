@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "engine/board.h"
 #include "ui/cell_frame.h"
+#include "ui/display.h"
 
 namespace quintaro {
-
-class Game;
 
 // A hint on the screen: its cell frame and the help panel's text it replaced.
 struct HintMark {
@@ -16,16 +16,17 @@ struct HintMark {
     std::optional<std::string> textBefore; // set while a hint stands in the help panel
 };
 
-// Key T in the play loop: the help panel names the next step by deduction (or the wrong entry that
-// must go first, or that nothing follows), its cell is framed, and the game is no longer timed.
-void showHint(Game& game);
+// Key T in the play loop: the help panel (helpText) names the next step by deduction on board (or the
+// wrong entry that must go first, or that nothing follows) and its cell is framed. A standing hint
+// goes first. Timing is the caller's: a game played with help is not a record.
+void showHint(Display& display, HintMark& hint, std::string& helpText, const Board& board, bool digitMode);
 
 // Takes a standing hint away, putting back the framed cell and the help panel's text exactly; does
 // nothing when none stands. Runs before any input is handled, so nothing has drawn over the hint.
-void takeHintAway(Game& game);
+void takeHintAway(Display& display, HintMark& hint, std::string& helpText);
 
 // When the own-board loop ends: the help panel tells whether the deduction completes the puzzle of
 // the givens and which level its passes belong to.
-void showOwnBoardGrade(Game& game);
+void showOwnBoardGrade(Display& display, std::string& helpText, const CellLayer& givens);
 
 } // namespace quintaro

@@ -1,8 +1,8 @@
 // The highlighted symbol: chosen on the statistics panel, shown by repainting only what changes.
 #include "app/symbol_highlight.h"
 
-#include "app/game.h"
 #include "engine/grid_cell.h"
+#include "engine/player_cell.h"
 #include "ui/cells.h"
 #include "ui/symbol_highlight.h"
 
@@ -11,18 +11,17 @@ namespace quintaro {
 namespace {
 
 // Repaints every cell that holds s as the full redraw would, given or player's, without judging anew.
-void repaintCellsOf(Game& game, Display& d, int s)
+void repaintCellsOf(Display& d, const Board& b, bool digitMode, int s)
 {
     if (s == 0)
         return;
-    const Board& b = game.board;
     forEachCell([&](GridCell cell) {
         const auto [g, c, r] = cell;
         if (const int given = cellAt(b.givens, c, r, g); given != 0) {
             if (given == s)
-                drawGivenCell(d, c, r, g, s, game.state.digitMode);
+                drawGivenCell(d, c, r, g, s, digitMode);
         } else if (cellAt(b.board, c, r, g) == s) {
-            paintPlayerCell(d, c, r, g, s, contradictsSolution(b, cell), game.state.digitMode);
+            paintPlayerCell(d, c, r, g, s, contradictsSolution(b, cell), digitMode);
         }
     });
 }
@@ -39,34 +38,32 @@ bool marksOf(const Board& b, int s)
 
 } // namespace
 
-bool clickStatistics(Game& game, int x, int y)
+bool clickStatistics(Display& display, const Board& board, bool digitMode, Pixel at)
 {
-    const std::optional<int> column = statisticsColumnAt(x, y);
+    const std::optional<int> column = statisticsColumnAt(at.x, at.y);
     if (!column)
         return false;
-    highlightSymbol(game, *column == game.screen.highlightSymbol ? 0 : *column);
+    highlightSymbol(display, board, digitMode, *column == display.screen.highlightSymbol ? 0 : *column);
     return true;
 }
 
-void highlightSymbol(Game& game, int s)
+void highlightSymbol(Display& display, const Board& board, bool digitMode, int s)
 {
-    const int before = game.screen.highlightSymbol;
+    const int before = display.screen.highlightSymbol;
     if (s < 0 || s > 9 || s == before)
         return;
-    game.screen.highlightSymbol = s;
-    Display d = game.display();
-    drawStatisticsMark(d, before, false, game.state.digitMode);
-    drawStatisticsMark(d, s, true, game.state.digitMode);
-    repaintCellsOf(game, d, before);
-    repaintCellsOf(game, d, s);
-    if (marksOf(game.board, before) || marksOf(game.board, s))
-        drawCandidates(d, game.board, game.state.digitMode);
+    display.screen.highlightSymbol = s;
+    drawStatisticsMark(display, before, false, digitMode);
+    drawStatisticsMark(display, s, true, digitMode);
+    repaintCellsOf(display, board, digitMode, before);
+    repaintCellsOf(display, board, digitMode, s);
+    if (marksOf(board, before) || marksOf(board, s))
+        drawCandidates(display, board, digitMode);
 }
 
-void redrawStatisticsMark(Game& game)
+void redrawStatisticsMark(Display& display, bool digitMode)
 {
-    Display d = game.display();
-    drawStatisticsMark(d, game.screen.highlightSymbol, true, game.state.digitMode);
+    drawStatisticsMark(display, display.screen.highlightSymbol, true, digitMode);
 }
 
 } // namespace quintaro
