@@ -10,7 +10,7 @@ namespace quintaro {
 
 void Game::drawBoard()
 {
-    screen.cellWidth = screen.cellHeight = kCellSize;
+    view.screen.cellWidth = view.screen.cellHeight = kCellSize;
     // Both copies of a shared cell show what its master holds.
     syncSharedBoxes(board);
     Display d = display();

@@ -11,8 +11,8 @@ BoardVerdict Game::judgeBoardNow()
 {
     recountSymbols(board);
     const BoardVerdict verdict = judgeBoard(board);
-    panelState.status = verdict.status;
-    panelState.statusText = statusMessage(verdict.status);
+    view.panelState.status = verdict.status;
+    view.panelState.statusText = statusMessage(verdict.status);
     return verdict;
 }
 

@@ -25,17 +25,17 @@ Game::Game(platform::Platform& p) : platform(p), randomSource(p) {}
 
 Display Game::display()
 {
-    return Display{mainWindow->surface(), colourTable, screen, platform.largeFontMetric()};
+    return Display{mainWindow->surface(), colourTable, view.screen, platform.largeFontMetric()};
 }
 
 PanelContext Game::panels()
 {
-    return PanelContext{board, panelState, state.digitMode, levelNames[std::size_t(state.level)]};
+    return PanelContext{board, view.panelState, state.digitMode, levelNames[std::size_t(state.level)]};
 }
 
 void Game::countGivensNow()
 {
-    panelState.givenCount = countGivenCells(board);
+    view.panelState.givenCount = countGivenCells(board);
     Display d = display();
     drawGivenCount(d, panels());
 }
@@ -81,7 +81,7 @@ void Game::startUp()
 
     // The empty board's verdict and given count, for the panels of the first screen.
     judgeBoardNow();
-    panelState.givenCount = countGivenCells(board);
+    view.panelState.givenCount = countGivenCells(board);
     Display d = display();
     drawBottomBar(d);
     drawField(d, panels());
@@ -101,10 +101,10 @@ int Game::run()
 void Game::handleEvent(const platform::Event& event)
 {
     // The player's input takes the hint away before it acts, lifting the cursor frame over it first.
-    if (event.isInput() && hint.textBefore && mainWindow) {
+    if (event.isInput() && view.hint.textBefore && mainWindow) {
         Display d = display();
-        cursorFrame.remove(d);
-        takeHintAway(d, hint, state.hintText);
+        view.cursorFrame.remove(d);
+        takeHintAway(d, view.hint, state.hintText);
     }
     playEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "app/keyboard_cursor.h"
 #include "app/menu_command.h"
 #include "app/platform_random.h"
+#include "app/player_view.h"
 #include "app/undo_history.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
@@ -134,9 +135,7 @@ public:
     SymbolEntry entry;
     ColourTable colourTable{};
     std::array<std::string, 4> levelNames;
-    ScreenState screen;
-    PanelState panelState;
-    EntryPopup popup;
+    PlayerView view;
     platform::MainWindow* mainWindow = nullptr;
     platform::Label* clockDisplay = nullptr; // the clock label
     std::unique_ptr<GameClock> clock;
@@ -144,14 +143,9 @@ public:
     HallOfFame hallOfFame; // as the file held it when last read
     // How long a save waits for another game that holds the lock on a player's file.
     std::chrono::milliseconds lockPatience = kLockPatience;
-    Pixel pointer; // where the pointer was last reported; the chooser a key opens highlights the square under it
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
-    HintMark hint; // key T's hint while it stands (hint.cpp)
-    // Keyboard play and undo (keyboard_play.cpp).
-    KeyboardCursor cursor;
-    CellFrame cursorFrame;
-    UndoHistory history;
+    UndoHistory history; // keyboard play's undo (keyboard_play.cpp)
 
 private:
     // Whether the HTML help pages can be shown; otherwise the help goes by keyword.

@@ -109,7 +109,7 @@ void Game::onKeyReleased(int vk)
         if (state.gameRunning)
             stopTiming();
         Display d = display();
-        showHint(d, hint, state.hintText, board, state.digitMode);
+        showHint(d, view.hint, state.hintText, board, state.digitMode);
     }
 }
 
@@ -146,7 +146,7 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at)
     }
     if (mode != before)
         return;
-    const std::optional<GridCell> cell = cellAtPixel(screen, at);
+    const std::optional<GridCell> cell = cellAtPixel(view.screen, at);
     if (!cell)
         return;
     if (mode == GameMode::PlayLoop)

@@ -85,13 +85,13 @@ void Game::playEvent(const Event& event)
         return;
     }
     Display d = display();
-    cursorFrame.remove(d);
+    view.cursorFrame.remove(d);
     const bool inLoop = mode != GameMode::Idle;
     if (event.kind == EventKind::ButtonPressed) {
-        cursor.shown = false;
+        view.cursor.shown = false;
         if (inLoop && !entry.active)
-            if (const std::optional<GridCell> cell = cellAtPixel(screen, pixelOf(event)))
-                cursor.place = fieldPlaceOf(*cell);
+            if (const std::optional<GridCell> cell = cellAtPixel(view.screen, pixelOf(event)))
+                view.cursor.place = fieldPlaceOf(*cell);
     }
     const BoardLayers before = layersOf(board, state.showCandidates);
     if (const HistoryMove move = inLoop && !entry.active ? historyMoveOf(event) : HistoryMove::None;
@@ -107,9 +107,9 @@ void Game::playEvent(const Event& event)
             recordStep(history, before, after);
     }
     if (mode == GameMode::Idle)
-        cursor.shown = false;
-    if (cursor.shown && !entry.active) {
-        showCursorFrame(d, cursorFrame, cursorCell());
+        view.cursor.shown = false;
+    if (view.cursor.shown && !entry.active) {
+        showCursorFrame(d, view.cursorFrame, cursorCell());
     }
 }
 
@@ -134,12 +134,12 @@ bool Game::takeKeyboardPlay(const Event& event)
         if (!entry.active)
             return false;
         if (const std::optional<Direction> dir = arrowDirection(event.code)) {
-            popup.hoverSymbol = stepChooserSquare(popup.hoverSymbol, dir->dx, dir->dy);
+            view.popup.hoverSymbol = stepChooserSquare(view.popup.hoverSymbol, dir->dx, dir->dy);
             drawEntryPopup(entry.cell, entry.candidateNotation);
             return true;
         }
-        if (event.code == VK::Enter && popup.hoverSymbol >= 1 && popup.hoverSymbol <= 9) {
-            finishEntry(popup.hoverSymbol);
+        if (event.code == VK::Enter && view.popup.hoverSymbol >= 1 && view.popup.hoverSymbol <= 9) {
+            finishEntry(view.popup.hoverSymbol);
             return true;
         }
         return false;
@@ -152,7 +152,7 @@ bool Game::takeKeyboardPlay(const Event& event)
         return true;
     case EventKind::Character:
         // In letter mode the letters are the loops' keys, so only digits go straight into a cell.
-        if (entry.active || !cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
+        if (entry.active || !view.cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
             return false;
         typeIntoCursorCell(event.code);
         return true;
@@ -163,19 +163,19 @@ bool Game::takeKeyboardPlay(const Event& event)
 
 GridCell Game::cursorCell() const
 {
-    return gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
+    return gridCellAt(view.cursor.place).value_or(GridCell{0, 5, 5});
 }
 
 void Game::onCursorKey(int vk)
 {
     if (const std::optional<Direction> dir = arrowDirection(vk)) {
         // The first arrow shows where the cursor stands; the next ones move it.
-        if (cursor.shown)
-            cursor.place = stepCursor(cursor.place, dir->dx, dir->dy);
-        cursor.shown = true;
+        if (view.cursor.shown)
+            view.cursor.place = stepCursor(view.cursor.place, dir->dx, dir->dy);
+        view.cursor.shown = true;
         return;
     }
-    if (!cursor.shown)
+    if (!view.cursor.shown)
         return;
     const GridCell cell = cursorCell();
     const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
@@ -196,9 +196,9 @@ void Game::onCursorKey(int vk)
         return;
     // The chooser it opens highlights the square under the pointer, wherever the pointer stands.
     if (own)
-        clickOwnBoardCell(*click, cell, pointer);
+        clickOwnBoardCell(*click, cell, view.pointer);
     else
-        clickCell(*click, cell, pointer);
+        clickCell(*click, cell, view.pointer);
 }
 
 void Game::typeIntoCursorCell(int character)

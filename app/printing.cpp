@@ -64,9 +64,9 @@ void Game::printBoard()
         bool printed = false;
         if (printer) {
             const PrintLayout layout = printLayout(printer->pageWidth(), printer->pageHeight());
-            panelState.givenCount = countGivenCells(board);
+            view.panelState.givenCount = countGivenCells(board);
             drawPage(printer->page(), layout, board, state.digitMode,
-                     printFooter(levelNames[std::size_t(state.level)], panelState.givenCount));
+                     printFooter(levelNames[std::size_t(state.level)], view.panelState.givenCount));
             printed = !printer->failed() && printer->finish();
             // A failed document is dropped, not left half open.
             if (!printed)

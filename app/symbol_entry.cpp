@@ -19,11 +19,11 @@ int squareAt(const EntryPopup& popup, int x, int y) { return popupSquareAt({popu
 
 void Game::movePointer(double x, double y)
 {
-    pointer = {roundHalfEven(x), roundHalfEven(y)};
+    view.pointer = {roundHalfEven(x), roundHalfEven(y)};
     if (!entry.active)
         return;
-    if (const int square = squareAt(popup, pointer.x, pointer.y); square != 0 && square != popup.hoverSymbol) {
-        popup.hoverSymbol = square;
+    if (const int square = squareAt(view.popup, view.pointer.x, view.pointer.y); square != 0 && square != view.popup.hoverSymbol) {
+        view.popup.hoverSymbol = square;
         drawEntryPopup(entry.cell, entry.candidateNotation);
     }
 }
@@ -34,7 +34,7 @@ void Game::drawEntryPopup(GridCell cell, bool candidateNotation)
     state.hintText = candidateNotation ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
     Display d = display();
     drawHint(d, state.hintText);
-    quintaro::drawEntryPopup(d, popup, cell.column, cell.row, cell.grid, state.digitMode);
+    quintaro::drawEntryPopup(d, view.popup, cell.column, cell.row, cell.grid, state.digitMode);
     state.clockHold = false;
 }
 
@@ -77,7 +77,7 @@ void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt)
     // shown; opened from the keyboard with the pointer elsewhere, it shows the symbol entered last.
     const int square = popupSquareAt(popupCorner(cell), pointerAt.x, pointerAt.y);
     if (square != 0)
-        popup.hoverSymbol = square;
+        view.popup.hoverSymbol = square;
     drawEntryPopup(cell, candidateNotation);
     enterSymbol(cell, candidateNotation);
 }
@@ -100,7 +100,7 @@ void Game::onEntryCharacter(int code)
         return;
     const int s = *typed;
     if (!entry.candidateNotation)
-        popup.hoverSymbol = s;
+        view.popup.hoverSymbol = s;
     finishEntry(s);
 }
 
@@ -113,10 +113,10 @@ void Game::onEntryButton(platform::MouseButton button, Pixel at)
     }
     // The symbol is the square under the pointer: a click that follows another quickly (a double
     // click) must not take a symbol left over from an earlier entry.
-    const int square = squareAt(popup, at.x, at.y);
+    const int square = squareAt(view.popup, at.x, at.y);
     if (square == 0)
         return;
-    popup.hoverSymbol = square;
+    view.popup.hoverSymbol = square;
     finishEntry(square);
 }
 
@@ -125,7 +125,7 @@ void Game::finishEntry(int symbol)
     const int c = entry.cell.column, r = entry.cell.row, g = entry.cell.grid;
     state.clockHold = true;
     Display d = display();
-    restorePopupBackground(d, popup);
+    restorePopupBackground(d, view.popup);
     const bool erase = symbol < 0;
     if (!entry.candidateNotation) {
         if (!erase) {
@@ -149,7 +149,7 @@ void Game::finishEntry(int symbol)
     }
     state.clockHold = false;
     entry.active = false;
-    state.hintText = std::string(prompt::ClickCell) + (screen.largeFontMode ? "   " : " ");
+    state.hintText = std::string(prompt::ClickCell) + (view.screen.largeFontMode ? "   " : " ");
     drawHint(d, state.hintText);
     syncSharedBoxes(board);
     if (state.showCandidates)

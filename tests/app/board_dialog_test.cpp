@@ -92,7 +92,7 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     EXPECT_EQ(std::tuple(bool(game.state.gameRunning), bool(game.state.clockHold), bool(game.state.gameSolved)),
               std::tuple(true, false, false));
     EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
-    EXPECT_EQ(std::tuple(int(game.state.level), game.panelState.givenCount), std::tuple(2, 1));
+    EXPECT_EQ(std::tuple(int(game.state.level), game.view.panelState.givenCount), std::tuple(2, 1));
 
     // Saving goes to brett.qbr, on the slot chosen last, with the time the clock shows now.
     game.state.boardFile = "leicht.qbr";

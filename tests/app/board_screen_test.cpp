@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(BoardScreenTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHoweverOftenItIsRedrawn) {
-    EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Keine Fehler! ");
     for (int c = 1; c <= 9; ++c) {
         if (cellAt(game.board.givens, c, 1, 0) != 0) {
             EXPECT_GT(inCell(colour::Black, c, 1, 0), 20) << c;
@@ -61,13 +61,13 @@ TEST_F(BoardScreenTest, GivensAreBlackEntriesBlueOrRedAndAWrongEntryCountsOnceHo
     for (int i = 0; i < 3; ++i) game.drawBoard();
     EXPECT_EQ(game.board.errorCount, 1);
     EXPECT_GT(inCell(colour::Red, 1, 7, 0), 20);
-    EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Falsche Zahl! ");
     EXPECT_EQ(cellAt(game.board.board, 7, 1, 1), wrong(1, 7, 0)) << "the second copy follows";
 }
 
 TEST_F(BoardScreenTest, AVisibleSolveDrawsEveryPlacementAndEndsSolved) {
     game.solveCommand(true);
-    EXPECT_EQ(game.panelState.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Brett gelöst!!! ");
     for (int g = 0; g < 4; ++g)
         for (const auto& [c, r] : emptyCells(g))
             ASSERT_GT(inCell(colour::DarkBlue, c, r, g), 20) << "grid " << g << " cell " << c << ',' << r;
@@ -76,11 +76,11 @@ TEST_F(BoardScreenTest, AVisibleSolveDrawsEveryPlacementAndEndsSolved) {
 
 TEST(BoardScreenStartTest, AnEmptyFieldIsNotSolvableAndTheStartScreenHasNoErrors) {
     HeadlessGame fresh;
-    EXPECT_EQ(fresh.game.panelState.statusText, "Keine Fehler! ");
+    EXPECT_EQ(fresh.game.view.panelState.statusText, "Keine Fehler! ");
     fresh.game.board = Board{};
     computeSolution(fresh.game.board);
     fresh.game.drawBoard();
-    EXPECT_EQ(fresh.game.panelState.statusText, "Nicht lösbar!!!");
+    EXPECT_EQ(fresh.game.view.panelState.statusText, "Nicht lösbar!!!");
     EXPECT_EQ(fresh.platform.beeps(), 0);
 }
 
@@ -95,7 +95,7 @@ TEST(SolveCommandTest, RestartsOnlyABoardLeftInADeadEndAndTellsOfEachSolveThatDi
     game.solveCommand(true);
     EXPECT_EQ(game.board.board, test::fullBoard(23).board);
     EXPECT_EQ(alerts(), 2u) << "the stuck solve tells, the solve of the restarted board does not";
-    EXPECT_EQ(game.panelState.status, BoardStatus::Solved);
+    EXPECT_EQ(game.view.panelState.status, BoardStatus::Solved);
 
     // Shown candidates are recomputed after the solve; the pointer is an arrow again.
     game.board = test::puzzleWithGaps(19, 50);

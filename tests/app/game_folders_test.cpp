@@ -62,7 +62,7 @@ TEST_F(GameFoldersTest, AnInstalledGameReadsItsDataFolderAndSavesIntoThePlayersF
     EXPECT_FALSE(fs::exists(player)) << "nothing is made before the first save";
     deliver(menuEvent(MenuCommand::NewGame));
     ASSERT_EQ(game.mode, GameMode::PlayLoop);
-    EXPECT_EQ(game.panelState.givenCount, 130);
+    EXPECT_EQ(game.view.panelState.givenCount, 130);
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
     key('S');
     EXPECT_EQ(fs::file_size(player / "brett.qbr"), 24000u);

@@ -37,7 +37,7 @@ TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel) {
     platform.setToday("08.12.2026");
     platform.scriptChampionName(ChampionNameAnswer{true, "Jörg"});
     solveTimedGame(3725.26);
-    EXPECT_EQ(game.panelState.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Brett gelöst!!! ");
     ASSERT_EQ(platform.championForms().size(), 1u);
     EXPECT_EQ(game.clock->finalTime(), "01:02:05.3");
     ASSERT_EQ(platform.hallOfFameForms().size(), 1u);

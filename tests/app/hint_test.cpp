@@ -36,7 +36,7 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
     game.board.board = game.board.solution;
     setCellAndTwin(game.board.board, c, r, g, 0);
     game.drawBoard();
-    game.cursor.place = fieldPlaceOf(GridCell{g, c, r});
+    game.view.cursor.place = fieldPlaceOf(GridCell{g, c, r});
     key(VK::Left);
     const std::vector<std::uint32_t> before = screen();
     key('T');

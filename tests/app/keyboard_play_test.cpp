@@ -17,7 +17,7 @@ constexpr FieldPlace kSteps[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
 
 class KeyboardPlayTest : public PlayTest {
 public:
-    FieldPlace cursorAt() const { return game.cursor.place; }
+    FieldPlace cursorAt() const { return game.view.cursor.place; }
     void chord(int vk, int modifiers) { deliver(Event::keyPressed(vk, modifiers)); }
     // Arrow keys along a shortest way to the place (the cursor's frame already showing).
     void walkTo(FieldPlace target) {
@@ -90,7 +90,7 @@ TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoT
     EXPECT_FALSE(game.entry.active);
     // A click takes the frame away: the screen is as it was before the first arrow.
     click(900, 120);
-    EXPECT_FALSE(game.cursor.shown);
+    EXPECT_FALSE(game.view.cursor.shown);
     EXPECT_EQ(window.surface().saveRectangle(0, 0, 1051, 786).pixels(), untouched.pixels());
 }
 
@@ -117,7 +117,7 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
             }
             ASSERT_EQ(cellAt(game.board.board, cell->column, cell->row, cell->grid), s) << x << ',' << y;
         }
-    EXPECT_EQ(game.panelState.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Brett gelöst!!! ");
     EXPECT_EQ(game.board.errorCount, 0);
     EXPECT_EQ(platform.championForms().size(), 1u) << "a timed game solved goes to the hall of fame";
     key('A');
@@ -130,7 +130,7 @@ TEST_F(KeyboardPlayTest, UndoAndRedoTakeEveryStepBackButNeverTheErrorCount) {
     const auto placeOf = [](std::tuple<int, int, int> c) { return fieldPlaceOf({std::get<2>(c), std::get<0>(c), std::get<1>(c)}); };
     // What the player sees of each state: the board's layers, the status and the counts.
     using Seen = std::tuple<BoardLayers, std::string, std::array<int, 10>>;
-    const auto seen = [&] { return Seen{layersOf(game.board, false), game.panelState.statusText, game.board.symbolCounts}; };
+    const auto seen = [&] { return Seen{layersOf(game.board, false), game.view.panelState.statusText, game.board.symbolCounts}; };
     std::vector<Seen> states{seen()};
     const auto done = [&] { states.push_back(seen()); };
     key(VK::Down);

@@ -20,7 +20,7 @@ TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
     platform.setTime(1000.0);
     command(MenuCommand::NewGame);
     EXPECT_EQ(game.state.boardFile, "schwer.qbr");
-    EXPECT_EQ(game.panelState.givenCount, 92);
+    EXPECT_EQ(game.view.panelState.givenCount, 92);
     EXPECT_EQ(game.mode, GameMode::PlayLoop);
     EXPECT_FALSE(window.menuBarEnabled());
     EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!");
@@ -51,7 +51,7 @@ TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted) {
         EXPECT_EQ(game.state.gameRunning, i < 2) << i;
     }
     EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
-    EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Falsche Zahl! ");
 }
 
 TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
@@ -97,12 +97,12 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     key('K');
     key('N');
     key('O');
-    EXPECT_EQ(game.panelState.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Brett gelöst!!! ");
     EXPECT_FALSE(game.state.gameRunning);
     EXPECT_EQ(game.clock->finalTime(), "X") << "the game's own solve records no time";
     key('O'); // O alone only clears the pending K
     key('N'); // restart: back to the givens
-    EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Keine Fehler! ");
 
     click(650, 740);
     command(MenuCommand::NewGame);

@@ -71,7 +71,7 @@ private slots:
             QVERIFY(pixelsInCell(right ? kDarkBlue : kRed, c, r) > 10);
             QCOMPARE(pixelsInCell(right ? kRed : kDarkBlue, c, r), 0);
             QCOMPARE(int(game_.board.errorCount), right ? 0 : 1);
-            QCOMPARE(game_.panelState.statusText, std::string(right ? "Keine Fehler! " : "Falsche Zahl! "));
+            QCOMPARE(game_.view.panelState.statusText, std::string(right ? "Keine Fehler! " : "Falsche Zahl! "));
             QVERIFY(game_.mode == GameMode::PlayLoop && !window_->menuBarEnabled());
 
             if (right)

@@ -35,7 +35,7 @@ TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeF
     platform.inject(Event::moved(10.5, 11.5));
     platform.deliverPending();
     EXPECT_EQ(game.state.level, 0);
-    EXPECT_EQ((std::pair{game.pointer.x, game.pointer.y}), (std::pair{10, 12}));
+    EXPECT_EQ((std::pair{game.view.pointer.x, game.view.pointer.y}), (std::pair{10, 12}));
     platform::HeadlessPlatform same{1}; // the engine draws from the platform's seeded source
     for (int i = 0; i < 20; ++i) EXPECT_EQ(game.randomSource.random(4), same.random(4));
 }

@@ -44,7 +44,7 @@ TEST_F(SymbolEntryTest, TheChooserFollowsThePointerAndAClickTakesTheSquareUnderI
 
     // A second quick click enters the square under the pointer, not a symbol left over from before.
     const auto other = openCell(0, 1);
-    game.popup.hoverSymbol = 8;
+    game.view.popup.hoverSymbol = 8;
     clickCell(other);
     clickCell(other);
     EXPECT_EQ(boardAt(other), 5) << "the cell's centre lies on the middle square";
@@ -92,7 +92,7 @@ TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     type(cell, '0' + solutionAt(cell));
     EXPECT_EQ(boardAt(cell), solutionAt(cell));
     EXPECT_EQ(game.board.errorCount, 0);
-    EXPECT_EQ(game.panelState.statusText, "Keine Fehler! ");
+    EXPECT_EQ(game.view.panelState.statusText, "Keine Fehler! ");
     type(cell, 'x'); // not a symbol: the chooser stays open
     EXPECT_TRUE(game.entry.active);
     deliver(Event::character('0'));
@@ -206,7 +206,7 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     type(5, 5, 0, '4');
     type(1, 1, 2, '9');
     EXPECT_EQ(layers({5, 5, 0}), std::pair(4, 4));
-    EXPECT_EQ(game.panelState.givenCount, 2);
+    EXPECT_EQ(game.view.panelState.givenCount, 2);
 
     clickCell(5, 5, 0, MouseButton::Right);
     type(1, 1, 2, '0'); // over a given: erases it
@@ -214,7 +214,7 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     clickCell(2, 2, 2);
     click(5, 5, MouseButton::Right); // the right button in the chooser erases too
     for (const Cell& k : {Cell{5, 5, 0}, {1, 1, 2}, {2, 2, 2}}) EXPECT_EQ(layers(k), std::pair(0, 0)) << std::get<0>(k);
-    EXPECT_EQ(game.panelState.givenCount, 0);
+    EXPECT_EQ(game.view.panelState.givenCount, 0);
 
     key(VK::Escape, CharacterCode::Escape);
     EXPECT_FALSE(game.state.ownBoardMode);
@@ -223,16 +223,16 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
 
 TEST_F(OwnBoardTest, TwoEqualGivensInARowSoundOneAlertPerEntryAndASharedGivenCountsOnce) {
     type(1, 7, 0, '5'); // in the box grids 0 and 1 share
-    EXPECT_EQ(game.panelState.givenCount, 1);
+    EXPECT_EQ(game.view.panelState.givenCount, 1);
     EXPECT_EQ(platform.beeps(), 0);
     type(5, 7, 0, '5');
-    EXPECT_EQ(game.panelState.status, BoardStatus::RuleBroken);
-    EXPECT_EQ(game.panelState.statusText, "Falsche Zahl! ");
+    EXPECT_EQ(game.view.panelState.status, BoardStatus::RuleBroken);
+    EXPECT_EQ(game.view.panelState.statusText, "Falsche Zahl! ");
     EXPECT_EQ(platform.beeps(), 1);
     type(9, 9, 3, '1');
     EXPECT_EQ(platform.beeps(), 2) << "the rule stays broken";
     clickCell(5, 7, 0, MouseButton::Right);
-    EXPECT_EQ(game.panelState.status, BoardStatus::NoErrors);
+    EXPECT_EQ(game.view.panelState.status, BoardStatus::NoErrors);
     EXPECT_EQ(platform.beeps(), 2);
 }
 

@@ -44,7 +44,7 @@ TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepI
         EXPECT_GT(expectCells(5, kHighlightTint, "on"), 0);
         click(statisticsX(clear), 280); // the count row takes the click as well
         EXPECT_EQ(screen().pixels(), before.pixels()) << "cleared by " << clear;
-        EXPECT_EQ(game.screen.highlightSymbol, 0);
+        EXPECT_EQ(game.view.screen.highlightSymbol, 0);
     }
 
     // A restart and the candidates redraw the whole board: the tint stays and the marks of 5 are framed.

@@ -1,0 +1,26 @@
+// What the player sees beyond the board itself: the screen's layout values, the panels' figures, the
+// chooser, the keyboard cursor, a standing hint and where the pointer is.
+#pragma once
+
+#include "app/hint.h"
+#include "app/keyboard_cursor.h"
+#include "ui/cell_frame.h"
+#include "ui/display.h"
+#include "ui/entry_popup.h"
+#include "ui/layout.h"
+#include "ui/panel_context.h"
+
+namespace quintaro {
+
+// Plain parts; the game's handlers change them and draw.
+struct PlayerView {
+    ScreenState screen;
+    PanelState panelState;
+    EntryPopup popup;
+    HintMark hint;          // key T's hint while it stands (hint.cpp)
+    KeyboardCursor cursor;  // keyboard play (keyboard_play.cpp)
+    CellFrame cursorFrame;
+    Pixel pointer; // where the pointer was last reported; the chooser a key opens highlights the square under it
+};
+
+} // namespace quintaro
