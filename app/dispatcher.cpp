@@ -40,7 +40,7 @@ void Game::runMenuCommand(MenuCommand command)
     }
     performCommand(command);
     // A command that entered a game loop ends when the player leaves the loop.
-    if (mode == GameMode::Idle)
+    if (play.mode == GameMode::Idle)
         endOfCommand();
 }
 

@@ -113,10 +113,10 @@ void Game::dispatchEvent(const platform::Event& event)
 {
     using platform::EventKind;
     // Keys and clicks act only inside the game loops; while the chooser is open it takes them.
-    const bool inLoop = mode != GameMode::Idle;
+    const bool inLoop = play.mode != GameMode::Idle;
     switch (event.kind) {
     case EventKind::MenuCommand:
-        if (mode == GameMode::Idle && mainWindow->menuBarEnabled())
+        if (play.mode == GameMode::Idle && mainWindow->menuBarEnabled())
             runMenuCommand(menuCommandOf(event));
         break;
     case EventKind::PointerMoved:
@@ -126,22 +126,22 @@ void Game::dispatchEvent(const platform::Event& event)
         requestClose();
         break;
     case EventKind::KeyPressed:
-        if (inLoop && !entry.active && event.code >= 0 && event.code < int(keysDown_.size()))
+        if (inLoop && !play.entry.active && event.code >= 0 && event.code < int(keysDown_.size()))
             keysDown_.set(std::size_t(event.code));
         break;
     case EventKind::KeyReleased:
-        if (inLoop && !entry.active)
+        if (inLoop && !play.entry.active)
             onKeyReleased(event.code);
         break;
     case EventKind::KeyRepeated: // a held key repeats only the keyboard play's arrows
         break;
     case EventKind::Character:
-        if (entry.active)
+        if (play.entry.active)
             onEntryCharacter(event.code);
         break;
     case EventKind::ButtonPressed: {
         const Pixel at = pixelOf(event);
-        if (entry.active) {
+        if (play.entry.active) {
             onEntryButton(platform::MouseButton(event.code), at);
             break;
         }

@@ -3,12 +3,9 @@
 
 #include "app/game_folders.h"
 #include "app/game_state.h"
-#include "app/hint.h"
-#include "app/keyboard_cursor.h"
 #include "app/menu_command.h"
 #include "app/platform_random.h"
 #include "app/player_view.h"
-#include "app/undo_history.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
 #include "engine/player_cell.h"
@@ -17,9 +14,7 @@
 #include "storage/locked_update.h"
 #include "ui/button_bar.h"
 #include "ui/clock.h"
-#include "ui/cell_frame.h"
 #include "ui/display.h"
-#include "ui/entry_popup.h"
 #include "ui/field.h"
 #include "ui/panel_context.h"
 
@@ -130,9 +125,8 @@ public:
     PlatformRandom randomSource;
     Board board;
     GameState state;
-    GameMode mode = GameMode::Idle;
+    GameInPlay play;
     GameFolders folders;
-    SymbolEntry entry;
     ColourTable colourTable{};
     std::array<std::string, 4> levelNames;
     PlayerView view;
@@ -145,7 +139,6 @@ public:
     std::chrono::milliseconds lockPatience = kLockPatience;
     std::string championName;    // the name typed last, offered again
     bool entryConfirmed = false; // the name form was confirmed
-    UndoHistory history; // keyboard play's undo (keyboard_play.cpp)
 
 private:
     // Whether the HTML help pages can be shown; otherwise the help goes by keyword.

@@ -18,7 +18,7 @@ constexpr int kButtonPauseMilliseconds = 200;
 
 void Game::runPlayLoop()
 {
-    mode = GameMode::PlayLoop;
+    play.mode = GameMode::PlayLoop;
     keysDown_.reset();
     drawBoard();
     Display d = display();
@@ -33,7 +33,7 @@ void Game::runPlayLoop()
 
 void Game::runOwnBoardLoop()
 {
-    mode = GameMode::OwnBoardLoop;
+    play.mode = GameMode::OwnBoardLoop;
     state.ownBoardMode = true;
     // The player's own puzzle is never timed.
     state.gameRunning = false;
@@ -63,7 +63,7 @@ void Game::onKeyReleased(int vk)
     if (vk < 0 || vk >= int(keysDown_.size()) || !keysDown_.test(std::size_t(vk)))
         return;
     keysDown_.reset(std::size_t(vk));
-    const bool own = mode == GameMode::OwnBoardLoop;
+    const bool own = play.mode == GameMode::OwnBoardLoop;
     if (vk == key::Load) {
         loadInLoop();
     } else if (vk == key::Save) {
@@ -115,7 +115,7 @@ void Game::onKeyReleased(int vk)
 
 void Game::onButtonPressed(platform::MouseButton button, Pixel at)
 {
-    const GameMode before = mode;
+    const GameMode before = play.mode;
     if (button == platform::MouseButton::Left) {
         if (const std::optional<BarButton> b = buttonAt(at.x, at.y)) {
             switch (*b) {
@@ -144,12 +144,12 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at)
             }
         }
     }
-    if (mode != before)
+    if (play.mode != before)
         return;
     const std::optional<GridCell> cell = cellAtPixel(view.screen, at);
     if (!cell)
         return;
-    if (mode == GameMode::PlayLoop)
+    if (play.mode == GameMode::PlayLoop)
         clickCell(button, *cell, at);
     else
         clickOwnBoardCell(button, *cell, at);
@@ -161,7 +161,7 @@ void Game::loadInLoop()
     state.boardFile = "brett.qbr";
     showLoadDialog(*this);
     // A game in progress loaded into the own-board loop becomes a puzzle to edit, untimed.
-    if (mode == GameMode::OwnBoardLoop)
+    if (play.mode == GameMode::OwnBoardLoop)
         state.gameRunning = false;
     countGivensNow();
     drawBoard();
@@ -187,7 +187,7 @@ void Game::solveInLoop()
 {
     // The game's own solve never counts as the player's: no time, no hall of fame.
     state.gameRunning = false;
-    if (mode == GameMode::OwnBoardLoop) {
+    if (play.mode == GameMode::OwnBoardLoop) {
         solveCommand(false);
         return;
     }
@@ -198,21 +198,21 @@ void Game::solveInLoop()
 void Game::abortLoop(bool byButton)
 {
     pressBarButton(BarButton::Abort);
-    const bool play = mode == GameMode::PlayLoop;
-    if (play)
+    const bool inPlayLoop = play.mode == GameMode::PlayLoop;
+    if (inPlayLoop)
         state.gameRunning = false;
     platform.pause(kButtonPauseMilliseconds);
     // The mouse leaves the clock stopped; a key leaves the last time standing.
-    if (play && byButton)
+    if (inPlayLoop && byButton)
         refreshClock();
-    if (mode == GameMode::OwnBoardLoop) {
+    if (play.mode == GameMode::OwnBoardLoop) {
         // The player's own puzzle is judged against its own solution from now on, not the last one's.
         computeGameSolution(board);
     }
-    mode = GameMode::Idle;
+    play.mode = GameMode::Idle;
     state.ownBoardMode = false;
     endOfCommand();
-    if (!play) { // the own puzzle's grade (hint.cpp)
+    if (!inPlayLoop) { // the own puzzle's grade (hint.cpp)
         Display d = display();
         showOwnBoardGrade(d, state.hintText, board.givens);
     }

@@ -1,6 +1,7 @@
 // The game's process-wide state: flags, texts and values every part of the game reads and writes.
 #pragma once
 
+#include "app/undo_history.h"
 #include "engine/grid_cell.h"
 #include "ui/clock.h"
 
@@ -37,6 +38,14 @@ struct SymbolEntry {
     bool candidateNotation = false; // opened with the right button on an empty cell
     bool rightPressed = false;      // the entry ended with the right button (an erase request)
     GridCell cell;                  // the cell the chooser stands over
+};
+
+// The game in play beside the board: what the game is doing, the symbol entry under way and the
+// steps keyboard play can take back.
+struct GameInPlay {
+    GameMode mode = GameMode::Idle;
+    SymbolEntry entry;
+    UndoHistory history;
 };
 
 } // namespace quintaro

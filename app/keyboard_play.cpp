@@ -86,15 +86,15 @@ void Game::playEvent(const Event& event)
     }
     Display d = display();
     view.cursorFrame.remove(d);
-    const bool inLoop = mode != GameMode::Idle;
+    const bool inLoop = play.mode != GameMode::Idle;
     if (event.kind == EventKind::ButtonPressed) {
         view.cursor.shown = false;
-        if (inLoop && !entry.active)
+        if (inLoop && !play.entry.active)
             if (const std::optional<GridCell> cell = cellAtPixel(view.screen, pixelOf(event)))
                 view.cursor.place = fieldPlaceOf(*cell);
     }
     const BoardLayers before = layersOf(board, state.showCandidates);
-    if (const HistoryMove move = inLoop && !entry.active ? historyMoveOf(event) : HistoryMove::None;
+    if (const HistoryMove move = inLoop && !play.entry.active ? historyMoveOf(event) : HistoryMove::None;
         move != HistoryMove::None) {
         stepHistory(move == HistoryMove::Undo);
     } else {
@@ -102,27 +102,27 @@ void Game::playEvent(const Event& event)
             dispatchEvent(event);
         const BoardLayers after = layersOf(board, state.showCandidates);
         if (mayStartAfresh(event) && after != before)
-            startAfresh(history);
+            startAfresh(play.history);
         else
-            recordStep(history, before, after);
+            recordStep(play.history, before, after);
     }
-    if (mode == GameMode::Idle)
+    if (play.mode == GameMode::Idle)
         view.cursor.shown = false;
-    if (view.cursor.shown && !entry.active) {
+    if (view.cursor.shown && !play.entry.active) {
         showCursorFrame(d, view.cursorFrame, cursorCell());
     }
 }
 
 bool Game::takeKeyboardPlay(const Event& event)
 {
-    if (mode == GameMode::Idle)
+    if (play.mode == GameMode::Idle)
         return false;
     switch (event.kind) {
     case EventKind::KeyRepeated:
         // A held arrow goes on moving the cursor, or the chooser's square.
         if (!arrowDirection(event.code))
             return false;
-        if (!entry.active) {
+        if (!play.entry.active) {
             if (!keysDown_.test(std::size_t(event.code)))
                 return false;
             onCursorKey(event.code);
@@ -131,11 +131,11 @@ bool Game::takeKeyboardPlay(const Event& event)
         [[fallthrough]];
     case EventKind::KeyPressed:
         // In the open chooser the arrow keys move the highlighted square and Enter takes it.
-        if (!entry.active)
+        if (!play.entry.active)
             return false;
         if (const std::optional<Direction> dir = arrowDirection(event.code)) {
             view.popup.hoverSymbol = stepChooserSquare(view.popup.hoverSymbol, dir->dx, dir->dy);
-            drawEntryPopup(entry.cell, entry.candidateNotation);
+            drawEntryPopup(play.entry.cell, play.entry.candidateNotation);
             return true;
         }
         if (event.code == VK::Enter && view.popup.hoverSymbol >= 1 && view.popup.hoverSymbol <= 9) {
@@ -145,14 +145,14 @@ bool Game::takeKeyboardPlay(const Event& event)
         return false;
     case EventKind::KeyReleased:
         // As every key of the loops, only when its press came in here too.
-        if (entry.active || !isCursorKey(event.code) || !keysDown_.test(std::size_t(event.code)))
+        if (play.entry.active || !isCursorKey(event.code) || !keysDown_.test(std::size_t(event.code)))
             return false;
         keysDown_.reset(std::size_t(event.code));
         onCursorKey(event.code);
         return true;
     case EventKind::Character:
         // In letter mode the letters are the loops' keys, so only digits go straight into a cell.
-        if (entry.active || !view.cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
+        if (play.entry.active || !view.cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
             return false;
         typeIntoCursorCell(event.code);
         return true;
@@ -180,7 +180,7 @@ void Game::onCursorKey(int vk)
     const GridCell cell = cursorCell();
     const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
     const bool filled = cellAt(board.board, cell.column, cell.row, cell.grid) != 0;
-    const bool own = mode == GameMode::OwnBoardLoop;
+    const bool own = play.mode == GameMode::OwnBoardLoop;
     using platform::MouseButton;
     // Each key acts as the click it stands for: Enter and Space the left button; Delete and Backspace
     // the right button on a filled cell (a given of an own puzzle); Insert the right button on an
@@ -204,7 +204,7 @@ void Game::onCursorKey(int vk)
 void Game::typeIntoCursorCell(int character)
 {
     const GridCell cell = cursorCell();
-    if (mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0)
+    if (play.mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0)
         return;
     // The symbol entry of a click, finished by the typed digit before its chooser is drawn.
     enterSymbol(cell, false);
@@ -213,11 +213,11 @@ void Game::typeIntoCursorCell(int character)
 
 void Game::stepHistory(bool back)
 {
-    if (!(back ? undoStep : redoStep)(history, board, state.showCandidates))
+    if (!(back ? undoStep : redoStep)(play.history, board, state.showCandidates))
         return;
     // The redraw judges nothing again: the error count stays as it is.
     drawBoard();
-    if (mode == GameMode::OwnBoardLoop)
+    if (play.mode == GameMode::OwnBoardLoop)
         countGivensNow();
 }
 

@@ -20,11 +20,11 @@ int squareAt(const EntryPopup& popup, int x, int y) { return popupSquareAt({popu
 void Game::movePointer(double x, double y)
 {
     view.pointer = {roundHalfEven(x), roundHalfEven(y)};
-    if (!entry.active)
+    if (!play.entry.active)
         return;
     if (const int square = squareAt(view.popup, view.pointer.x, view.pointer.y); square != 0 && square != view.popup.hoverSymbol) {
         view.popup.hoverSymbol = square;
-        drawEntryPopup(entry.cell, entry.candidateNotation);
+        drawEntryPopup(play.entry.cell, play.entry.candidateNotation);
     }
 }
 
@@ -84,7 +84,7 @@ void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt)
 
 void Game::enterSymbol(GridCell cell, bool candidateNotation)
 {
-    entry = SymbolEntry{true, candidateNotation, false, cell};
+    play.entry = SymbolEntry{true, candidateNotation, false, cell};
     state.escapeConsumed = false;
 }
 
@@ -93,13 +93,13 @@ void Game::onEntryCharacter(int code)
     std::optional<int> typed = symbolTyped(code, state.digitMode);
     if (code == platform::CharacterCode::Escape) {
         typed = 0;
-        entry.rightPressed = false;
+        play.entry.rightPressed = false;
         state.escapeConsumed = true;
     }
     if (!typed)
         return;
     const int s = *typed;
-    if (!entry.candidateNotation)
+    if (!play.entry.candidateNotation)
         view.popup.hoverSymbol = s;
     finishEntry(s);
 }
@@ -107,7 +107,7 @@ void Game::onEntryCharacter(int code)
 void Game::onEntryButton(platform::MouseButton button, Pixel at)
 {
     if (button == platform::MouseButton::Right) {
-        entry.rightPressed = true;
+        play.entry.rightPressed = true;
         finishEntry(-1);
         return;
     }
@@ -122,12 +122,12 @@ void Game::onEntryButton(platform::MouseButton button, Pixel at)
 
 void Game::finishEntry(int symbol)
 {
-    const int c = entry.cell.column, r = entry.cell.row, g = entry.cell.grid;
+    const int c = play.entry.cell.column, r = play.entry.cell.row, g = play.entry.cell.grid;
     state.clockHold = true;
     Display d = display();
     restorePopupBackground(d, view.popup);
     const bool erase = symbol < 0;
-    if (!entry.candidateNotation) {
+    if (!play.entry.candidateNotation) {
         if (!erase) {
             cellAt(board.board, c, r, g) = std::uint8_t(symbol);
             if (!state.ownBoardMode)
@@ -148,7 +148,7 @@ void Game::finishEntry(int symbol)
         refreshCandidates();
     }
     state.clockHold = false;
-    entry.active = false;
+    play.entry.active = false;
     state.hintText = std::string(prompt::ClickCell) + (view.screen.largeFontMode ? "   " : " ");
     drawHint(d, state.hintText);
     syncSharedBoxes(board);
@@ -168,7 +168,7 @@ void Game::finishEntry(int symbol)
             drawGivenCell(d, c, r, g, symbol, state.digitMode);
         }
         afterEntry();
-    } else if (!entry.candidateNotation) {
+    } else if (!play.entry.candidateNotation) {
         countSymbols();
     }
 }

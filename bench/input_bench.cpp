@@ -29,7 +29,7 @@ struct RunningGame {
         platform.deliverPending();
     }
 
-    bool playing() const { return game.mode == GameMode::PlayLoop && game.state.gameRunning; }
+    bool playing() const { return game.play.mode == GameMode::PlayLoop && game.state.gameRunning; }
 
     // Every empty cell of every grid that takes a symbol, in grid, column, row order; a cell of a
     // shared box comes once for each grid it belongs to. Empty when a cell has no known solution.
@@ -96,7 +96,7 @@ void BM_InputClickOpensChooser(benchmark::State& state)
     for (auto _ : state) {
         running.click(platform::MouseButton::Left, cells[i]);
         state.PauseTiming();
-        if (!running.game.entry.active) {
+        if (!running.game.play.entry.active) {
             state.SkipWithError("the click opened no chooser");
             break;
         }
@@ -122,7 +122,7 @@ void BM_InputTypedSymbol(benchmark::State& state)
         state.ResumeTiming();
         running.type('0' + cells[i].symbol);
         state.PauseTiming();
-        if (running.game.entry.active || running.game.board.errorCount != 0) {
+        if (running.game.play.entry.active || running.game.board.errorCount != 0) {
             state.SkipWithError("the symbol was not taken as the right one");
             break;
         }

@@ -61,7 +61,7 @@ TEST_F(GameFoldersTest, AnInstalledGameReadsItsDataFolderAndSavesIntoThePlayersF
     start();
     EXPECT_FALSE(fs::exists(player)) << "nothing is made before the first save";
     deliver(menuEvent(MenuCommand::NewGame));
-    ASSERT_EQ(game.mode, GameMode::PlayLoop);
+    ASSERT_EQ(game.play.mode, GameMode::PlayLoop);
     EXPECT_EQ(game.view.panelState.givenCount, 130);
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
     key('S');
@@ -80,14 +80,14 @@ TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameG
     key('S');
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0].rfind("Das Brett konnte nicht gesichert werden: ", 0), 0u) << platform.messages()[0];
-    EXPECT_EQ(game.mode, GameMode::PlayLoop);
+    EXPECT_EQ(game.play.mode, GameMode::PlayLoop);
 
     key(platform::VirtualKey::Escape);
     fs::remove_all(root / "share");
     deliver(menuEvent(MenuCommand::NewGame));
     ASSERT_EQ(platform.messages().size(), 2u);
     EXPECT_NE(platform.messages()[1].find((root / "share" / "quintaro" / "leicht.qbr").string()), std::string::npos);
-    EXPECT_EQ(game.mode, GameMode::Idle);
+    EXPECT_EQ(game.play.mode, GameMode::Idle);
 }
 
 TEST(GameFolderChoiceTest, AWorkingFolderWithTheCollectionsServesForEverything) {

@@ -87,7 +87,7 @@ TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoT
     for (const int vk : {VK::Down, VK::Down, VK::Enter, VK::Down, VK::Up}) deliver(Event::keyRepeated(vk));
     deliver(Event::keyReleased(VK::Down));
     EXPECT_EQ(cursorAt(), (FieldPlace{10, 8}));
-    EXPECT_FALSE(game.entry.active);
+    EXPECT_FALSE(game.play.entry.active);
     // A click takes the frame away: the screen is as it was before the first arrow.
     click(900, 120);
     EXPECT_FALSE(game.view.cursor.shown);
@@ -108,12 +108,12 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
                 key('0' + s, '0' + s);
             } else { // by the chooser: Enter opens it, the arrows move its highlight, Enter takes it
                 key(VK::Enter, CharacterCode::Enter);
-                ASSERT_TRUE(game.entry.active);
+                ASSERT_TRUE(game.play.entry.active);
                 // To the top-left square (two presses each way reach it from anywhere), then to s.
                 for (const int vk : {VK::Left, VK::Left, VK::Up, VK::Up}) chord(vk, 0);
                 for (int i = 0; i < (s - 1) % 3 + (s - 1) / 3; ++i) chord(i < (s - 1) % 3 ? VK::Right : VK::Down, 0);
                 chord(VK::Enter, 0);
-                ASSERT_FALSE(game.entry.active);
+                ASSERT_FALSE(game.play.entry.active);
             }
             ASSERT_EQ(cellAt(game.board.board, cell->column, cell->row, cell->grid), s) << x << ',' << y;
         }

@@ -86,7 +86,7 @@ public:
     int boardAt(Cell k) const { return at(game.board.board, k); }
     // hint: the help panel's text; the own-board loop leaves the puzzle's grade there.
     void expectIdle(const std::string& after, const std::string& hint = "Bitte Menupunkt auswählen!") const {
-        EXPECT_EQ(game.mode, GameMode::Idle) << after;
+        EXPECT_EQ(game.play.mode, GameMode::Idle) << after;
         EXPECT_TRUE(window.menuBarEnabled()) << after;
         EXPECT_EQ(game.state.hintText, hint) << after;
         for (int level = 0; level < 4; ++level)

@@ -21,7 +21,7 @@ TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
     command(MenuCommand::NewGame);
     EXPECT_EQ(game.state.boardFile, "schwer.qbr");
     EXPECT_EQ(game.view.panelState.givenCount, 92);
-    EXPECT_EQ(game.mode, GameMode::PlayLoop);
+    EXPECT_EQ(game.play.mode, GameMode::PlayLoop);
     EXPECT_FALSE(window.menuBarEnabled());
     EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!");
     // Shuffled: no record of the collection stands as it was read.
@@ -80,7 +80,7 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
         platform.setTime(platform.timer() + 3);
         game.clock->refreshClock();
         k.act(*this);
-        EXPECT_EQ(game.mode == GameMode::Idle, k.aborts) << k.how;
+        EXPECT_EQ(game.play.mode == GameMode::Idle, k.aborts) << k.how;
         if (k.aborts) {
             expectIdle(k.how);
             EXPECT_FALSE(game.state.gameRunning);
@@ -213,7 +213,7 @@ TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState) {
     for (const MenuCommand c : {NewGame, StartGame, RestartBoard, LoadBoard, SaveBoard, OwnBoard}) {
         platform.scriptRecordForm(platform::RecordFormAction::cancel());
         command(c);
-        EXPECT_NE(game.mode, GameMode::Idle) << menuId(c);
+        EXPECT_NE(game.play.mode, GameMode::Idle) << menuId(c);
         click(650, 740);
         // Leaving an own board leaves the puzzle's grade in the help panel.
         expectIdle("command " + std::to_string(menuId(c)),

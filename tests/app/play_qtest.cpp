@@ -28,9 +28,9 @@ private:
     // opened and closed again.
     bool typeInto(int c, int r, int s) {
         QTest::mousePress(&canvas(), Qt::LeftButton, {}, QPoint(213 + 33 * (c - 1) + 16, 15 + 33 * (r - 1) + 16));
-        if (!QTest::qWaitFor([this] { return game_.entry.active; })) return false;
+        if (!QTest::qWaitFor([this] { return game_.play.entry.active; })) return false;
         QTest::keyClick(&canvas(), char('0' + s));
-        return QTest::qWaitFor([this] { return !game_.entry.active; });
+        return QTest::qWaitFor([this] { return !game_.play.entry.active; });
     }
 
     // Pixels of exactly this colour inside cell (c, r) of grid 0 of the window's client area.
@@ -56,7 +56,7 @@ private slots:
         constexpr platform::Rgb kDarkBlue{0, 0, 188}, kRed{255, 0, 0};
         for (const bool right : {true, false}) {
             window_->action(8)->trigger(); // "Neues Spiel"
-            QVERIFY(QTest::qWaitFor([this] { return game_.mode == GameMode::PlayLoop; }));
+            QVERIFY(QTest::qWaitFor([this] { return game_.play.mode == GameMode::PlayLoop; }));
             QVERIFY(!window_->menuBarEnabled() && game_.state.gameRunning);
             QVERIFY(game_.clockDisplay->caption().starts_with(" 00:00:"));
             QVERIFY(game_.board.board == game_.board.givens); // nothing of the last game's entries is left
@@ -72,13 +72,13 @@ private slots:
             QCOMPARE(pixelsInCell(right ? kRed : kDarkBlue, c, r), 0);
             QCOMPARE(int(game_.board.errorCount), right ? 0 : 1);
             QCOMPARE(game_.view.panelState.statusText, std::string(right ? "Keine Fehler! " : "Falsche Zahl! "));
-            QVERIFY(game_.mode == GameMode::PlayLoop && !window_->menuBarEnabled());
+            QVERIFY(game_.play.mode == GameMode::PlayLoop && !window_->menuBarEnabled());
 
             if (right)
                 QTest::mousePress(&canvas(), Qt::LeftButton, {}, QPoint(650, 740)); // "Abbruch"
             else
                 QTest::keyClick(&canvas(), Qt::Key_Escape);
-            QTRY_VERIFY(game_.mode == GameMode::Idle);
+            QTRY_VERIFY(game_.play.mode == GameMode::Idle);
             QVERIFY(window_->menuBarEnabled() && !game_.state.gameRunning);
             QCOMPARE(game_.state.hintText, std::string(prompt::ChooseCommand));
             QCOMPARE(int(cellAt(game_.board.board, c, r, 0)), typed); // the symbol stays where it was typed

@@ -31,7 +31,7 @@ TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnTh
     const platform::PrintJob& job = platform.lastPrintJob();
     EXPECT_EQ(job.documentName, "Brett drucken");
     EXPECT_TRUE(job.finished);
-    EXPECT_EQ(game.mode, GameMode::PlayLoop) << "the printed puzzle is then played";
+    EXPECT_EQ(game.play.mode, GameMode::PlayLoop) << "the printed puzzle is then played";
     EXPECT_FALSE(game.state.gameRunning);
 
     const PrintOperation* heading = findText("QUINTARO");

@@ -60,14 +60,14 @@ TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop) {
     HeadlessGame g;
     g.platform.inject(menuEvent(MenuCommand::NewGame));
     g.platform.deliverPending();
-    ASSERT_EQ(g.game.mode, GameMode::PlayLoop);
+    ASSERT_EQ(g.game.play.mode, GameMode::PlayLoop);
     // Unscripted, the question takes its default answer, "&NEIN", as Enter and Escape do.
     g.platform.inject(Event::closeRequested());
     g.platform.inject(Event::keyPressed(platform::VirtualKey::Escape));
     g.platform.inject(Event::keyReleased(platform::VirtualKey::Escape));
     g.platform.deliverPending();
     EXPECT_TRUE(g.window.isOpen());
-    EXPECT_EQ(g.game.mode, GameMode::PlayLoop) << "the Escape that answered must not abort the game";
+    EXPECT_EQ(g.game.play.mode, GameMode::PlayLoop) << "the Escape that answered must not abort the game";
     EXPECT_TRUE(g.game.state.gameRunning);
 }
 

@@ -46,7 +46,7 @@ struct Player {
         deliver(Event::character('0' + symbol));
     }
     void leaveGame() {
-        if (game.mode == GameMode::Idle) return;
+        if (game.play.mode == GameMode::Idle) return;
         platform.click(platform::MouseButton::Left, 650, 740); // Abbruch
         platform.deliverPending();
     }

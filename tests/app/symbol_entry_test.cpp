@@ -24,13 +24,13 @@ TEST_F(SymbolEntryTest, TheChooserFollowsThePointerAndAClickTakesTheSquareUnderI
     const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), 0);
     const platform::SavedRectangle before = window.surface().saveRectangle(x - 27, y - 27, x + 28, y + 28);
     clickCell(cell);
-    ASSERT_TRUE(game.entry.active);
+    ASSERT_TRUE(game.play.entry.active);
     EXPECT_EQ(game.state.hintText, "Rechte Taste löscht Feld!");
     const int sx = x - 26 + 9, sy = y - 26 + 18 * 2 + 9; // square 7, lower left
     deliver(Event::moved(sx, sy));
     EXPECT_EQ(window.surface().pixel(sx - 7, sy - 7), (Rgb{192, 192, 192})) << "the hovered square is light grey";
     click(sx, sy);
-    EXPECT_FALSE(game.entry.active);
+    EXPECT_FALSE(game.play.entry.active);
     EXPECT_EQ(boardAt(cell), 7);
     EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken! ");
     EXPECT_EQ(game.board.errorCount, solutionAt(cell) == 7 ? 0 : 1);
@@ -75,13 +75,13 @@ TEST_F(SymbolEntryTest, TheChooserOpensOnTheSquareAClickWithoutMovingEnters) {
     deliver(Event::moved(900, 100));
     key(VK::Right); // the cursor frame shows on the cell clicked last
     key(VK::Enter);
-    ASSERT_TRUE(game.entry.active);
+    ASSERT_TRUE(game.play.entry.active);
     EXPECT_TRUE(lit(c, 8) && !lit(c, 5));
     deliver(Event::keyPressed(VK::Enter));
     EXPECT_EQ(boardAt(third), 8);
     deliver(Event::moved(c.first - 20, c.second - 20)); // over square 1
     key(VK::Enter);
-    ASSERT_TRUE(game.entry.active);
+    ASSERT_TRUE(game.play.entry.active);
     EXPECT_TRUE(lit(c, 1) && !lit(c, 8));
     click(c.first - 20, c.second - 20);
     EXPECT_EQ(boardAt(third), 1);
@@ -94,7 +94,7 @@ TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     EXPECT_EQ(game.board.errorCount, 0);
     EXPECT_EQ(game.view.panelState.statusText, "Keine Fehler! ");
     type(cell, 'x'); // not a symbol: the chooser stays open
-    EXPECT_TRUE(game.entry.active);
+    EXPECT_TRUE(game.play.entry.active);
     deliver(Event::character('0'));
     EXPECT_EQ(boardAt(cell), 0);
 
@@ -106,11 +106,11 @@ TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     type(cell, '3');
     clickCell(cell, MouseButton::Right); // a right click on a filled cell empties it at once
     EXPECT_EQ(boardAt(cell), 0);
-    EXPECT_FALSE(game.entry.active);
+    EXPECT_FALSE(game.play.entry.active);
     clickCell(cell);
     click(5, 5, MouseButton::Right); // the right button anywhere clears
     EXPECT_EQ(boardAt(cell), 0);
-    EXPECT_FALSE(game.entry.active);
+    EXPECT_FALSE(game.play.entry.active);
 
     // Givens, the middle recess and the space outside the grids take no clicks.
     int given = 1;
@@ -118,7 +118,7 @@ TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     clickCell(given, 1, 0);
     click(360, 360);
     click(100, 100);
-    EXPECT_FALSE(game.entry.active);
+    EXPECT_FALSE(game.play.entry.active);
 }
 
 TEST_F(SymbolEntryTest, CandidateNotationTogglesMarksAndTheRightButtonClearsThem) {
@@ -147,12 +147,12 @@ TEST_F(SymbolEntryTest, APressIsTakenWhereItHappensWhereverThePointerWasLastRepo
     const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), 0);
     deliver(Event::moved(600, 600));
     deliver(Event::pressed(MouseButton::Left, x, y));
-    ASSERT_TRUE(game.entry.active);
-    EXPECT_EQ(game.entry.cell, (GridCell{0, std::get<0>(cell), std::get<1>(cell)}));
+    ASSERT_TRUE(game.play.entry.active);
+    EXPECT_EQ(game.play.entry.cell, (GridCell{0, std::get<0>(cell), std::get<1>(cell)}));
     // The chooser's squares too answer to the press's own position.
     deliver(Event::moved(600, 600));
     deliver(Event::pressed(MouseButton::Left, x - 26 + 9, y - 26 + 9));
-    EXPECT_FALSE(game.entry.active);
+    EXPECT_FALSE(game.play.entry.active);
     EXPECT_EQ(boardAt(cell), 1);
 }
 
@@ -180,7 +180,7 @@ TEST_F(SymbolEntryTest, InLetterModeLowerCaseLettersAreSymbolsAndTheirReleasesDo
 
     clickCell(cell);
     for (const int ignored : {'A', '1', '0'}) deliver(Event::character(ignored));
-    EXPECT_TRUE(game.entry.active);
+    EXPECT_TRUE(game.play.entry.active);
     key('C', 'c'); // c is symbol 3; the loop's C (clear the marks) must not follow on its release
     EXPECT_EQ(boardAt(cell), 3);
     EXPECT_EQ(game.board.candidates, marks);
@@ -188,7 +188,7 @@ TEST_F(SymbolEntryTest, InLetterModeLowerCaseLettersAreSymbolsAndTheirReleasesDo
     type(cell, '`');
     EXPECT_EQ(boardAt(cell), 0);
     key('A', 'a'); // a symbol key in letter mode, not Abort
-    EXPECT_EQ(game.mode, GameMode::PlayLoop);
+    EXPECT_EQ(game.play.mode, GameMode::PlayLoop);
 }
 
 class OwnBoardTest : public PlayTest {
@@ -200,7 +200,7 @@ public:
 };
 
 TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBothLayers) {
-    EXPECT_EQ(game.mode, GameMode::OwnBoardLoop);
+    EXPECT_EQ(game.play.mode, GameMode::OwnBoardLoop);
     EXPECT_TRUE(game.state.ownBoardMode);
     const auto layers = [&](Cell k) { return std::pair{at(game.board.givens, k), boardAt(k)}; };
     type(5, 5, 0, '4');

@@ -70,7 +70,7 @@ TEST_F(SymbolHighlightTest, AStatisticsClickTintsTheSymbolEverywhereRedrawsKeepI
 
     // Idle, the panel drawn anew in letters keeps its box; the label clears it there too.
     key(platform::VirtualKey::Escape);
-    ASSERT_EQ(game.mode, GameMode::Idle);
+    ASSERT_EQ(game.play.mode, GameMode::Idle);
     command(MenuCommand::Letters);
     EXPECT_EQ(statisticsBox(wrong), kHighlightTint);
     click(statisticsX(0), 256);
