@@ -53,7 +53,7 @@ bool saveBoardRecord(Game& game, int record)
     clock.level = state.level;
     std::string error;
     if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error,
-                         game.lockPatience))
+                         game.champions.lockPatience))
         return true;
     game.platform.messageBox(error);
     return false;

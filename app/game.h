@@ -1,6 +1,7 @@
 // The game: owns every piece of state for one run, starts up, and handles the events of the main window.
 #pragma once
 
+#include "app/champions.h"
 #include "app/game_folders.h"
 #include "app/game_state.h"
 #include "app/menu_command.h"
@@ -134,11 +135,7 @@ public:
     platform::Label* clockDisplay = nullptr; // the clock label
     std::unique_ptr<GameClock> clock;
     platform::SavedRectangle buttonBarBackground;
-    HallOfFame hallOfFame; // as the file held it when last read
-    // How long a save waits for another game that holds the lock on a player's file.
-    std::chrono::milliseconds lockPatience = kLockPatience;
-    std::string championName;    // the name typed last, offered again
-    bool entryConfirmed = false; // the name form was confirmed
+    Champions champions;
 
 private:
     // Whether the HTML help pages can be shown; otherwise the help goes by keyword.

@@ -12,30 +12,30 @@ constexpr const char* kHallOfFameFile = "Champions.qhf";
 
 } // namespace
 
-void Game::readHallOfFame() { quintaro::readHallOfFame(filePath(kHallOfFameFile), hallOfFame); }
+void Game::readHallOfFame() { quintaro::readHallOfFame(filePath(kHallOfFameFile), champions.hallOfFame); }
 
 void Game::changeHallOfFame(const std::function<bool(HallOfFame&)>& change)
 {
     std::string error;
-    if (!updateHallOfFame(filePath(kHallOfFameFile), change, error, lockPatience))
+    if (!updateHallOfFame(filePath(kHallOfFameFile), change, error, champions.lockPatience))
         platform.messageBox(error);
 }
 
 void Game::recordChampion(const std::string& finalTime)
 {
-    entryConfirmed = false;
+    champions.entryConfirmed = false;
     const int level = state.level;
     // Another game in the same folder may have entered times since this one last read the file.
     readHallOfFame();
-    if (championRank(hallOfFame, level, finalTime) != 0) {
+    if (championRank(champions.hallOfFame, level, finalTime) != 0) {
         askChampionName();
         // While the name was typed, another game may have stored an entry too: the time is ranked
         // again against the list as the file holds it when it is written.
-        if (entryConfirmed)
+        if (champions.entryConfirmed)
             changeHallOfFame([&, today = platform.today()](HallOfFame& stored) {
                 const int rank = championRank(stored, level, finalTime);
                 if (rank != 0)
-                    insertChampion(stored, level, rank, championName, today, finalTime);
+                    insertChampion(stored, level, rank, champions.championName, today, finalTime);
                 return rank != 0;
             });
     }
@@ -45,10 +45,10 @@ void Game::recordChampion(const std::string& finalTime)
 void Game::askChampionName()
 {
     const platform::WindowGeometry at = mainWindow->geometry();
-    const platform::ChampionNameAnswer answer = platform.askChampionName(championName, at.x + 238, at.y + 281);
+    const platform::ChampionNameAnswer answer = platform.askChampionName(champions.championName, at.x + 238, at.y + 281);
     if (answer.confirmed) {
-        championName = answer.name;
-        entryConfirmed = true;
+        champions.championName = answer.name;
+        champions.entryConfirmed = true;
     }
     platform.restoreFocus();
 }
@@ -63,7 +63,7 @@ void Game::showHallOfFame()
         readHallOfFame();
         platform::HallOfFameLists lists;
         for (int level = 0; level < kHallLevels; ++level)
-            for (const HallOfFameListRow& row : hallOfFameRows(hallOfFame, level))
+            for (const HallOfFameListRow& row : hallOfFameRows(champions.hallOfFame, level))
                 lists[std::size_t(level)].push_back({row.rank, row.name, row.date, row.time});
         const platform::WindowGeometry at = mainWindow->geometry();
         const platform::HallOfFameAnswer answer = platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);

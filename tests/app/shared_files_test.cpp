@@ -159,7 +159,7 @@ TEST_F(SharedFilesTest, AHallOfFameOrBoardThatCannotBeSavedIsReportedAndTheOldFi
     EXPECT_EQ(a.listedNames(0), (std::vector<std::string>{"Ann", "Cid"})) << "the list shows what the file holds";
 
     // Another game holding the lock too long: the player hears so and nothing is written.
-    a.game.lockPatience = 50ms;
+    a.game.champions.lockPatience = 50ms;
     QLockFile champions("Champions.qhf.lock"), boards("brett.qbr.lock");
     ASSERT_TRUE(champions.tryLock(0) && boards.tryLock(0));
     a.solveTimedGame(200.0, "Anton");
