@@ -162,7 +162,7 @@ void Game::endOfCommand()
     state.hintText = prompt::ChooseCommand;
     Display d = display();
     drawHint(d, state.hintText);
-    mainWindow->surface().paintRectangle(buttonBarBackground, kButtonBarX, kButtonBarY);
+    mainWindow->surface().paintRectangle(view.buttonBarBackground, kButtonBarX, kButtonBarY);
     state.gameRunning = false;
 }
 

@@ -25,12 +25,12 @@ Game::Game(platform::Platform& p) : platform(p), randomSource(p) {}
 
 Display Game::display()
 {
-    return Display{mainWindow->surface(), colourTable, view.screen, platform.largeFontMetric()};
+    return Display{mainWindow->surface(), view.colourTable, view.screen, platform.largeFontMetric()};
 }
 
 PanelContext Game::panels()
 {
-    return PanelContext{board, view.panelState, state.digitMode, levelNames[std::size_t(state.level)]};
+    return PanelContext{board, view.panelState, state.digitMode, view.levelNames[std::size_t(state.level)]};
 }
 
 void Game::countGivensNow()
@@ -55,26 +55,26 @@ void Game::startUp()
     window.open(windowPosition(screenSize.width, screenSize.height));
     window.activate();
 
-    colourTable = kProgramColours;
+    view.colourTable = kProgramColours;
     board = Board{};
     state.digitMode = true;
     state.puzzleSymmetry = true;
     folders = chooseGameFolders(platform.installedDataFolder(), platform.playerDataFolder());
     readHallOfFame();
-    levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
+    view.levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 
     mainWindow = &window;
     buildMenuBar();
     refreshCheckMarks();
-    window.setBackground(colourTable[colour::Background]);
+    window.setBackground(view.colourTable[colour::Background]);
     // Still blank background here: painting it back erases the button bar later.
-    buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
+    view.buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
     state.hintText = prompt::ChooseCommand;
 
     clockDisplay = &window.createLabel("clock");
     clockDisplay->setCaption(" 99:99:99");
     clockDisplay->setGeometry(804, 662, 160, 30);
-    clockDisplay->setBackground(colourTable[colour::White]);
+    clockDisplay->setBackground(view.colourTable[colour::White]);
     clockDisplay->setFont(platform::FontRequest::points("ARIAL", 24));
     clock = std::make_unique<GameClock>(platform, *clockDisplay, state,
                                         [this](const std::string& record) { recordChampion(record); });

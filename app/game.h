@@ -1,4 +1,4 @@
-// The game: owns every piece of state for one run, starts up, and handles the events of the main window.
+// The game's controller: holds one run's state in plain parts and turns each event of the main window into their change and redraw.
 #pragma once
 
 #include "app/champions.h"
@@ -128,13 +128,10 @@ public:
     GameState state;
     GameInPlay play;
     GameFolders folders;
-    ColourTable colourTable{};
-    std::array<std::string, 4> levelNames;
     PlayerView view;
     platform::MainWindow* mainWindow = nullptr;
     platform::Label* clockDisplay = nullptr; // the clock label
     std::unique_ptr<GameClock> clock;
-    platform::SavedRectangle buttonBarBackground;
     Champions champions;
 
 private:

@@ -1,19 +1,27 @@
-// What the player sees beyond the board itself: the screen's layout values, the panels' figures, the
-// chooser, the keyboard cursor, a standing hint and where the pointer is.
+// What the player sees beyond the board itself: colours, level names, the screen's layout values, the
+// panels' figures, the chooser, the keyboard cursor, a standing hint and where the pointer is.
 #pragma once
 
 #include "app/hint.h"
 #include "app/keyboard_cursor.h"
+#include "platform/saved_rectangle.h"
 #include "ui/cell_frame.h"
+#include "ui/colour_table.h"
 #include "ui/display.h"
 #include "ui/entry_popup.h"
 #include "ui/layout.h"
 #include "ui/panel_context.h"
 
+#include <array>
+#include <string>
+
 namespace quintaro {
 
 // Plain parts; the game's handlers change them and draw.
 struct PlayerView {
+    ColourTable colourTable{};
+    std::array<std::string, 4> levelNames; // the difficulty panel's names of the four levels
+    platform::SavedRectangle buttonBarBackground; // what the button bar of a game loop covers
     ScreenState screen;
     PanelState panelState;
     EntryPopup popup;

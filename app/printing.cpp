@@ -66,7 +66,7 @@ void Game::printBoard()
             const PrintLayout layout = printLayout(printer->pageWidth(), printer->pageHeight());
             view.panelState.givenCount = countGivenCells(board);
             drawPage(printer->page(), layout, board, state.digitMode,
-                     printFooter(levelNames[std::size_t(state.level)], view.panelState.givenCount));
+                     printFooter(view.levelNames[std::size_t(state.level)], view.panelState.givenCount));
             printed = !printer->failed() && printer->finish();
             // A failed document is dropped, not left half open.
             if (!printed)
