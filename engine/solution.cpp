@@ -9,6 +9,17 @@ namespace quintaro {
 
 namespace {
 
+// Calls f(c, r, g) for every cell of the four grids in the layers' memory order: for the copies of the
+// hidden solve, where the order makes no difference but the walk in memory order is measurably faster.
+template <class F>
+void forEachLayerCell(F&& f) {
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            for (int g = 0; g < kGridCount; ++g) f(c, r, g);
+        }
+    }
+}
+
 bool literalHasNoDeadEnd(Board& b) {
     return !anyCell([&](GridCell k) {
         std::uint8_t& cell = cellAt(b.board, k.column, k.row, k.grid);
@@ -26,14 +37,14 @@ bool literalHasNoDeadEnd(Board& b) {
 } // namespace
 
 int computeSolution(Board& b, SolverPath path, PlacementObserver* observer) {
-    forEachCell([&](GridCell k) { cellAt(b.boardBackup, k.column, k.row, k.grid) = cellAt(b.board, k.column, k.row, k.grid); });
+    forEachLayerCell([&](int c, int r, int g) { cellAt(b.boardBackup, c, r, g) = cellAt(b.board, c, r, g); });
     b.silentSolve = true;
     const int passes = runSolvePasses(b, observer, path);
     b.noSolution = !isFieldFull(b);
     b.solution.fill(0);
-    forEachCell([&](GridCell k) {
-        cellAt(b.solution, k.column, k.row, k.grid) = cellAt(b.board, k.column, k.row, k.grid);
-        cellAt(b.board, k.column, k.row, k.grid) = cellAt(b.boardBackup, k.column, k.row, k.grid);
+    forEachLayerCell([&](int c, int r, int g) {
+        cellAt(b.solution, c, r, g) = cellAt(b.board, c, r, g);
+        cellAt(b.board, c, r, g) = cellAt(b.boardBackup, c, r, g);
     });
     b.silentSolve = false;
     return passes;
@@ -41,8 +52,8 @@ int computeSolution(Board& b, SolverPath path, PlacementObserver* observer) {
 
 void computeGameSolution(Board& b) {
     const CellLayer entries = b.board;
-    forEachCell([&](GridCell k) {
-        if (cellAt(b.givens, k.column, k.row, k.grid) == 0) cellAt(b.board, k.column, k.row, k.grid) = 0;
+    forEachLayerCell([&](int c, int r, int g) {
+        if (cellAt(b.givens, c, r, g) == 0) cellAt(b.board, c, r, g) = 0;
     });
     computeSolution(b);
     b.board = entries;
@@ -63,7 +74,7 @@ void recountSymbols(Board& b) {
 int countGivenCells(Board& b) {
     clearSharedCopies(b);
     int count = 0;
-    forEachCell([&](GridCell k) { count += cellAt(b.givens, k.column, k.row, k.grid) != 0; });
+    forEachLayerCell([&](int c, int r, int g) { count += cellAt(b.givens, c, r, g) != 0; });
     syncSharedBoxes(b);
     return count;
 }
