@@ -22,8 +22,7 @@ public:
     void optionClicked(int) override { performChoice(); }
 
     // The digits 1..4 pick their slot, Enter the option typed on; every character performs.
-    void optionKeyTyped(int k, int character) override
-    {
+    void optionKeyTyped(int k, int character) override {
         std::int16_t& selected = game_.state.selectedRecord;
         if (character >= '1' && character <= '4')
             selected = std::int16_t(character - '1');
@@ -36,22 +35,19 @@ public:
 
     void performClicked() override { performChoice(); }
 
-    void cancelClicked() override
-    {
+    void cancelClicked() override {
         game_.state.dialogDone = true;
         form_.unload();
         game_.mainWindow->setEnabled(true);
     }
 
-    void closeBoxClicked() override
-    {
+    void closeBoxClicked() override {
         game_.state.dialogDone = true;
         game_.mainWindow->setEnabled(true);
     }
 
 private:
-    void performChoice()
-    {
+    void performChoice() {
         for (int k = 0; k < 4; ++k) {
             if (form_.option(k)) {
                 game_.state.selectedRecord = std::int16_t(k);
@@ -59,11 +55,9 @@ private:
             }
         }
         const int record = game_.state.selectedRecord;
-        if (loading_ && !confirmEmptyLoad(record))
-            return;
+        if (loading_ && !confirmEmptyLoad(record)) return;
         ReadStatus status = ReadStatus::Loaded;
-        if (loading_)
-            status = loadBoardRecord(game_, record);
+        if (loading_) status = loadBoardRecord(game_, record);
         game_.state.dialogDone = true;
         game_.mainWindow->setEnabled(true);
         form_.unload();
@@ -76,8 +70,7 @@ private:
 
     // An empty slot would replace the board with nothing: the player is asked first. "&NEIN" keeps
     // the form open for another choice.
-    bool confirmEmptyLoad(int record)
-    {
+    bool confirmEmptyLoad(int record) {
         // A missing or unreadable file asks nothing: the load tells the player what is wrong.
         Board stored;
         RecordClock clock;
@@ -90,11 +83,9 @@ private:
 
     // A slot that could not be read leaves the board as it was; the player learns why, once the
     // form is closed.
-    void reportLoad(ReadStatus status)
-    {
+    void reportLoad(ReadStatus status) {
         loaded = status == ReadStatus::Loaded;
-        if (!loaded)
-            game_.platform.messageBox(readFailureMessage(status, game_.filePath(game_.state.boardFile)));
+        if (!loaded) game_.platform.messageBox(readFailureMessage(status, game_.filePath(game_.state.boardFile)));
     }
 
     Game& game_;
@@ -102,8 +93,7 @@ private:
     bool loading_;
 };
 
-bool showRecordDialog(Game& game, bool loading, const char* caption)
-{
+bool showRecordDialog(Game& game, bool loading, const char* caption) {
     platform::MainWindow& window = *game.mainWindow;
     window.setEnabled(false);
     const platform::WindowGeometry at = window.geometry();
@@ -113,8 +103,7 @@ bool showRecordDialog(Game& game, bool loading, const char* caption)
     form->focusOption(game.state.selectedRecord);
     const std::array<bool, kRecordCount> empty = emptySlots(game.filePath(game.state.boardFile));
     for (int k = 0; k < kRecordCount; ++k)
-        if (empty[std::size_t(k)])
-            form->markEmpty(k);
+        if (empty[std::size_t(k)]) form->markEmpty(k);
     game.state.dialogDone = false;
     RecordDialog events(game, *form, loading);
     form->showModal(events);
@@ -126,16 +115,13 @@ bool showRecordDialog(Game& game, bool loading, const char* caption)
 
 } // namespace
 
-void showSaveDialog(Game& game)
-{
+void showSaveDialog(Game& game) {
     game.state.boardFile = kPlayerBoardFile;
     showRecordDialog(game, false, "Sichern unter ...");
 }
 
-bool showLoadDialog(Game& game)
-{
-    if (!showRecordDialog(game, true, "Welches Brett laden?"))
-        return false;
+bool showLoadDialog(Game& game) {
+    if (!showRecordDialog(game, true, "Welches Brett laden?")) return false;
     computeGameSolution(game.board);
     return true;
 }

@@ -6,8 +6,7 @@
 
 namespace quintaro {
 
-ReadStatus loadBoardRecord(Game& game, int record)
-{
+ReadStatus loadBoardRecord(Game& game, int record) {
     GameState& state = game.state;
     const bool wasRunning = state.gameRunning;
     state.gameRunning = false;
@@ -32,20 +31,22 @@ ReadStatus loadBoardRecord(Game& game, int record)
     return status;
 }
 
-std::string readFailureMessage(ReadStatus status, const std::string& file)
-{
+std::string readFailureMessage(ReadStatus status, const std::string& file) {
     const std::string path = messagePath(file);
     switch (status) {
-    case ReadStatus::Loaded: return {};
-    case ReadStatus::Missing: return "Die Datei \"" + path + "\" fehlt.";
-    case ReadStatus::TooShort: return "Die Datei \"" + path + "\" ist zu kurz für dieses Brett.";
-    case ReadStatus::Unreadable: break;
+    case ReadStatus::Loaded:
+        return {};
+    case ReadStatus::Missing:
+        return "Die Datei \"" + path + "\" fehlt.";
+    case ReadStatus::TooShort:
+        return "Die Datei \"" + path + "\" ist zu kurz für dieses Brett.";
+    case ReadStatus::Unreadable:
+        break;
     }
     return "Die Datei \"" + path + "\" kann nicht gelesen werden.";
 }
 
-bool saveBoardRecord(Game& game, int record)
-{
+bool saveBoardRecord(Game& game, int record) {
     const GameState& state = game.state;
     RecordClock clock;
     clock.runningByte = state.gameRunning ? 0xFF : 0x00;

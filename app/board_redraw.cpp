@@ -8,8 +8,7 @@
 
 namespace quintaro {
 
-void Game::drawBoard()
-{
+void Game::drawBoard() {
     view.screen.cellWidth = view.screen.cellHeight = kCellSize;
     // Both copies of a shared cell show what its master holds.
     syncSharedBoxes(board);
@@ -19,32 +18,28 @@ void Game::drawBoard()
         if (const int given = cellAt(board.givens, c, r, g); given != 0)
             drawGivenCell(d, c, r, g, given, state.digitMode);
         else
-            paintPlayerCell(d, c, r, g, cellAt(board.board, c, r, g), contradictsSolution(board, cell), state.digitMode);
+            paintPlayerCell(d, c, r, g, cellAt(board.board, c, r, g), contradictsSolution(board, cell),
+                            state.digitMode);
     });
     countSymbols();
     refreshCandidates();
 }
 
-void Game::judgeAndDrawCell(GridCell cell, int s)
-{
+void Game::judgeAndDrawCell(GridCell cell, int s) {
     const CellJudgement judged = judgePlayerCell(board, cell, s);
-    if (judged.thirdError)
-        stopTiming();
+    if (judged.thirdError) stopTiming();
     Display d = display();
     paintPlayerCell(d, cell.column, cell.row, cell.grid, s, judged.wrong, state.digitMode);
 }
 
-void Game::stopTiming()
-{
+void Game::stopTiming() {
     state.gameRunning = false;
     refreshClock();
 }
 
-void Game::refreshCandidates()
-{
+void Game::refreshCandidates() {
     // Candidates shown are help: the game is no longer timed.
-    if (state.showCandidates)
-        stopTiming();
+    if (state.showCandidates) stopTiming();
     computeCandidates(board, state.showCandidates);
     Display d = display();
     drawCandidates(d, board, state.digitMode);

@@ -7,8 +7,7 @@
 
 namespace quintaro {
 
-BoardVerdict Game::judgeBoardNow()
-{
+BoardVerdict Game::judgeBoardNow() {
     recountSymbols(board);
     const BoardVerdict verdict = judgeBoard(board);
     view.panelState.status = verdict.status;
@@ -16,8 +15,7 @@ BoardVerdict Game::judgeBoardNow()
     return verdict;
 }
 
-BoardVerdict Game::countSymbols()
-{
+BoardVerdict Game::countSymbols() {
     const BoardVerdict verdict = judgeBoardNow();
     Display d = display();
     drawSymbolCounts(d, panels());
@@ -25,14 +23,12 @@ BoardVerdict Game::countSymbols()
     return verdict;
 }
 
-void Game::actOnVerdict(const BoardVerdict& verdict)
-{
+void Game::actOnVerdict(const BoardVerdict& verdict) {
     if (verdict.status == BoardStatus::RuleBroken) {
         platform.beep();
         return;
     }
-    if (!verdict.solved() || !state.gameRunning)
-        return;
+    if (!verdict.solved() || !state.gameRunning) return;
     // The clock takes this moment's time as the record and hands it to the hall of fame (recordChampion).
     state.gameSolved = true;
     refreshClock();

@@ -20,15 +20,14 @@ namespace quintaro {
 namespace {
 
 // The commands that work on the board: the prompt asks for a click while they run.
-constexpr std::array kCommandsOnTheBoard{
-    MenuCommand::NewGame,   MenuCommand::StartGame,  MenuCommand::OwnBoard,     MenuCommand::LoadBoard,
-    MenuCommand::SaveBoard, MenuCommand::SolveBoard, MenuCommand::ShuffleBoard, MenuCommand::RestartBoard};
+constexpr std::array kCommandsOnTheBoard{MenuCommand::NewGame,      MenuCommand::StartGame,   MenuCommand::OwnBoard,
+                                         MenuCommand::LoadBoard,    MenuCommand::SaveBoard,   MenuCommand::SolveBoard,
+                                         MenuCommand::ShuffleBoard, MenuCommand::RestartBoard};
 constexpr int kButtonBarX = 18, kButtonBarY = 727;
 
 } // namespace
 
-void Game::runMenuCommand(MenuCommand command)
-{
+void Game::runMenuCommand(MenuCommand command) {
     state.escapeConsumed = false;
     mainWindow->setMenuBarEnabled(false);
     // The time of a game solved last stays in sight until the next command.
@@ -40,12 +39,10 @@ void Game::runMenuCommand(MenuCommand command)
     }
     performCommand(command);
     // A command that entered a game loop ends when the player leaves the loop.
-    if (play.mode == GameMode::Idle)
-        endOfCommand();
+    if (play.mode == GameMode::Idle) endOfCommand();
 }
 
-void Game::performCommand(MenuCommand command)
-{
+void Game::performCommand(MenuCommand command) {
     switch (command) {
     case MenuCommand::About:
         showAboutBox();
@@ -130,8 +127,7 @@ void Game::performCommand(MenuCommand command)
     }
 }
 
-bool Game::loadPuzzleOfLevel()
-{
+bool Game::loadPuzzleOfLevel() {
     state.boardFile = collectionFile(state.level);
     const int record = platform.random(4);
     if (const ReadStatus status = loadBoardRecord(*this, record); status != ReadStatus::Loaded) {
@@ -144,17 +140,14 @@ bool Game::loadPuzzleOfLevel()
     return true;
 }
 
-void Game::startNewGame()
-{
+void Game::startNewGame() {
     board.errorCount = 0;
-    if (!loadPuzzleOfLevel())
-        return;
+    if (!loadPuzzleOfLevel()) return;
     clock->startGame();
     runPlayLoop();
 }
 
-void Game::endOfCommand()
-{
+void Game::endOfCommand() {
     mainWindow->setMenuBarEnabled(true);
     mainWindow->setBusyPointer(false);
     refreshCheckMarks();

@@ -23,32 +23,27 @@ constexpr const char* kTitle = "Quintaro V6.0 by Norvik";
 
 Game::Game(platform::Platform& p) : platform(p), randomSource(p) {}
 
-Display Game::display()
-{
+Display Game::display() {
     return Display{mainWindow->surface(), view.colourTable, view.screen, platform.largeFontMetric()};
 }
 
-PanelContext Game::panels()
-{
+PanelContext Game::panels() {
     return PanelContext{board, view.panelState, state.digitMode, view.levelNames[std::size_t(state.level)]};
 }
 
-void Game::countGivensNow()
-{
+void Game::countGivensNow() {
     view.panelState.givenCount = countGivenCells(board);
     Display d = display();
     drawGivenCount(d, panels());
 }
 
-void Game::drawStatisticsPanelNow()
-{
+void Game::drawStatisticsPanelNow() {
     Display d = display();
     drawStatisticsPanel(d, panels());
     redrawStatisticsMark(d, state.digitMode);
 }
 
-void Game::startUp()
-{
+void Game::startUp() {
     platform::MainWindow& window = platform.mainWindow();
     window.setTitle(kTitle);
     const platform::ScreenSize screenSize = platform.screenSize();
@@ -91,15 +86,13 @@ void Game::startUp()
     selectFont(d, font::Titles);
 }
 
-int Game::run()
-{
+int Game::run() {
     platform.setEventHandler(this);
     startUp();
     return platform.run();
 }
 
-void Game::handleEvent(const platform::Event& event)
-{
+void Game::handleEvent(const platform::Event& event) {
     // The player's input takes the hint away before it acts, lifting the cursor frame over it first.
     if (event.isInput() && view.hint.textBefore && mainWindow) {
         Display d = display();
@@ -109,15 +102,13 @@ void Game::handleEvent(const platform::Event& event)
     playEvent(event);
 }
 
-void Game::dispatchEvent(const platform::Event& event)
-{
+void Game::dispatchEvent(const platform::Event& event) {
     using platform::EventKind;
     // Keys and clicks act only inside the game loops; while the chooser is open it takes them.
     const bool inLoop = play.mode != GameMode::Idle;
     switch (event.kind) {
     case EventKind::MenuCommand:
-        if (play.mode == GameMode::Idle && mainWindow->menuBarEnabled())
-            runMenuCommand(menuCommandOf(event));
+        if (play.mode == GameMode::Idle && mainWindow->menuBarEnabled()) runMenuCommand(menuCommandOf(event));
         break;
     case EventKind::PointerMoved:
         movePointer(event.x, event.y);
@@ -130,14 +121,12 @@ void Game::dispatchEvent(const platform::Event& event)
             keysDown_.set(std::size_t(event.code));
         break;
     case EventKind::KeyReleased:
-        if (inLoop && !play.entry.active)
-            onKeyReleased(event.code);
+        if (inLoop && !play.entry.active) onKeyReleased(event.code);
         break;
     case EventKind::KeyRepeated: // a held key repeats only the keyboard play's arrows
         break;
     case EventKind::Character:
-        if (play.entry.active)
-            onEntryCharacter(event.code);
+        if (play.entry.active) onEntryCharacter(event.code);
         break;
     case EventKind::ButtonPressed: {
         const Pixel at = pixelOf(event);
@@ -148,21 +137,17 @@ void Game::dispatchEvent(const platform::Event& event)
         // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
         if (event.code == int(platform::MouseButton::Left) && mainWindow != nullptr) {
             Display d = display();
-            if (clickStatistics(d, board, state.digitMode, at))
-                break;
+            if (clickStatistics(d, board, state.digitMode, at)) break;
         }
-        if (inLoop)
-            onButtonPressed(platform::MouseButton(event.code), at);
+        if (inLoop) onButtonPressed(platform::MouseButton(event.code), at);
         break;
     }
     // A timed game is not charged for the time the window spends minimised.
     case EventKind::Minimised:
-        if (clock)
-            clock->pause(event.x);
+        if (clock) clock->pause(event.x);
         break;
     case EventKind::Restored:
-        if (clock)
-            clock->resume(event.x);
+        if (clock) clock->resume(event.x);
         break;
     }
 }

@@ -1,4 +1,5 @@
-// The game's controller: holds one run's state in plain parts and turns each event of the main window into their change and redraw.
+// The game's controller: holds one run's state in plain parts and turns each event of the main window into their change
+// and redraw.
 #pragma once
 
 #include "app/champions.h"
@@ -189,9 +190,9 @@ private:
     // shared copies are merged and the marks drawn.
     void refreshCandidates();
 
-    // Keyboard play and undo (keyboard_play.cpp). Every event passes here: the cursor frame is taken off the screen while the event is handled,
-    // the keys of keyboard play and undo are taken, the others go to dispatchEvent, and what the
-    // event changed on the board is kept as one step.
+    // Keyboard play and undo (keyboard_play.cpp). Every event passes here: the cursor frame is taken off the screen
+    // while the event is handled, the keys of keyboard play and undo are taken, the others go to dispatchEvent, and
+    // what the event changed on the board is kept as one step.
     void playEvent(const platform::Event& event);
     bool takeKeyboardPlay(const platform::Event& event);
     void onCursorKey(int virtualKey);

@@ -16,8 +16,7 @@ constexpr int kButtonPauseMilliseconds = 200;
 
 } // namespace
 
-void Game::runPlayLoop()
-{
+void Game::runPlayLoop() {
     play.mode = GameMode::PlayLoop;
     keysDown_.reset();
     drawBoard();
@@ -31,8 +30,7 @@ void Game::runPlayLoop()
         refreshClock();
 }
 
-void Game::runOwnBoardLoop()
-{
+void Game::runOwnBoardLoop() {
     play.mode = GameMode::OwnBoardLoop;
     state.ownBoardMode = true;
     // The player's own puzzle is never timed.
@@ -43,25 +41,21 @@ void Game::runOwnBoardLoop()
     drawButtonBar(d);
 }
 
-void Game::pressBarButton(BarButton button)
-{
+void Game::pressBarButton(BarButton button) {
     Display d = display();
     drawBarButton(d, button, true);
     mainWindow->flush();
 }
 
-void Game::raiseBarButton(BarButton button)
-{
+void Game::raiseBarButton(BarButton button) {
     Display d = display();
     drawBarButton(d, button, false);
 }
 
-void Game::onKeyReleased(int vk)
-{
+void Game::onKeyReleased(int vk) {
     // Only a key pressed while the loop itself listened acts: not the release of the letter that
     // just finished a symbol, nor of an Escape or N that closed a dialog.
-    if (vk < 0 || vk >= int(keysDown_.size()) || !keysDown_.test(std::size_t(vk)))
-        return;
+    if (vk < 0 || vk >= int(keysDown_.size()) || !keysDown_.test(std::size_t(vk))) return;
     keysDown_.reset(std::size_t(vk));
     const bool own = play.mode == GameMode::OwnBoardLoop;
     if (vk == key::Load) {
@@ -73,17 +67,14 @@ void Game::onKeyReleased(int vk)
     } else if (vk == key::Help) {
         withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
     } else if (vk == key::Abort) {
-        if (state.digitMode)
-            abortLoop(false);
+        if (state.digitMode) abortLoop(false);
     } else if (vk == key::Escape) {
-        if (!state.escapeConsumed)
-            abortLoop(false);
+        if (!state.escapeConsumed) abortLoop(false);
     } else if (vk == key::SolveFirst) {
         state.pendingKey = char(key::SolveFirst);
         return;
     } else if (vk == key::SolveSecond) {
-        if (state.pendingKey == key::SolveFirst)
-            solveInLoop();
+        if (state.pendingKey == key::SolveFirst) solveInLoop();
         state.pendingKey = 0;
         return;
     } else if (vk == key::FillCandidates && !own) {
@@ -93,8 +84,7 @@ void Game::onKeyReleased(int vk)
         board.candidates.fill(false);
         drawBoard();
     } else if (vk == key::ShowCandidates) {
-        if (!own)
-            state.gameRunning = false;
+        if (!own) state.gameRunning = false;
         board.candidates.fill(false);
         state.showCandidates = !state.showCandidates;
         drawBoard();
@@ -106,15 +96,13 @@ void Game::onKeyReleased(int vk)
         drawBoard();
     } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
         // A game played with help is not a record, as with the candidates shown.
-        if (state.gameRunning)
-            stopTiming();
+        if (state.gameRunning) stopTiming();
         Display d = display();
         showHint(d, view.hint, state.hintText, board, state.digitMode);
     }
 }
 
-void Game::onButtonPressed(platform::MouseButton button, Pixel at)
-{
+void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
     const GameMode before = play.mode;
     if (button == platform::MouseButton::Left) {
         if (const std::optional<BarButton> b = buttonAt(at.x, at.y)) {
@@ -144,25 +132,21 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at)
             }
         }
     }
-    if (play.mode != before)
-        return;
+    if (play.mode != before) return;
     const std::optional<GridCell> cell = cellAtPixel(view.screen, at);
-    if (!cell)
-        return;
+    if (!cell) return;
     if (play.mode == GameMode::PlayLoop)
         clickCell(button, *cell, at);
     else
         clickOwnBoardCell(button, *cell, at);
 }
 
-void Game::loadInLoop()
-{
+void Game::loadInLoop() {
     pressBarButton(BarButton::Load);
     state.boardFile = "brett.qbr";
     showLoadDialog(*this);
     // A game in progress loaded into the own-board loop becomes a puzzle to edit, untimed.
-    if (play.mode == GameMode::OwnBoardLoop)
-        state.gameRunning = false;
+    if (play.mode == GameMode::OwnBoardLoop) state.gameRunning = false;
     countGivensNow();
     drawBoard();
     refreshClock();
@@ -170,21 +154,17 @@ void Game::loadInLoop()
     startClockIfTimed();
 }
 
-void Game::withButtonPressed(BarButton button, const std::function<void()>& action)
-{
+void Game::withButtonPressed(BarButton button, const std::function<void()>& action) {
     pressBarButton(button);
     action();
     raiseBarButton(button);
 }
 
-void Game::startClockIfTimed()
-{
-    if (state.gameRunning)
-        clock->startThread();
+void Game::startClockIfTimed() {
+    if (state.gameRunning) clock->startThread();
 }
 
-void Game::solveInLoop()
-{
+void Game::solveInLoop() {
     // The game's own solve never counts as the player's: no time, no hall of fame.
     state.gameRunning = false;
     if (play.mode == GameMode::OwnBoardLoop) {
@@ -195,16 +175,13 @@ void Game::solveInLoop()
     refreshClock();
 }
 
-void Game::abortLoop(bool byButton)
-{
+void Game::abortLoop(bool byButton) {
     pressBarButton(BarButton::Abort);
     const bool inPlayLoop = play.mode == GameMode::PlayLoop;
-    if (inPlayLoop)
-        state.gameRunning = false;
+    if (inPlayLoop) state.gameRunning = false;
     platform.pause(kButtonPauseMilliseconds);
     // The mouse leaves the clock stopped; a key leaves the last time standing.
-    if (inPlayLoop && byButton)
-        refreshClock();
+    if (inPlayLoop && byButton) refreshClock();
     if (play.mode == GameMode::OwnBoardLoop) {
         // The player's own puzzle is judged against its own solution from now on, not the last one's.
         computeGameSolution(board);

@@ -14,16 +14,16 @@ namespace quintaro {
 // Board::errorCount, beside the arrays where entries are judged. The flags shared with the clock thread
 // (gameRunning, gameSolved, clockHold, gameStart) come from ClockFlags.
 struct GameState : ClockFlags {
-    std::int16_t level = 0;       // difficulty 0..3
-    bool digitMode = true;        // symbols shown as digits, else as letters
-    bool puzzleSymmetry = true;   // the next shuffle keeps the puzzle symmetric
+    std::int16_t level = 0;     // difficulty 0..3
+    bool digitMode = true;      // symbols shown as digits, else as letters
+    bool puzzleSymmetry = true; // the next shuffle keeps the puzzle symmetric
     bool showCandidates = false;
-    bool htmlHelp = false;        // which help system the help commands open
-    bool escapeConsumed = false;  // an Escape was used up; the game loops ignore it
-    bool ownBoardMode = false;    // the own-board loop runs
-    std::string hintText;         // the prompt of the help panel
-    std::string boardFile;        // file of the next load or save
-    char pendingKey = 0;          // first key of the two-key solve sequence ("K"), 0 for none
+    bool htmlHelp = false;       // which help system the help commands open
+    bool escapeConsumed = false; // an Escape was used up; the game loops ignore it
+    bool ownBoardMode = false;   // the own-board loop runs
+    std::string hintText;        // the prompt of the help panel
+    std::string boardFile;       // file of the next load or save
+    char pendingKey = 0;         // first key of the two-key solve sequence ("K"), 0 for none
 
     std::int16_t selectedRecord = 0; // slot 0..3 last chosen in the load/save form; kept between dialogs
     bool dialogDone = false;         // the open dialog has finished

@@ -14,15 +14,12 @@ constexpr const char* kHallOfFameFile = "Champions.qhf";
 
 void Game::readHallOfFame() { quintaro::readHallOfFame(filePath(kHallOfFameFile), champions.hallOfFame); }
 
-void Game::changeHallOfFame(const std::function<bool(HallOfFame&)>& change)
-{
+void Game::changeHallOfFame(const std::function<bool(HallOfFame&)>& change) {
     std::string error;
-    if (!updateHallOfFame(filePath(kHallOfFameFile), change, error, champions.lockPatience))
-        platform.messageBox(error);
+    if (!updateHallOfFame(filePath(kHallOfFameFile), change, error, champions.lockPatience)) platform.messageBox(error);
 }
 
-void Game::recordChampion(const std::string& finalTime)
-{
+void Game::recordChampion(const std::string& finalTime) {
     champions.entryConfirmed = false;
     const int level = state.level;
     // Another game in the same folder may have entered times since this one last read the file.
@@ -34,18 +31,17 @@ void Game::recordChampion(const std::string& finalTime)
         if (champions.entryConfirmed)
             changeHallOfFame([&, today = platform.today()](HallOfFame& stored) {
                 const int rank = championRank(stored, level, finalTime);
-                if (rank != 0)
-                    insertChampion(stored, level, rank, champions.championName, today, finalTime);
+                if (rank != 0) insertChampion(stored, level, rank, champions.championName, today, finalTime);
                 return rank != 0;
             });
     }
     showHallOfFame();
 }
 
-void Game::askChampionName()
-{
+void Game::askChampionName() {
     const platform::WindowGeometry at = mainWindow->geometry();
-    const platform::ChampionNameAnswer answer = platform.askChampionName(champions.championName, at.x + 238, at.y + 281);
+    const platform::ChampionNameAnswer answer =
+        platform.askChampionName(champions.championName, at.x + 238, at.y + 281);
     if (answer.confirmed) {
         champions.championName = answer.name;
         champions.entryConfirmed = true;
@@ -53,8 +49,7 @@ void Game::askChampionName()
     platform.restoreFocus();
 }
 
-void Game::showHallOfFame()
-{
+void Game::showHallOfFame() {
     const auto confirmClear = [this](int) {
         return platform.alertBox(platform::AlertIcon::Question, "Wirklich löschen?", "&JA|&NEIN", 1) == 1;
     };
@@ -66,9 +61,9 @@ void Game::showHallOfFame()
             for (const HallOfFameListRow& row : hallOfFameRows(champions.hallOfFame, level))
                 lists[std::size_t(level)].push_back({row.rank, row.name, row.date, row.time});
         const platform::WindowGeometry at = mainWindow->geometry();
-        const platform::HallOfFameAnswer answer = platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);
-        if (!answer.clear)
-            break;
+        const platform::HallOfFameAnswer answer =
+            platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);
+        if (!answer.clear) break;
         changeHallOfFame([level = answer.level](HallOfFame& stored) {
             clearLevel(stored, level);
             return true;

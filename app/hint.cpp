@@ -9,8 +9,7 @@
 
 namespace quintaro {
 
-void showHint(Display& display, HintMark& hint, std::string& helpText, const Board& board, bool digitMode)
-{
+void showHint(Display& display, HintMark& hint, std::string& helpText, const Board& board, bool digitMode) {
     takeHintAway(display, hint, helpText);
     const NextStep step = nextStep(board);
     if (step.kind == StepKind::WrongEntry || step.kind == StepKind::Placement)
@@ -20,18 +19,15 @@ void showHint(Display& display, HintMark& hint, std::string& helpText, const Boa
     drawHint(display, helpText);
 }
 
-void takeHintAway(Display& display, HintMark& hint, std::string& helpText)
-{
-    if (!hint.textBefore)
-        return;
+void takeHintAway(Display& display, HintMark& hint, std::string& helpText) {
+    if (!hint.textBefore) return;
     hint.frame.remove(display);
     helpText = *hint.textBefore;
     hint.textBefore.reset();
     drawHint(display, helpText);
 }
 
-void showOwnBoardGrade(Display& display, std::string& helpText, const CellLayer& givens)
-{
+void showOwnBoardGrade(Display& display, std::string& helpText, const CellLayer& givens) {
     helpText = gradeLine(gradePuzzle(givens));
     drawHint(display, helpText);
 }

@@ -27,19 +27,22 @@ struct Direction {
     int dx, dy;
 };
 
-std::optional<Direction> arrowDirection(int vk)
-{
+std::optional<Direction> arrowDirection(int vk) {
     switch (vk) {
-    case VK::Left: return Direction{-1, 0};
-    case VK::Right: return Direction{1, 0};
-    case VK::Up: return Direction{0, -1};
-    case VK::Down: return Direction{0, 1};
-    default: return std::nullopt;
+    case VK::Left:
+        return Direction{-1, 0};
+    case VK::Right:
+        return Direction{1, 0};
+    case VK::Up:
+        return Direction{0, -1};
+    case VK::Down:
+        return Direction{0, 1};
+    default:
+        return std::nullopt;
     }
 }
 
-bool isCursorKey(int vk)
-{
+bool isCursorKey(int vk) {
     return arrowDirection(vk) || vk == VK::Enter || vk == VK::Space || vk == VK::Delete || vk == VK::Backspace ||
            vk == VK::Insert;
 }
@@ -47,10 +50,8 @@ bool isCursorKey(int vk)
 enum class HistoryMove { None, Undo, Redo };
 
 // Ctrl+Z takes a step back; Ctrl+Y and Ctrl+Shift+Z do it again.
-HistoryMove historyMoveOf(const Event& e)
-{
-    if (e.kind != EventKind::KeyPressed || (e.modifiers & platform::Modifier::Control) == 0)
-        return HistoryMove::None;
+HistoryMove historyMoveOf(const Event& e) {
+    if (e.kind != EventKind::KeyPressed || (e.modifiers & platform::Modifier::Control) == 0) return HistoryMove::None;
     if (e.code == key::Undo)
         return (e.modifiers & platform::Modifier::Shift) != 0 ? HistoryMove::Redo : HistoryMove::Undo;
     return e.code == key::Redo ? HistoryMove::Redo : HistoryMove::None;
@@ -59,8 +60,7 @@ HistoryMove historyMoveOf(const Event& e)
 // Whether the event may have put another game on the board: a load (key L, the Load button), the
 // own puzzle shuffled (key X) or one of the fresh-start commands. The keys act as they do in the
 // game loops; a key or click that did nothing leaves the board as it was and so starts nothing.
-bool mayStartAfresh(const Event& e)
-{
+bool mayStartAfresh(const Event& e) {
     switch (e.kind) {
     case EventKind::MenuCommand:
         return std::find(kFreshStartCommands.begin(), kFreshStartCommands.end(), menuCommandOf(e)) !=
@@ -76,8 +76,7 @@ bool mayStartAfresh(const Event& e)
 
 } // namespace
 
-void Game::playEvent(const Event& event)
-{
+void Game::playEvent(const Event& event) {
     // Only the player's input changes the board or draws under the frame: pointer moves draw at most
     // the chooser, which the frame never shows with; closing and minimising draw nothing.
     if (!event.isInput() || mainWindow == nullptr) {
@@ -98,41 +97,34 @@ void Game::playEvent(const Event& event)
         move != HistoryMove::None) {
         stepHistory(move == HistoryMove::Undo);
     } else {
-        if (!takeKeyboardPlay(event))
-            dispatchEvent(event);
+        if (!takeKeyboardPlay(event)) dispatchEvent(event);
         const BoardLayers after = layersOf(board, state.showCandidates);
         if (mayStartAfresh(event) && after != before)
             startAfresh(play.history);
         else
             recordStep(play.history, before, after);
     }
-    if (play.mode == GameMode::Idle)
-        view.cursor.shown = false;
+    if (play.mode == GameMode::Idle) view.cursor.shown = false;
     if (view.cursor.shown && !play.entry.active) {
         showCursorFrame(d, view.cursorFrame, cursorCell());
     }
 }
 
-bool Game::takeKeyboardPlay(const Event& event)
-{
-    if (play.mode == GameMode::Idle)
-        return false;
+bool Game::takeKeyboardPlay(const Event& event) {
+    if (play.mode == GameMode::Idle) return false;
     switch (event.kind) {
     case EventKind::KeyRepeated:
         // A held arrow goes on moving the cursor, or the chooser's square.
-        if (!arrowDirection(event.code))
-            return false;
+        if (!arrowDirection(event.code)) return false;
         if (!play.entry.active) {
-            if (!keysDown_.test(std::size_t(event.code)))
-                return false;
+            if (!keysDown_.test(std::size_t(event.code))) return false;
             onCursorKey(event.code);
             return true;
         }
         [[fallthrough]];
     case EventKind::KeyPressed:
         // In the open chooser the arrow keys move the highlighted square and Enter takes it.
-        if (!play.entry.active)
-            return false;
+        if (!play.entry.active) return false;
         if (const std::optional<Direction> dir = arrowDirection(event.code)) {
             view.popup.hoverSymbol = stepChooserSquare(view.popup.hoverSymbol, dir->dx, dir->dy);
             drawEntryPopup(play.entry.cell, play.entry.candidateNotation);
@@ -145,8 +137,7 @@ bool Game::takeKeyboardPlay(const Event& event)
         return false;
     case EventKind::KeyReleased:
         // As every key of the loops, only when its press came in here too.
-        if (play.entry.active || !isCursorKey(event.code) || !keysDown_.test(std::size_t(event.code)))
-            return false;
+        if (play.entry.active || !isCursorKey(event.code) || !keysDown_.test(std::size_t(event.code))) return false;
         keysDown_.reset(std::size_t(event.code));
         onCursorKey(event.code);
         return true;
@@ -161,22 +152,16 @@ bool Game::takeKeyboardPlay(const Event& event)
     }
 }
 
-GridCell Game::cursorCell() const
-{
-    return gridCellAt(view.cursor.place).value_or(GridCell{0, 5, 5});
-}
+GridCell Game::cursorCell() const { return gridCellAt(view.cursor.place).value_or(GridCell{0, 5, 5}); }
 
-void Game::onCursorKey(int vk)
-{
+void Game::onCursorKey(int vk) {
     if (const std::optional<Direction> dir = arrowDirection(vk)) {
         // The first arrow shows where the cursor stands; the next ones move it.
-        if (view.cursor.shown)
-            view.cursor.place = stepCursor(view.cursor.place, dir->dx, dir->dy);
+        if (view.cursor.shown) view.cursor.place = stepCursor(view.cursor.place, dir->dx, dir->dy);
         view.cursor.shown = true;
         return;
     }
-    if (!view.cursor.shown)
-        return;
+    if (!view.cursor.shown) return;
     const GridCell cell = cursorCell();
     const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
     const bool filled = cellAt(board.board, cell.column, cell.row, cell.grid) != 0;
@@ -192,8 +177,7 @@ void Game::onCursorKey(int vk)
         click = MouseButton::Right;
     else if (vk == VK::Insert && !own && !filled && !given)
         click = MouseButton::Right;
-    if (!click)
-        return;
+    if (!click) return;
     // The chooser it opens highlights the square under the pointer, wherever the pointer stands.
     if (own)
         clickOwnBoardCell(*click, cell, view.pointer);
@@ -201,24 +185,19 @@ void Game::onCursorKey(int vk)
         clickCell(*click, cell, view.pointer);
 }
 
-void Game::typeIntoCursorCell(int character)
-{
+void Game::typeIntoCursorCell(int character) {
     const GridCell cell = cursorCell();
-    if (play.mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0)
-        return;
+    if (play.mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0) return;
     // The symbol entry of a click, finished by the typed digit before its chooser is drawn.
     enterSymbol(cell, false);
     onEntryCharacter(character);
 }
 
-void Game::stepHistory(bool back)
-{
-    if (!(back ? undoStep : redoStep)(play.history, board, state.showCandidates))
-        return;
+void Game::stepHistory(bool back) {
+    if (!(back ? undoStep : redoStep)(play.history, board, state.showCandidates)) return;
     // The redraw judges nothing again: the error count stays as it is.
     drawBoard();
-    if (play.mode == GameMode::OwnBoardLoop)
-        countGivensNow();
+    if (play.mode == GameMode::OwnBoardLoop) countGivensNow();
 }
 
 } // namespace quintaro

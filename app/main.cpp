@@ -2,8 +2,7 @@
 #include "app/game.h"
 #include "platform/qt/qt_platform.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     auto platform = quintaro::platform::createQtPlatform(argc, argv);
     quintaro::Game game(*platform);
     return game.run();

@@ -10,19 +10,17 @@ namespace quintaro {
 namespace {
 
 // The items that mirror a setting and so carry a check mark.
-constexpr std::array kCheckableItems{MenuCommand::LevelEasy, MenuCommand::LevelMedium, MenuCommand::LevelHard,
-                                     MenuCommand::LevelExtreme, MenuCommand::Digits, MenuCommand::Letters,
+constexpr std::array kCheckableItems{MenuCommand::LevelEasy,      MenuCommand::LevelMedium,   MenuCommand::LevelHard,
+                                     MenuCommand::LevelExtreme,   MenuCommand::Digits,        MenuCommand::Letters,
                                      MenuCommand::ShowCandidates, MenuCommand::PuzzleSymmetry};
 
-bool isCheckable(int id)
-{
+bool isCheckable(int id) {
     return std::any_of(kCheckableItems.begin(), kCheckableItems.end(), [id](MenuCommand c) { return menuId(c) == id; });
 }
 
 } // namespace
 
-void Game::buildMenuBar()
-{
+void Game::buildMenuBar() {
     std::vector<platform::MenuNode> menus = readMenuText(menuText());
     // Only the items that mirror a setting show a check box; the others are plain commands.
     const auto markCheckable = [](auto& self, std::vector<platform::MenuNode>& nodes) -> void {
@@ -35,16 +33,12 @@ void Game::buildMenuBar()
     mainWindow->setMenuBar(menus);
 }
 
-void Game::refreshCheckMarks()
-{
-    for (const MenuCommand item : kCheckableItems)
-        mainWindow->setMenuChecked(menuId(item), false);
+void Game::refreshCheckMarks() {
+    for (const MenuCommand item : kCheckableItems) mainWindow->setMenuChecked(menuId(item), false);
     mainWindow->setMenuChecked(menuId(levelCommand(state.level)), true);
     mainWindow->setMenuChecked(menuId(state.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
-    if (state.showCandidates)
-        mainWindow->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
-    if (state.puzzleSymmetry)
-        mainWindow->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
+    if (state.showCandidates) mainWindow->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
+    if (state.puzzleSymmetry) mainWindow->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
 }
 
 } // namespace quintaro

@@ -15,23 +15,50 @@ std::string item(MenuCommand command, const char* text) { return std::to_string(
 
 } // namespace
 
-const std::vector<std::string>& menuText()
-{
+const std::vector<std::string>& menuText() {
     using enum MenuCommand;
     static const std::vector<std::string> entries{
         "&Quintaro",
-        item(NewGame, "&Neues Spiel"), "-", item(StartGame, "&Spielstart"), item(RestartBoard, "N&eustart"), "-",
-        item(PrintNewGame, "Spieldruck"), "-", item(Quit, "&Beenden"), "",
+        item(NewGame, "&Neues Spiel"),
+        "-",
+        item(StartGame, "&Spielstart"),
+        item(RestartBoard, "N&eustart"),
+        "-",
+        item(PrintNewGame, "Spieldruck"),
+        "-",
+        item(Quit, "&Beenden"),
+        "",
         "&Optionen",
-        item(LoadBoard, "&lade Brett"), item(SaveBoard, "&sichere Brett"), "-", item(SolveBoard, "&Brett lösen"),
-        item(ClearBoard, "B&rett löschen"), item(PrintBoard, "Brett &drucken"), item(ShuffleBoard, "Brett &mischen"), "-",
-        item(OwnBoard, "&Eigenes Brett"), "",
+        item(LoadBoard, "&lade Brett"),
+        item(SaveBoard, "&sichere Brett"),
+        "-",
+        item(SolveBoard, "&Brett lösen"),
+        item(ClearBoard, "B&rett löschen"),
+        item(PrintBoard, "Brett &drucken"),
+        item(ShuffleBoard, "Brett &mischen"),
+        "-",
+        item(OwnBoard, "&Eigenes Brett"),
+        "",
         "Sch&wierigkeit",
-        item(LevelEasy, "&Leicht"), item(LevelMedium, "&Mittel"), item(LevelHard, "&Schwer"), item(LevelExtreme, "&Extrem"),
-        "-", item(Digits, "&Zahlen"), item(Letters, "&Buchstaben"), "-", item(ShowCandidates, "Zeige &Kandidaten"), "-",
-        item(PuzzleSymmetry, "Rätsel-Symmetrie"), "-", item(HallOfFame, "&Ruhmeshalle"), "",
+        item(LevelEasy, "&Leicht"),
+        item(LevelMedium, "&Mittel"),
+        item(LevelHard, "&Schwer"),
+        item(LevelExtreme, "&Extrem"),
+        "-",
+        item(Digits, "&Zahlen"),
+        item(Letters, "&Buchstaben"),
+        "-",
+        item(ShowCandidates, "Zeige &Kandidaten"),
+        "-",
+        item(PuzzleSymmetry, "Rätsel-Symmetrie"),
+        "-",
+        item(HallOfFame, "&Ruhmeshalle"),
+        "",
         "&Hilfe",
-        item(Help, "&Anleitung"), "-", item(About, "über &Quintaro..."), "",
+        item(Help, "&Anleitung"),
+        "-",
+        item(About, "über &Quintaro..."),
+        "",
         "",
     };
     return entries;
@@ -41,8 +68,7 @@ namespace {
 
 using platform::MenuNode;
 
-platform::MenuNode commandItem(const std::string& entry)
-{
+platform::MenuNode commandItem(const std::string& entry) {
     const auto colon = entry.find(':');
     int id = 0;
     const char* first = entry.data();
@@ -54,15 +80,12 @@ platform::MenuNode commandItem(const std::string& entry)
 }
 
 // Reads the entries of one drop-down up to its closing empty entry.
-std::vector<MenuNode> readDropDown(const std::vector<std::string>& entries, std::size_t& pos)
-{
+std::vector<MenuNode> readDropDown(const std::vector<std::string>& entries, std::size_t& pos) {
     std::vector<MenuNode> nodes;
     for (;;) {
-        if (pos >= entries.size())
-            throw std::invalid_argument("menu text ends inside a drop-down menu");
+        if (pos >= entries.size()) throw std::invalid_argument("menu text ends inside a drop-down menu");
         const std::string& entry = entries[pos++];
-        if (entry.empty())
-            return nodes;
+        if (entry.empty()) return nodes;
         if (entry == "-")
             nodes.push_back(MenuNode::separator());
         else if (entry.front() == '>')
@@ -74,8 +97,7 @@ std::vector<MenuNode> readDropDown(const std::vector<std::string>& entries, std:
 
 } // namespace
 
-std::vector<platform::MenuNode> readMenuText(const std::vector<std::string>& entries)
-{
+std::vector<platform::MenuNode> readMenuText(const std::vector<std::string>& entries) {
     std::vector<MenuNode> bar;
     std::size_t pos = 0;
     while (pos < entries.size() && !entries[pos].empty()) {

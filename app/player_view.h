@@ -20,13 +20,13 @@ namespace quintaro {
 // Plain parts; the game's handlers change them and draw.
 struct PlayerView {
     ColourTable colourTable{};
-    std::array<std::string, 4> levelNames; // the difficulty panel's names of the four levels
+    std::array<std::string, 4> levelNames;        // the difficulty panel's names of the four levels
     platform::SavedRectangle buttonBarBackground; // what the button bar of a game loop covers
     ScreenState screen;
     PanelState panelState;
     EntryPopup popup;
-    HintMark hint;          // key T's hint while it stands (hint.cpp)
-    KeyboardCursor cursor;  // keyboard play (keyboard_play.cpp)
+    HintMark hint;         // key T's hint while it stands (hint.cpp)
+    KeyboardCursor cursor; // keyboard play (keyboard_play.cpp)
     CellFrame cursorFrame;
     Pixel pointer; // where the pointer was last reported; the chooser a key opens highlights the square under it
 };

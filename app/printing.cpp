@@ -13,8 +13,7 @@ namespace {
 
 constexpr const char* kPrinterError = "Druckerfehler!";
 
-void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool digitMode, const std::string& footer)
-{
+void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool digitMode, const std::string& footer) {
     s.setForeground({0, 0, 0});
     s.setBackground({255, 255, 255});
     s.setMixMode(platform::MixMode::Copy);
@@ -40,8 +39,7 @@ void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool d
         // A shared cell is printed from its master copy only: a symbol printed twice on one place
         // comes out bold.
         int tc = 0, tr = 0, tg = 0;
-        if (sharedTwin(c, r, g, tc, tr, tg) && tg < g)
-            return;
+        if (sharedTwin(c, r, g, tc, tr, tg) && tg < g) return;
         if (const int symbol = cellAt(b.board, c, r, g); symbol != 0) {
             const std::string text = symbolText(symbol, digitMode);
             const PagePoint at = printedSymbolAt(p, g, c, r, text, digitMode);
@@ -55,8 +53,7 @@ void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool d
 
 } // namespace
 
-void Game::printBoard()
-{
+void Game::printBoard() {
     platform::PrintStart start = platform::PrintStart::Failed;
     std::unique_ptr<platform::Printer> printer = platform.startPrinting("Brett drucken", start);
     // A cancelled print dialog is the player's choice: nothing to print, nothing to report.
@@ -69,11 +66,9 @@ void Game::printBoard()
                      printFooter(view.levelNames[std::size_t(state.level)], view.panelState.givenCount));
             printed = !printer->failed() && printer->finish();
             // A failed document is dropped, not left half open.
-            if (!printed)
-                printer->abort();
+            if (!printed) printer->abort();
         }
-        if (!printed)
-            platform.messageBox(kPrinterError);
+        if (!printed) platform.messageBox(kPrinterError);
     }
     platform.restoreFocus();
 }

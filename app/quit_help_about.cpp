@@ -16,15 +16,13 @@ constexpr HelpTopic kMenuHelp{"Übersicht.htm", "Menupunkte"};
 constexpr HelpTopic kGameHelp{"Erklärung.htm", "Erklärung"};
 
 // The keyword help shows the same pages.
-const char* pageOfKeyword(const std::string& keyword)
-{
+const char* pageOfKeyword(const std::string& keyword) {
     return keyword == kMenuHelp.keyword ? kMenuHelp.page : kGameHelp.page;
 }
 
 } // namespace
 
-void Game::confirmQuit()
-{
+void Game::confirmQuit() {
     const int answer = platform.alertBox(platform::AlertIcon::Question, "Spiel beenden?", "&JA|&NEIN", 2);
     if (answer == 1)
         endProgram();
@@ -32,15 +30,12 @@ void Game::confirmQuit()
         platform.restoreFocus();
 }
 
-void Game::requestClose()
-{
+void Game::requestClose() {
     confirmQuit();
-    if (mainWindow->isOpen())
-        state.escapeConsumed = true;
+    if (mainWindow->isOpen()) state.escapeConsumed = true;
 }
 
-void Game::endProgram()
-{
+void Game::endProgram() {
     // The clock thread sees the game stopped at its next poll; the window's end ends the idle loop.
     state.gameRunning = false;
     mainWindow->close();
@@ -48,11 +43,9 @@ void Game::endProgram()
 
 bool Game::detectHtmlHelp() { return platform.htmlHelpAvailable(); }
 
-void Game::showHelpTopic(const std::string& topic)
-{
+void Game::showHelpTopic(const std::string& topic) {
     const std::string path = filePath(topic);
-    if (platform.showHelpPage(path))
-        return;
+    if (platform.showHelpPage(path)) return;
     const std::string shown = messagePath(path);
     std::error_code error;
     if (std::filesystem::is_regular_file(path, error))
@@ -61,8 +54,7 @@ void Game::showHelpTopic(const std::string& topic)
         platform.messageBox("Die Hilfeseite \"" + topic + "\" fehlt; gesucht wurde \"" + shown + "\".");
 }
 
-void Game::helpCommand(bool fromGame)
-{
+void Game::helpCommand(bool fromGame) {
     const HelpTopic& topic = fromGame ? kGameHelp : kMenuHelp;
     if (state.htmlHelp)
         showHelpTopic(topic.page);
@@ -70,8 +62,7 @@ void Game::helpCommand(bool fromGame)
         platform.showHelpPage(filePath(pageOfKeyword(topic.keyword))); // the older help reports nothing
 }
 
-void Game::showAboutBox()
-{
+void Game::showAboutBox() {
     const platform::WindowGeometry at = mainWindow->geometry();
     platform.showAboutBox({"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "von Norvik"}, at.x + 206, at.y + 188);
     platform.restoreFocus();

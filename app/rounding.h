@@ -5,12 +5,10 @@
 
 namespace quintaro {
 
-inline int roundHalfEven(double v)
-{
+inline int roundHalfEven(double v) {
     const double lower = std::floor(v);
     const double diff = v - lower;
-    if (diff != 0.5)
-        return int(diff > 0.5 ? lower + 1 : lower);
+    if (diff != 0.5) return int(diff > 0.5 ? lower + 1 : lower);
     return std::fmod(lower, 2.0) == 0.0 ? int(lower) : int(lower) + 1;
 }
 

@@ -17,19 +17,17 @@ int squareAt(const EntryPopup& popup, int x, int y) { return popupSquareAt({popu
 
 } // namespace
 
-void Game::movePointer(double x, double y)
-{
+void Game::movePointer(double x, double y) {
     view.pointer = {roundHalfEven(x), roundHalfEven(y)};
-    if (!play.entry.active)
-        return;
-    if (const int square = squareAt(view.popup, view.pointer.x, view.pointer.y); square != 0 && square != view.popup.hoverSymbol) {
+    if (!play.entry.active) return;
+    if (const int square = squareAt(view.popup, view.pointer.x, view.pointer.y);
+        square != 0 && square != view.popup.hoverSymbol) {
         view.popup.hoverSymbol = square;
         drawEntryPopup(play.entry.cell, play.entry.candidateNotation);
     }
 }
 
-void Game::drawEntryPopup(GridCell cell, bool candidateNotation)
-{
+void Game::drawEntryPopup(GridCell cell, bool candidateNotation) {
     state.clockHold = true;
     state.hintText = candidateNotation ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
     Display d = display();
@@ -38,32 +36,27 @@ void Game::drawEntryPopup(GridCell cell, bool candidateNotation)
     state.clockHold = false;
 }
 
-void Game::clickCell(platform::MouseButton button, GridCell cell, Pixel at)
-{
+void Game::clickCell(platform::MouseButton button, GridCell cell, Pixel at) {
     const int c = cell.column, r = cell.row, g = cell.grid;
-    if (cellAt(board.givens, c, r, g) != 0)
-        return;
+    if (cellAt(board.givens, c, r, g) != 0) return;
     const bool right = button == platform::MouseButton::Right;
     if (right && cellAt(board.board, c, r, g) != 0) {
         cellAt(board.board, c, r, g) = 0;
         judgeAndDrawCell({g, c, r}, 0);
-        if (state.showCandidates)
-            refreshCandidates();
+        if (state.showCandidates) refreshCandidates();
         countSymbols();
         return;
     }
     openChooser(cell, right, at);
 }
 
-void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel at)
-{
+void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel at) {
     const int c = cell.column, r = cell.row, g = cell.grid;
     if (button == platform::MouseButton::Right) {
         if (cellAt(board.givens, c, r, g) != 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
-            if (state.showCandidates)
-                refreshCandidates();
+            if (state.showCandidates) refreshCandidates();
         }
         afterEntry();
         return;
@@ -71,41 +64,34 @@ void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel 
     openChooser(cell, false, at);
 }
 
-void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt)
-{
+void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt) {
     // A click that does not move the pointer takes the square under it, so that square is the one
     // shown; opened from the keyboard with the pointer elsewhere, it shows the symbol entered last.
     const int square = popupSquareAt(popupCorner(cell), pointerAt.x, pointerAt.y);
-    if (square != 0)
-        view.popup.hoverSymbol = square;
+    if (square != 0) view.popup.hoverSymbol = square;
     drawEntryPopup(cell, candidateNotation);
     enterSymbol(cell, candidateNotation);
 }
 
-void Game::enterSymbol(GridCell cell, bool candidateNotation)
-{
+void Game::enterSymbol(GridCell cell, bool candidateNotation) {
     play.entry = SymbolEntry{true, candidateNotation, false, cell};
     state.escapeConsumed = false;
 }
 
-void Game::onEntryCharacter(int code)
-{
+void Game::onEntryCharacter(int code) {
     std::optional<int> typed = symbolTyped(code, state.digitMode);
     if (code == platform::CharacterCode::Escape) {
         typed = 0;
         play.entry.rightPressed = false;
         state.escapeConsumed = true;
     }
-    if (!typed)
-        return;
+    if (!typed) return;
     const int s = *typed;
-    if (!play.entry.candidateNotation)
-        view.popup.hoverSymbol = s;
+    if (!play.entry.candidateNotation) view.popup.hoverSymbol = s;
     finishEntry(s);
 }
 
-void Game::onEntryButton(platform::MouseButton button, Pixel at)
-{
+void Game::onEntryButton(platform::MouseButton button, Pixel at) {
     if (button == platform::MouseButton::Right) {
         play.entry.rightPressed = true;
         finishEntry(-1);
@@ -114,14 +100,12 @@ void Game::onEntryButton(platform::MouseButton button, Pixel at)
     // The symbol is the square under the pointer: a click that follows another quickly (a double
     // click) must not take a symbol left over from an earlier entry.
     const int square = squareAt(view.popup, at.x, at.y);
-    if (square == 0)
-        return;
+    if (square == 0) return;
     view.popup.hoverSymbol = square;
     finishEntry(square);
 }
 
-void Game::finishEntry(int symbol)
-{
+void Game::finishEntry(int symbol) {
     const int c = play.entry.cell.column, r = play.entry.cell.row, g = play.entry.cell.grid;
     state.clockHold = true;
     Display d = display();
@@ -130,16 +114,14 @@ void Game::finishEntry(int symbol)
     if (!play.entry.candidateNotation) {
         if (!erase) {
             cellAt(board.board, c, r, g) = std::uint8_t(symbol);
-            if (!state.ownBoardMode)
-                judgeAndDrawCell({g, c, r}, symbol);
+            if (!state.ownBoardMode) judgeAndDrawCell({g, c, r}, symbol);
         } else if (!state.ownBoardMode) {
             cellAt(board.board, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
         }
     } else {
         if (erase) {
-            for (int s = 1; s <= 9; ++s)
-                board.candidates[std::size_t(candidateIndex(c, r, s, g))] = false;
+            for (int s = 1; s <= 9; ++s) board.candidates[std::size_t(candidateIndex(c, r, s, g))] = false;
         } else if (symbol > 0) {
             bool& mark = board.candidates[std::size_t(candidateIndex(c, r, symbol, g))];
             mark = !mark;
@@ -152,8 +134,7 @@ void Game::finishEntry(int symbol)
     state.hintText = std::string(prompt::ClickCell) + (view.screen.largeFontMode ? "   " : " ");
     drawHint(d, state.hintText);
     syncSharedBoxes(board);
-    if (state.showCandidates)
-        refreshCandidates();
+    if (state.showCandidates) refreshCandidates();
 
     if (state.ownBoardMode) {
         // "0", Escape or the right button over any cell erase it in both layers, so that board and
@@ -161,8 +142,7 @@ void Game::finishEntry(int symbol)
         if (erase || symbol == 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
-            if (state.showCandidates)
-                refreshCandidates();
+            if (state.showCandidates) refreshCandidates();
         } else {
             cellAt(board.givens, c, r, g) = std::uint8_t(symbol);
             drawGivenCell(d, c, r, g, symbol, state.digitMode);
@@ -173,8 +153,7 @@ void Game::finishEntry(int symbol)
     }
 }
 
-void Game::afterEntry()
-{
+void Game::afterEntry() {
     countSymbols();
     countGivensNow();
 }

@@ -11,25 +11,20 @@ namespace quintaro {
 namespace {
 
 // Repaints every cell that holds s as the full redraw would, given or player's, without judging anew.
-void repaintCellsOf(Display& d, const Board& b, bool digitMode, int s)
-{
-    if (s == 0)
-        return;
+void repaintCellsOf(Display& d, const Board& b, bool digitMode, int s) {
+    if (s == 0) return;
     forEachCell([&](GridCell cell) {
         const auto [g, c, r] = cell;
         if (const int given = cellAt(b.givens, c, r, g); given != 0) {
-            if (given == s)
-                drawGivenCell(d, c, r, g, s, digitMode);
+            if (given == s) drawGivenCell(d, c, r, g, s, digitMode);
         } else if (cellAt(b.board, c, r, g) == s) {
             paintPlayerCell(d, c, r, g, s, contradictsSolution(b, cell), digitMode);
         }
     });
 }
 
-bool marksOf(const Board& b, int s)
-{
-    if (s == 0)
-        return false;
+bool marksOf(const Board& b, int s) {
+    if (s == 0) return false;
     return anyCell([&](GridCell k) {
         return cellAt(b.board, k.column, k.row, k.grid) == 0 &&
                b.candidates[std::size_t(candidateIndex(k.column, k.row, s, k.grid))];
@@ -38,31 +33,25 @@ bool marksOf(const Board& b, int s)
 
 } // namespace
 
-bool clickStatistics(Display& display, const Board& board, bool digitMode, Pixel at)
-{
+bool clickStatistics(Display& display, const Board& board, bool digitMode, Pixel at) {
     const std::optional<int> column = statisticsColumnAt(at.x, at.y);
-    if (!column)
-        return false;
+    if (!column) return false;
     highlightSymbol(display, board, digitMode, *column == display.screen.highlightSymbol ? 0 : *column);
     return true;
 }
 
-void highlightSymbol(Display& display, const Board& board, bool digitMode, int s)
-{
+void highlightSymbol(Display& display, const Board& board, bool digitMode, int s) {
     const int before = display.screen.highlightSymbol;
-    if (s < 0 || s > 9 || s == before)
-        return;
+    if (s < 0 || s > 9 || s == before) return;
     display.screen.highlightSymbol = s;
     drawStatisticsMark(display, before, false, digitMode);
     drawStatisticsMark(display, s, true, digitMode);
     repaintCellsOf(display, board, digitMode, before);
     repaintCellsOf(display, board, digitMode, s);
-    if (marksOf(board, before) || marksOf(board, s))
-        drawCandidates(display, board, digitMode);
+    if (marksOf(board, before) || marksOf(board, s)) drawCandidates(display, board, digitMode);
 }
 
-void redrawStatisticsMark(Display& display, bool digitMode)
-{
+void redrawStatisticsMark(Display& display, bool digitMode) {
     drawStatisticsMark(display, display.screen.highlightSymbol, true, digitMode);
 }
 

@@ -14,10 +14,8 @@ namespace {
 class PlacementPainter final : public PlacementObserver {
 public:
     explicit PlacementPainter(Game& game) : game_(game) {}
-    void placed(const Placement& p) override
-    {
-        if (p.judged.thirdError)
-            game_.stopTiming();
+    void placed(const Placement& p) override {
+        if (p.judged.thirdError) game_.stopTiming();
         Display d = game_.display();
         paintPlayerCell(d, p.column, p.row, p.grid, p.symbol, p.judged.wrong, game_.state.digitMode);
     }
@@ -28,22 +26,19 @@ private:
 
 } // namespace
 
-bool Game::solveBoard()
-{
+bool Game::solveBoard() {
     mainWindow->setBusyPointer(true);
     PlacementPainter painter(*this);
     runSolvePasses(board, &painter);
     const bool solved = countSymbols().solved();
     if (!solved)
         platform.alertBox(platform::AlertIcon::None, "Das Brett läßt sich nicht eindeutig lösen?", "&Schade", 1);
-    if (state.showCandidates)
-        refreshCandidates();
+    if (state.showCandidates) refreshCandidates();
     mainWindow->setBusyPointer(false);
     return solved;
 }
 
-void Game::solveCommand(bool restartFollowUp)
-{
+void Game::solveCommand(bool restartFollowUp) {
     solveBoard();
     if (restartFollowUp && solveRanIntoDeadEnd(board)) {
         restartBoard(board);

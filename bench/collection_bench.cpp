@@ -13,22 +13,19 @@ namespace {
 constexpr std::array<const char*, 4> kCollections{"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr"};
 
 // The four puzzles of one level's collection; empty when the file cannot be read.
-std::vector<Board> collection(int level)
-{
+std::vector<Board> collection(int level) {
     std::vector<Board> puzzles;
     for (int record = 0; record < kRecordCount; ++record) {
         Board b;
         RecordClock clock;
-        if (readBoardRecord(kCollections[std::size_t(level)], record, b, clock) != ReadStatus::Loaded)
-            return {};
+        if (readBoardRecord(kCollections[std::size_t(level)], record, b, clock) != ReadStatus::Loaded) return {};
         puzzles.push_back(b);
     }
     return puzzles;
 }
 
 // Each iteration solves the level's four puzzles; per_solve is one hidden solve.
-void BM_CollectionSolve(benchmark::State& state, SolverPath path)
-{
+void BM_CollectionSolve(benchmark::State& state, SolverPath path) {
     const std::vector<Board> puzzles = collection(int(state.range(0)));
     if (puzzles.empty()) {
         state.SkipWithError("run from the build folder, which holds the collections");

@@ -72,10 +72,21 @@ void BM_HiddenSolve(benchmark::State& state, SolverPath path) {
     const auto solves = static_cast<double>(set.size());
     state.counters["per_solve"] =
         benchmark::Counter(solves, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.counters["passes"] = benchmark::Counter(static_cast<double>(passes) / solves, benchmark::Counter::kAvgIterations);
+    state.counters["passes"] =
+        benchmark::Counter(static_cast<double>(passes) / solves, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_HiddenSolve, Fast, SolverPath::Fast)->Arg(80)->Arg(120)->Arg(180)->Arg(240)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_HiddenSolve, Literal, SolverPath::Literal)->Arg(80)->Arg(120)->Arg(180)->Arg(240)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_HiddenSolve, Fast, SolverPath::Fast)
+    ->Arg(80)
+    ->Arg(120)
+    ->Arg(180)
+    ->Arg(240)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_HiddenSolve, Literal, SolverPath::Literal)
+    ->Arg(80)
+    ->Arg(120)
+    ->Arg(180)
+    ->Arg(240)
+    ->Unit(benchmark::kMicrosecond);
 
 // The candidates and the dead-end test on a puzzle half solved by the player.
 Board halfSolved() {
@@ -115,10 +126,10 @@ void BM_Shuffle(benchmark::State& state, bool symmetric, ShufflePath shufflePath
         benchmark::DoNotOptimize(b.board);
     }
 }
-BENCHMARK_CAPTURE(BM_Shuffle, Symmetric/Composed, true, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Shuffle, Symmetric/Stepwise, true, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Shuffle, Free/Composed, false, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Shuffle, Free/Stepwise, false, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Symmetric / Composed, true, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Symmetric / Stepwise, true, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Free / Composed, false, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Shuffle, Free / Stepwise, false, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
 
 // Counts the draws it passes on, to tell how many RANDOM(n) a shuffle makes.
 struct CountingRandom final : RandomSource {
@@ -143,10 +154,10 @@ void BM_ShuffleMoves(benchmark::State& state, bool symmetric, ShufflePath shuffl
     }
     state.counters["draws"] = static_cast<double>(counting.draws) / 20;
 }
-BENCHMARK_CAPTURE(BM_ShuffleMoves, Symmetric/Composed, true, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ShuffleMoves, Symmetric/Stepwise, true, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ShuffleMoves, Free/Composed, false, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ShuffleMoves, Free/Stepwise, false, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Symmetric / Composed, true, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Symmetric / Stepwise, true, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Free / Composed, false, ShufflePath::Composed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShuffleMoves, Free / Stepwise, false, ShufflePath::Stepwise)->Unit(benchmark::kMicrosecond);
 
 // One RANDOM(2) through the RandomSource interface, the draw the shuffles make most often.
 void BM_RandomDraw(benchmark::State& state) {

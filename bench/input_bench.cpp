@@ -11,7 +11,6 @@
 namespace quintaro {
 namespace {
 
-
 // A player's cell of the running game: where to click it and the symbol that belongs there.
 struct FreeCell {
     double x = 0, y = 0;
@@ -21,8 +20,7 @@ struct FreeCell {
 // A timed game of the level set at start-up, in its play loop as the player finds it after the
 // command. Needs the collections in the working directory: run from the build folder.
 struct RunningGame {
-    RunningGame()
-    {
+    RunningGame() {
         platform.setEventHandler(&game);
         game.startUp();
         platform.inject(platform::Event::menu(menuId(MenuCommand::NewGame)));
@@ -33,34 +31,28 @@ struct RunningGame {
 
     // Every empty cell of every grid that takes a symbol, in grid, column, row order; a cell of a
     // shared box comes once for each grid it belongs to. Empty when a cell has no known solution.
-    std::vector<FreeCell> freeCells() const
-    {
+    std::vector<FreeCell> freeCells() const {
         std::vector<FreeCell> cells;
         for (int g = 0; g < kGridCount; ++g) {
             for (int c = 1; c <= 9; ++c) {
                 for (int r = 1; r <= 9; ++r) {
-                    if (cellAt(game.board.givens, c, r, g) != 0 || cellAt(game.board.board, c, r, g) != 0)
-                        continue;
+                    if (cellAt(game.board.givens, c, r, g) != 0 || cellAt(game.board.board, c, r, g) != 0) continue;
                     const int symbol = cellAt(game.board.solution, c, r, g);
-                    if (symbol == 0)
-                        return {};
+                    if (symbol == 0) return {};
                     cells.push_back({double(gridOrigin(g).x + kCellSize * (c - 1) + kCellSize / 2),
-                                     double(gridOrigin(g).y + kCellSize * (r - 1) + kCellSize / 2),
-                                     symbol});
+                                     double(gridOrigin(g).y + kCellSize * (r - 1) + kCellSize / 2), symbol});
                 }
             }
         }
         return cells;
     }
 
-    void click(platform::MouseButton button, const FreeCell& cell)
-    {
+    void click(platform::MouseButton button, const FreeCell& cell) {
         platform.click(button, cell.x, cell.y);
         platform.deliverPending();
     }
 
-    void type(int code)
-    {
+    void type(int code) {
         platform.inject(platform::Event::character(code));
         platform.deliverPending();
     }
@@ -70,8 +62,7 @@ struct RunningGame {
 };
 
 // The game and its free cells, or a skip with the reason when there is no game to play.
-bool setUp(benchmark::State& state, const RunningGame& running, std::vector<FreeCell>& cells)
-{
+bool setUp(benchmark::State& state, const RunningGame& running, std::vector<FreeCell>& cells) {
     if (!running.playing()) {
         state.SkipWithError("no timed game started: run from the build folder, which holds leicht.qbr");
         return false;
@@ -86,12 +77,10 @@ bool setUp(benchmark::State& state, const RunningGame& running, std::vector<Free
 
 // A left click on an empty cell until the chooser stands drawn over it. Escape closes it untimed;
 // the cell stays empty. The clicks walk through all free cells of the four grids.
-void BM_InputClickOpensChooser(benchmark::State& state)
-{
+void BM_InputClickOpensChooser(benchmark::State& state) {
     RunningGame running;
     std::vector<FreeCell> cells;
-    if (!setUp(state, running, cells))
-        return;
+    if (!setUp(state, running, cells)) return;
     std::size_t i = 0;
     for (auto _ : state) {
         running.click(platform::MouseButton::Left, cells[i]);
@@ -109,12 +98,10 @@ BENCHMARK(BM_InputClickOpensChooser)->Unit(benchmark::kMicrosecond);
 
 // The right symbol typed into the open chooser until the cell is drawn, judged and the panels have
 // recounted. Opening the chooser before and emptying the cell after (right click) are untimed.
-void BM_InputTypedSymbol(benchmark::State& state)
-{
+void BM_InputTypedSymbol(benchmark::State& state) {
     RunningGame running;
     std::vector<FreeCell> cells;
-    if (!setUp(state, running, cells))
-        return;
+    if (!setUp(state, running, cells)) return;
     std::size_t i = 0;
     for (auto _ : state) {
         state.PauseTiming();

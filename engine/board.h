@@ -11,7 +11,7 @@ constexpr int kGridCount = 4;
 constexpr int kCellLayerSize = 10 * 10 * 4;           // 400 bytes
 constexpr int kCandidateLayerSize = 10 * 10 * 10 * 4; // 4,000 bytes
 constexpr int kDistinctCells = 4 * 81 - 4 * 9;        // 288
-constexpr int kSymbolTotal = 32;                       // distinct cells of each symbol in a full field
+constexpr int kSymbolTotal = 32;                      // distinct cells of each symbol in a full field
 
 constexpr int cellIndex(int c, int r, int g) { return c * 40 + r * 4 + g; }
 constexpr int candidateIndex(int c, int r, int s, int g) { return c * 400 + r * 40 + s * 4 + g; }
@@ -40,13 +40,13 @@ constexpr std::array<SharedBox, 4> kSharedBoxes{{
 
 // All engine state. Plain data; every operation takes it by reference.
 struct Board {
-    CellLayer board{};       // current symbol of each cell, 0 = empty
-    CellLayer givens{};      // the puzzle's givens, 0 = not a given
+    CellLayer board{};  // current symbol of each cell, 0 = empty
+    CellLayer givens{}; // the puzzle's givens, 0 = not a given
     CandidateFlags candidates{};
-    CandidateBytes candidateBytes{}; // candidates as bytes, for the board file only
-    CellLayer boardBackup{}; // board saved around the hidden solve; scratch of the quarter turn
-    CellLayer solution{};    // the board as the last hidden solve left it
-    std::array<int, 10> symbolCounts{};  // index 0 counts empty cells, up to 288
+    CandidateBytes candidateBytes{};    // candidates as bytes, for the board file only
+    CellLayer boardBackup{};            // board saved around the hidden solve; scratch of the quarter turn
+    CellLayer solution{};               // the board as the last hidden solve left it
+    std::array<int, 10> symbolCounts{}; // index 0 counts empty cells, up to 288
     std::array<std::uint8_t, 10> ruleTally{};
     std::array<std::uint8_t, 10> symbolMap{};
     std::array<bool, 10> symbolFree{};

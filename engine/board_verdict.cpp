@@ -35,7 +35,8 @@ Board withMastersCopied(const CellLayer& board, const CellLayer& givens) {
 std::optional<RuleConflict> conflictIn(const CellLayer& cells) {
     for (int g = 0; g < kGridCount; ++g) {
         for (int c = 1; c <= 9; ++c) {
-            if (unitBroken([&](int i) { return cellAt(cells, c, i + 1, g); })) return RuleConflict{g, UnitKind::Column, c};
+            if (unitBroken([&](int i) { return cellAt(cells, c, i + 1, g); }))
+                return RuleConflict{g, UnitKind::Column, c};
         }
     }
     for (int g = 0; g < kGridCount; ++g) {

@@ -54,8 +54,10 @@ void mergeSharedCandidates(Board& b) {
         for (int dc = 0; dc < 3; ++dc) {
             for (int dr = 0; dr < 3; ++dr) {
                 for (int s = 1; s <= 9; ++s) {
-                    bool& master = b.candidates[candidateIndex(box.masterColumn + dc, box.masterRow + dr, s, box.masterGrid)];
-                    bool& second = b.candidates[candidateIndex(box.secondColumn + dc, box.secondRow + dr, s, box.secondGrid)];
+                    bool& master =
+                        b.candidates[candidateIndex(box.masterColumn + dc, box.masterRow + dr, s, box.masterGrid)];
+                    bool& second =
+                        b.candidates[candidateIndex(box.secondColumn + dc, box.secondRow + dr, s, box.secondGrid)];
                     if (!master || !second) master = second = false;
                 }
             }

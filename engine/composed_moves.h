@@ -40,7 +40,8 @@ public:
     void swapRowsIf(bool on, int g, int ra, int rb) { swapLines(now_.rows[g], ra, rb, on); }
     void swapColumnsIf(bool on, int g, int ca, int cb) { swapLines(now_.cols[g], ca, cb, on); }
 
-    template <class Rnd> void permuteSymbols(Rnd& rnd) {
+    template <class Rnd>
+    void permuteSymbols(Rnd& rnd) {
         const SymbolMap map = drawSymbolPermutation(rnd);
         for (int v = 1; v <= 9; ++v) now_.symbols[v] = map[now_.symbols[v]];
         lastMap_ = map;
@@ -49,7 +50,8 @@ public:
 
     // k rounds of lineSwapRound (shuffle.cpp), followed by table: each of the eight lines arrays a
     // round touches is one run over six of its lines, composed over all rounds and applied once.
-    template <class Rnd> void composeLineSwapRounds(Rnd& rnd, int k) {
+    template <class Rnd>
+    void composeLineSwapRounds(Rnd& rnd, int k) {
         const LineRunTables& t = lineRunTables();
         std::array<unsigned, kRounds.size()> state{};
         for (int j = 0; j < k; ++j) {
@@ -69,7 +71,8 @@ public:
 
     // count draws of RANDOM(2), each followed by bandLineSwap(this, x, x + 1) for x = draw + 1, which
     // swaps those two lines of three blocks at once: followed by table and applied once to each block.
-    template <class Rnd, class BandLineSwap> void composeBandLineSwaps(Rnd& rnd, int count, BandLineSwap bandLineSwap) {
+    template <class Rnd, class BandLineSwap>
+    void composeBandLineSwaps(Rnd& rnd, int count, BandLineSwap bandLineSwap) {
         const LineRunTables& t = lineRunTables();
         unsigned state = 0;
         for (int done = 0; done < count; done += 32) {
@@ -84,8 +87,7 @@ public:
         bandLineSwap(blocks, 1, 2);
         for (int i = 0; i < blocks.count; ++i) {
             const BlockRecorder::Block& block = blocks.blocks[i];
-            applyRun(block.columns ? now_.cols[block.grid] : now_.rows[block.grid], block.firstLine,
-                     t.places[state]);
+            applyRun(block.columns ? now_.cols[block.grid] : now_.rows[block.grid], block.firstLine, t.places[state]);
         }
     }
 

@@ -101,9 +101,9 @@ __attribute__((target("avx512f,avx512dq"))) SymbolMap DrawBuffer::symbolPermutat
         for (int j = 0; j < 4; ++j) {
             // w mod 9 from its digits to the bases 2^24, 2^12 and 2^6, each of which leaves 1 mod 9.
             const __m512i m24 = _mm512_set1_epi64(0xFFFFFF);
-            const __m512i a = _mm512_add_epi64(_mm512_add_epi64(_mm512_and_si512(w[j], m24),
-                                                                _mm512_and_si512(_mm512_srli_epi64(w[j], 24), m24)),
-                                               _mm512_srli_epi64(w[j], 48));
+            const __m512i a = _mm512_add_epi64(
+                _mm512_add_epi64(_mm512_and_si512(w[j], m24), _mm512_and_si512(_mm512_srli_epi64(w[j], 24), m24)),
+                _mm512_srli_epi64(w[j], 48));
             const __m512i b = _mm512_add_epi64(_mm512_and_si512(a, _mm512_set1_epi64(0xFFF)), _mm512_srli_epi64(a, 12));
             const __m512i c = _mm512_add_epi64(_mm512_and_si512(b, _mm512_set1_epi64(0x3F)), _mm512_srli_epi64(b, 6));
             const __m512i q = _mm512_srli_epi64(_mm512_mullo_epi64(c, _mm512_set1_epi64(57)), 9); // c / 9, c < 320

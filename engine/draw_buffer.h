@@ -14,7 +14,8 @@ using SymbolMap = std::array<std::uint16_t, 10>;
 
 // The shuffle's symbol permutation: RANDOM(9) drawn again and again until each of 0..8 has come up;
 // map[k] is one more than the k-th value to come up first.
-template <class Rnd> SymbolMap drawSymbolPermutation(Rnd& rnd) {
+template <class Rnd>
+SymbolMap drawSymbolPermutation(Rnd& rnd) {
     constexpr unsigned kAll = 0x3FE; // bits 1..9
     std::array<std::uint16_t, 11> map{};
     unsigned seen = 0;
@@ -94,14 +95,15 @@ private:
         return block_.words[taken_++];
     }
 
-    std::uint64_t counter_;  // the state after the block's last word
+    std::uint64_t counter_; // the state after the block's last word
     bool wide_;
     int taken_ = kWordBlock; // words of the block already drawn
     WordBlock block_{};
 };
 
 // n <= 32 draws of RANDOM(2), bit i the i-th draw, from any source; DrawBuffer takes them at once.
-template <class Rnd> std::uint32_t coins(Rnd& rnd, int n) {
+template <class Rnd>
+std::uint32_t coins(Rnd& rnd, int n) {
     std::uint32_t bits = 0;
     for (int i = 0; i < n; ++i) bits |= static_cast<std::uint32_t>(rnd.random(2)) << i;
     return bits;

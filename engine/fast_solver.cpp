@@ -38,8 +38,8 @@ constexpr int boxUnit(int g, int c, int r) { return g * kUnitsPerGrid + 18 + box
 // solver's test needs no branch).
 struct CellUnits {
     std::uint8_t unit[6];
-    std::uint8_t box;       // 0..8, row-major
-    std::uint16_t boxBit;   // the cell's bit in its box's empty-cell mask
+    std::uint8_t box;                // 0..8, row-major
+    std::uint16_t boxBit;            // the cell's bit in its box's empty-cell mask
     std::int8_t twinC, twinR, twinG; // twinG = -1 where the cell is not shared
 };
 using CellTable = std::array<std::array<std::array<CellUnits, 10>, 10>, kGridCount>;

@@ -39,8 +39,7 @@ bool parseFieldText(std::string_view text, CellLayer& layer, TextError& err) {
     }
     if (lines.size() != kFieldSize) {
         err = {static_cast<int>(lines.size() < kFieldSize ? lines.size() + 1 : kFieldSize + 1), 1,
-               lines.size() < kFieldSize ? "expected 21 lines, the field ends early"
-                                          : "expected 21 lines, found more"};
+               lines.size() < kFieldSize ? "expected 21 lines, the field ends early" : "expected 21 lines, found more"};
         return false;
     }
     CellLayer parsed{};

@@ -151,8 +151,7 @@ bool attempt(Search& s, RandomSource& rnd, long limit) {
 
 void generateFullField(CellLayer& layer, RandomSource& rnd) {
     Search search;
-    for (long limit = kFirstPlacementLimit; !attempt(search, rnd, limit); limit *= 2) {
-    }
+    for (long limit = kFirstPlacementLimit; !attempt(search, rnd, limit); limit *= 2) {}
     layer.fill(0);
     const auto& cells = distinctCells();
     for (int i = 0; i < kDistinctCells; ++i) {

@@ -34,7 +34,8 @@ inline std::optional<GridCell> gridCellAt(FieldPlace place) {
 
 // Where a cell of a grid lies on the field; both copies of a shared cell lie on the same place.
 inline FieldPlace fieldPlaceOf(const GridCell& cell) {
-    return {kGridFieldColumn[std::size_t(cell.grid)] + cell.column - 1, kGridFieldRow[std::size_t(cell.grid)] + cell.row - 1};
+    return {kGridFieldColumn[std::size_t(cell.grid)] + cell.column - 1,
+            kGridFieldRow[std::size_t(cell.grid)] + cell.row - 1};
 }
 
 // Calls f(GridCell) for every cell of the four grids, grid by grid, column by column, row by row; the

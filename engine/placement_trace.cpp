@@ -5,10 +5,14 @@ namespace quintaro {
 
 const char* scanName(Scan s) {
     switch (s) {
-    case Scan::BoxSingleCandidate: return "box single candidate";
-    case Scan::BoxSinglePlace: return "box single place";
-    case Scan::RowSinglePlace: return "row single place";
-    case Scan::ColumnSinglePlace: return "column single place";
+    case Scan::BoxSingleCandidate:
+        return "box single candidate";
+    case Scan::BoxSinglePlace:
+        return "box single place";
+    case Scan::RowSinglePlace:
+        return "row single place";
+    case Scan::ColumnSinglePlace:
+        return "column single place";
     }
     return "unknown scan";
 }

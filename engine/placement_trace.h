@@ -14,12 +14,12 @@ enum class Scan {
 
 struct Placement {
     Scan scan;
-    int grid;   // 0..3, the grid of the step
-    int unit;   // box 1..9 (row-major), row 1..9 or column 1..9 of that grid
-    int symbol; // 1..9
-    int column; // 1..9 in that grid
-    int row;    // 1..9 in that grid
-    int pass;   // 1..15
+    int grid;             // 0..3, the grid of the step
+    int unit;             // box 1..9 (row-major), row 1..9 or column 1..9 of that grid
+    int symbol;           // 1..9
+    int column;           // 1..9 in that grid
+    int row;              // 1..9 in that grid
+    int pass;             // 1..15
     CellJudgement judged; // against the solution known when it was placed
 };
 

@@ -13,7 +13,8 @@ public:
 };
 
 // A uniform integer 0..n-1 (n >= 1) from uniform 64-bit words taken from next() as needed.
-template <class Next> int uniformBelow(int n, Next&& next) {
+template <class Next>
+int uniformBelow(int n, Next&& next) {
     if (n <= 1) return 0;
     const auto bound = static_cast<std::uint64_t>(n);
     // A power of two divides 2^64: nothing is rejected and the remainder is the low bits.

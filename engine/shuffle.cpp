@@ -37,43 +37,53 @@ struct StepwiseMoves {
 };
 
 // Stacks a and bb of grid g trade places when on.
-template <class Moves> void stackSwapIf(Moves& m, bool on, int g, int a, int bb) {
+template <class Moves>
+void stackSwapIf(Moves& m, bool on, int g, int a, int bb) {
     for (int k = 1; k <= 3; ++k) m.swapColumnsIf(on, g, 3 * (a - 1) + k, 3 * (bb - 1) + k);
 }
 
 // Bands a and bb of grid g trade places when on.
-template <class Moves> void bandSwapIf(Moves& m, bool on, int g, int a, int bb) {
+template <class Moves>
+void bandSwapIf(Moves& m, bool on, int g, int a, int bb) {
     for (int k = 1; k <= 3; ++k) m.swapRowsIf(on, g, 3 * (a - 1) + k, 3 * (bb - 1) + k);
 }
 
-template <class Moves> void upperBandRowSwap(Moves& m, int a, int bb) {
+template <class Moves>
+void upperBandRowSwap(Moves& m, int a, int bb) {
     m.swapRows(1, a, bb);
     m.swapRows(2, a, bb);
     m.swapRows(0, a + 6, bb + 6);
 }
 
-template <class Moves> void lowerBandRowSwap(Moves& m, int a, int bb) {
+template <class Moves>
+void lowerBandRowSwap(Moves& m, int a, int bb) {
     m.swapRows(1, a + 6, bb + 6);
     m.swapRows(2, a + 6, bb + 6);
     m.swapRows(3, a, bb);
 }
 
-template <class Moves> void leftBandColumnSwap(Moves& m, int a, int bb) {
+template <class Moves>
+void leftBandColumnSwap(Moves& m, int a, int bb) {
     m.swapColumns(0, a, bb);
     m.swapColumns(3, a, bb);
     m.swapColumns(1, a + 6, bb + 6);
 }
 
-template <class Moves> void rightBandColumnSwap(Moves& m, int a, int bb) {
+template <class Moves>
+void rightBandColumnSwap(Moves& m, int a, int bb) {
     m.swapColumns(0, a + 6, bb + 6);
     m.swapColumns(3, a + 6, bb + 6);
     m.swapColumns(2, a, bb);
 }
 
 // A chance-½ draw: the symmetric variant acts on 0, the free variant on 1.
-template <class Rnd> bool chance(Rnd& rnd, int hit) { return rnd.random(2) == hit; }
+template <class Rnd>
+bool chance(Rnd& rnd, int hit) {
+    return rnd.random(2) == hit;
+}
 
-template <class Moves, class Rnd> void shuffleSymmetric(Moves& m, Rnd& rnd) {
+template <class Moves, class Rnd>
+void shuffleSymmetric(Moves& m, Rnd& rnd) {
     constexpr int hit = 0;
     const int n = rnd.random(150) + 101;
     for (int i = 0; i < n; ++i) {
@@ -123,7 +133,8 @@ template <class Moves, class Rnd> void shuffleSymmetric(Moves& m, Rnd& rnd) {
 
 // One round of the free shuffle's line swaps: fifteen draws of RANDOM(2), each acting on 1. The
 // composed path follows these rounds by table (ComposedMoves::composeLineSwapRounds).
-template <class Moves, class Rnd> void lineSwapRound(Moves& m, Rnd& rnd) {
+template <class Moves, class Rnd>
+void lineSwapRound(Moves& m, Rnd& rnd) {
     constexpr int hit = 1;
     int x = rnd.random(2) + 1;
     m.swapRowsIf(chance(rnd, hit), 0, x, x + 1);
@@ -142,7 +153,8 @@ template <class Moves, class Rnd> void lineSwapRound(Moves& m, Rnd& rnd) {
     bandSwapIf(m, chance(rnd, hit), 3, 2, 3);
 }
 
-template <class Moves, class Rnd> void shuffleFree(Moves& m, Rnd& rnd) {
+template <class Moves, class Rnd>
+void shuffleFree(Moves& m, Rnd& rnd) {
     constexpr int hit = 1;
     const int outer = rnd.random(50) + 100;
     const auto bandLines = [&](auto bandLineSwap) {
@@ -177,7 +189,8 @@ template <class Moves, class Rnd> void shuffleFree(Moves& m, Rnd& rnd) {
     }
 }
 
-template <class Moves, class Rnd> void shuffleVariant(Moves& m, Rnd& rnd, bool symmetric) {
+template <class Moves, class Rnd>
+void shuffleVariant(Moves& m, Rnd& rnd, bool symmetric) {
     if (symmetric) {
         shuffleSymmetric(m, rnd);
     } else {
@@ -185,7 +198,8 @@ template <class Moves, class Rnd> void shuffleVariant(Moves& m, Rnd& rnd, bool s
     }
 }
 
-template <class Rnd> void shuffleComposed(Board& b, Rnd& rnd, bool symmetric) {
+template <class Rnd>
+void shuffleComposed(Board& b, Rnd& rnd, bool symmetric) {
     ComposedMoves m(b);
     shuffleVariant(m, rnd, symmetric);
     m.apply();

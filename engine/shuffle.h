@@ -35,7 +35,7 @@ void rotateClockwise(Board& b); // uses boardBackup and solution as scratch
 void shuffleMoves(Board& b, RandomSource& rnd, bool symmetric, ShufflePath shufflePath = ShufflePath::Composed);
 
 // The whole shuffle: shuffleMoves, then computeSolution on the shuffled board.
-void shuffleBoard(Board& b, RandomSource& rnd, bool symmetric,
-                  SolverPath path = SolverPath::Fast, ShufflePath shufflePath = ShufflePath::Composed);
+void shuffleBoard(Board& b, RandomSource& rnd, bool symmetric, SolverPath path = SolverPath::Fast,
+                  ShufflePath shufflePath = ShufflePath::Composed);
 
 } // namespace quintaro

@@ -94,7 +94,8 @@ bool isFieldFull(Board& b) {
 bool hasWrongEntry(const Board& b) {
     return anyCell([&](GridCell k) {
         const std::uint8_t v = cellAt(b.board, k.column, k.row, k.grid);
-        return cellAt(b.givens, k.column, k.row, k.grid) == 0 && v != 0 && cellAt(b.solution, k.column, k.row, k.grid) != v;
+        return cellAt(b.givens, k.column, k.row, k.grid) == 0 && v != 0 &&
+               cellAt(b.solution, k.column, k.row, k.grid) != v;
     });
 }
 

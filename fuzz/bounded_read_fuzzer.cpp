@@ -116,8 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::max(static_cast<long long>(length), static_cast<long long>(wordAt(data + 13, 5) % (1ULL << kHoleBits)));
     writeFile(paths()("datei"), bytes, length, fileLength);
 
-    static constexpr const char* kNames[] = {"datei", "verweis", "fehlt", "ordner", "fifo", "geraet", "ins-leere",
-                                             "datei/darin", "schleife", "sockel"};
+    static constexpr const char* kNames[] = {"datei",  "verweis",   "fehlt",       "ordner",   "fifo",
+                                             "geraet", "ins-leere", "datei/darin", "schleife", "sockel"};
     const FileRange range = readFileRange(paths()(kNames[which]), offset, count);
     require(range.bytes.size() <= count);
     if (range.kind != FileKind::Regular) require(range.bytes.empty() && range.size == 0);
@@ -132,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 0:
     case 1: {
         require(range.kind == FileKind::Regular && range.size == fileLength);
-        const long long expected = offset >= fileLength ? 0 : std::min(fileLength - offset, static_cast<long long>(count));
+        const long long expected =
+            offset >= fileLength ? 0 : std::min(fileLength - offset, static_cast<long long>(count));
         require(static_cast<long long>(range.bytes.size()) == expected);
         for (std::size_t i = 0; i < range.bytes.size(); ++i) {
             const auto at = static_cast<std::size_t>(offset) + i;
@@ -142,12 +143,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case 2:
     case 6:
-    case 7: require(range.kind == FileKind::Missing); break;
-    case 3: require(range.kind == FileKind::Folder); break;
-    case 4: require(range.kind == FileKind::Fifo); break;
-    case 5: require(range.kind == FileKind::Device); break;
-    case 8: require(range.kind == FileKind::Unreadable && range.errorNumber == ELOOP); break;
-    case 9: require(range.kind == FileKind::Other); break;
+    case 7:
+        require(range.kind == FileKind::Missing);
+        break;
+    case 3:
+        require(range.kind == FileKind::Folder);
+        break;
+    case 4:
+        require(range.kind == FileKind::Fifo);
+        break;
+    case 5:
+        require(range.kind == FileKind::Device);
+        break;
+    case 8:
+        require(range.kind == FileKind::Unreadable && range.errorNumber == ELOOP);
+        break;
+    case 9:
+        require(range.kind == FileKind::Other);
+        break;
     }
     return 0;
 }

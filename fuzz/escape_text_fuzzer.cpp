@@ -23,10 +23,14 @@ std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view s) {
     std::size_t n = 0;
     char32_t cp = 0;
     if (byte(0) < 0x80) return std::pair{char32_t{byte(0)}, std::size_t{1}};
-    if (byte(0) >= 0xC2 && byte(0) <= 0xDF) n = 2, cp = byte(0) & 0x1F;
-    else if (byte(0) >= 0xE0 && byte(0) <= 0xEF) n = 3, cp = byte(0) & 0x0F;
-    else if (byte(0) >= 0xF0 && byte(0) <= 0xF4) n = 4, cp = byte(0) & 0x07;
-    else return std::nullopt;
+    if (byte(0) >= 0xC2 && byte(0) <= 0xDF)
+        n = 2, cp = byte(0) & 0x1F;
+    else if (byte(0) >= 0xE0 && byte(0) <= 0xEF)
+        n = 3, cp = byte(0) & 0x0F;
+    else if (byte(0) >= 0xF0 && byte(0) <= 0xF4)
+        n = 4, cp = byte(0) & 0x07;
+    else
+        return std::nullopt;
     if (s.size() < n) return std::nullopt;
     for (std::size_t i = 1; i < n; ++i) {
         if (byte(i) < 0x80 || byte(i) > 0xBF) return std::nullopt;
@@ -89,7 +93,8 @@ bool isCutBetweenEscapes(std::string_view shown, std::string_view escaped, std::
     constexpr std::string_view kEllipsis = "…";
     for (std::size_t at = shown.find(kEllipsis); at != std::string_view::npos; at = shown.find(kEllipsis, at + 1)) {
         const std::string_view start = shown.substr(0, at), end = shown.substr(at + kEllipsis.size());
-        if (!escaped.starts_with(start) || !escaped.ends_with(end) || start.size() + end.size() >= escaped.size()) continue;
+        if (!escaped.starts_with(start) || !escaped.ends_with(end) || start.size() + end.size() >= escaped.size())
+            continue;
         const auto startBytes = unescape(start), endBytes = unescape(end);
         if (startBytes && endBytes && text.starts_with(*startBytes) && text.ends_with(*endBytes)) return true;
     }

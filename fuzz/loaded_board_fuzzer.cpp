@@ -49,7 +49,8 @@ void checkCandidates(const Board& b, bool noDeadEnd) {
                 int count = 0;
                 for (int s = 0; s <= 9; ++s) count += b.candidates[candidateIndex(c, r, s, g)];
                 const bool gridCell = c != 0 && r != 0;
-                require(gridCell && cellAt(b.board, c, r, g) == 0 ? !b.candidates[candidateIndex(c, r, 0, g)] : count == 0);
+                require(gridCell && cellAt(b.board, c, r, g) == 0 ? !b.candidates[candidateIndex(c, r, 0, g)]
+                                                                  : count == 0);
                 if (!gridCell || cellAt(b.board, c, r, g) != 0) continue;
                 someEmptyCell = true;
                 int tc = 0, tr = 0, tg = 0;
@@ -57,7 +58,8 @@ void checkCandidates(const Board& b, bool noDeadEnd) {
                     someCellWithout = someCellWithout || count == 0;
                 else
                     for (int s = 1; s <= 9; ++s)
-                        require(b.candidates[candidateIndex(c, r, s, g)] == b.candidates[candidateIndex(tc, tr, s, tg)]);
+                        require(b.candidates[candidateIndex(c, r, s, g)] ==
+                                b.candidates[candidateIndex(tc, tr, s, tg)]);
             }
         }
     }

@@ -53,8 +53,8 @@ std::map<std::string, std::string> preparedFiles() {
     files["leer.qbr"] = bytesOf(collectionFile({}, 0, filler));
     CellLayer few = fieldPart([](int i) { return i % 37 == 5; });
     std::vector<std::uint8_t> cut = collectionFile({few}, 2, filler);
-    cut[cellIndex(4, 4, 0)] = 12;                    // a cell byte above 9
-    cut[cellIndex(7, 7, 3) + kGivensOffset] ^= 3;    // the copies of a shared cell differ
+    cut[cellIndex(4, 4, 0)] = 12;                 // a cell byte above 9
+    cut[cellIndex(7, 7, 3) + kGivensOffset] ^= 3; // the copies of a shared cell differ
     cut.resize(kRecordSize + kRecordSize / 2);
     files["kurz.qbr"] = bytesOf(cut);
     return files;
@@ -125,7 +125,8 @@ bool makesPuzzles(const std::vector<std::string>& args) {
     if (args.empty() || args[0] != kGenerateCommand.name) return false;
     CommandLine line;
     std::string error;
-    return parseCommandLine({args.begin() + 1, args.end()}, kGenerateCommand.options, line, error) == ParseOutcome::Parsed &&
+    return parseCommandLine({args.begin() + 1, args.end()}, kGenerateCommand.options, line, error) ==
+               ParseOutcome::Parsed &&
            line.value("level") && line.value("seed") && line.value("output") && line.positional.empty();
 }
 

@@ -4,11 +4,12 @@
 namespace quintaro::platform {
 
 enum class EventKind {
-    MenuCommand,    // code: the command id of the chosen menu item
-    KeyPressed,     // code: the virtual-key code (see VirtualKey); modifiers: the Modifier bits held; auto-repeats are not reported
-    KeyRepeated,    // code: the virtual-key code of a key held down, again at the keyboard's repeat rate
-    KeyReleased,    // code: the virtual-key code (see VirtualKey)
-    Character,      // code: the character typed (see CharacterCode for the keys that type a control character)
+    MenuCommand, // code: the command id of the chosen menu item
+    KeyPressed,  // code: the virtual-key code (see VirtualKey); modifiers: the Modifier bits held; auto-repeats are not
+                 // reported
+    KeyRepeated, // code: the virtual-key code of a key held down, again at the keyboard's repeat rate
+    KeyReleased, // code: the virtual-key code (see VirtualKey)
+    Character,   // code: the character typed (see CharacterCode for the keys that type a control character)
     ButtonPressed,  // code: 1 left, 2 right; x, y: pointer position in client pixels
     PointerMoved,   // x, y: pointer position in client pixels
     CloseRequested, // the player asked to close the main window
@@ -43,7 +44,9 @@ struct Event {
     int modifiers = 0;
 
     static Event menu(int id) { return {EventKind::MenuCommand, id, 0, 0}; }
-    static Event keyPressed(int virtualKey, int modifiers = 0) { return {EventKind::KeyPressed, virtualKey, 0, 0, modifiers}; }
+    static Event keyPressed(int virtualKey, int modifiers = 0) {
+        return {EventKind::KeyPressed, virtualKey, 0, 0, modifiers};
+    }
     static Event keyReleased(int virtualKey) { return {EventKind::KeyReleased, virtualKey, 0, 0}; }
     static Event keyRepeated(int virtualKey) { return {EventKind::KeyRepeated, virtualKey, 0, 0}; }
     static Event character(int code) { return {EventKind::Character, code, 0, 0}; }
@@ -59,8 +62,7 @@ struct Event {
     // The player's own input: a key, a typed character, a button press or a menu command.
     bool isInput() const {
         return kind == EventKind::KeyPressed || kind == EventKind::KeyRepeated || kind == EventKind::KeyReleased ||
-               kind == EventKind::Character ||
-               kind == EventKind::ButtonPressed || kind == EventKind::MenuCommand;
+               kind == EventKind::Character || kind == EventKind::ButtonPressed || kind == EventKind::MenuCommand;
     }
 };
 

@@ -34,12 +34,14 @@ double usableRatio(double ratio) { return std::isfinite(ratio) ? std::clamp(rati
 
 std::uint32_t packed(Rgb c) { return (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | c.b; }
 
-std::uint32_t mixed(std::uint32_t dst, std::uint32_t src, MixMode mode)
-{
+std::uint32_t mixed(std::uint32_t dst, std::uint32_t src, MixMode mode) {
     switch (mode) {
-    case MixMode::Merge: return (dst | src) & kRgbMask;
-    case MixMode::Xor: return (dst ^ src) & kRgbMask;
-    case MixMode::Copy: break;
+    case MixMode::Merge:
+        return (dst | src) & kRgbMask;
+    case MixMode::Xor:
+        return (dst ^ src) & kRgbMask;
+    case MixMode::Copy:
+        break;
     }
     return src;
 }
@@ -48,8 +50,7 @@ std::uint32_t mixed(std::uint32_t dst, std::uint32_t src, MixMode mode)
 // for every pixel of the fill box that no outline point claimed.
 class Coverage {
 public:
-    void addLine(int x1, int y1, int x2, int y2, int width, std::uint32_t colour)
-    {
+    void addLine(int x1, int y1, int x2, int y2, int width, std::uint32_t colour) {
         const int before = width / 2;
         const int after = (width - 1) / 2;
         const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
@@ -57,26 +58,28 @@ public:
         int err = dx + dy;
         for (int x = x1, y = y1;;) {
             for (int oy = -before; oy <= after; ++oy)
-                for (int ox = -before; ox <= after; ++ox)
-                    points_.push_back({x + ox, y + oy, colour});
-            if (x == x2 && y == y2)
-                break;
+                for (int ox = -before; ox <= after; ++ox) points_.push_back({x + ox, y + oy, colour});
+            if (x == x2 && y == y2) break;
             const int e2 = 2 * err;
-            if (e2 >= dy) { err += dy; x += sx; }
-            if (e2 <= dx) { err += dx; y += sy; }
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
         }
     }
 
-    void addOutline(int x1, int y1, int x2, int y2, int width, std::uint32_t colour)
-    {
+    void addOutline(int x1, int y1, int x2, int y2, int width, std::uint32_t colour) {
         addLine(x1, y1, x2, y1, width, colour);
         addLine(x2, y1, x2, y2, width, colour);
         addLine(x2, y2, x1, y2, width, colour);
         addLine(x1, y2, x1, y1, width, colour);
     }
 
-    void setFill(int x1, int y1, int x2, int y2, std::uint32_t colour)
-    {
+    void setFill(int x1, int y1, int x2, int y2, std::uint32_t colour) {
         fill_ = Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
         fillColour_ = colour;
         hasFill_ = true;
@@ -84,11 +87,9 @@ public:
 
     // Applies the covered pixels that lie inside the width x height game pixels of the image, each to
     // its block of device pixels; returns the touched box (x, y, w, h) in game pixels.
-    std::tuple<int, int, int, int> apply(QImage& image, int width, int height, PixelScale scale, MixMode mode) const
-    {
+    std::tuple<int, int, int, int> apply(QImage& image, int width, int height, PixelScale scale, MixMode mode) const {
         Box box{width, height, -1, -1};
-        for (const Point& p : points_)
-            box.grow(p.x, p.y);
+        for (const Point& p : points_) box.grow(p.x, p.y);
         if (hasFill_) {
             box.grow(fill_.left, fill_.top);
             box.grow(fill_.right, fill_.bottom);
@@ -97,8 +98,7 @@ public:
         box.top = std::max(box.top, 0);
         box.right = std::min(box.right, width - 1);
         box.bottom = std::min(box.bottom, height - 1);
-        if (box.left > box.right || box.top > box.bottom)
-            return {0, 0, 0, 0};
+        if (box.left > box.right || box.top > box.bottom) return {0, 0, 0, 0};
         const int w = box.right - box.left + 1;
         constexpr std::int64_t kFree = -1;
         std::vector<std::int64_t> colourAt(std::size_t(w) * std::size_t(box.bottom - box.top + 1), kFree);
@@ -106,21 +106,18 @@ public:
             return colourAt[std::size_t(y - box.top) * w + std::size_t(x - box.left)];
         };
         for (const Point& p : points_)
-            if (box.contains(p.x, p.y))
-                slot(p.x, p.y) = p.colour;
+            if (box.contains(p.x, p.y)) slot(p.x, p.y) = p.colour;
         if (hasFill_)
             for (int y = std::max(fill_.top, box.top); y <= std::min(fill_.bottom, box.bottom); ++y)
                 for (int x = std::max(fill_.left, box.left); x <= std::min(fill_.right, box.right); ++x)
-                    if (slot(x, y) == kFree)
-                        slot(x, y) = fillColour_;
+                    if (slot(x, y) == kFree) slot(x, y) = fillColour_;
         for (int y = box.top; y <= box.bottom; ++y) {
             const int deviceBottom = std::min(scale.toDevice(y + 1), image.height());
             for (int dy = scale.toDevice(y); dy < deviceBottom; ++dy) {
                 auto* row = reinterpret_cast<QRgb*>(image.scanLine(dy));
                 for (int x = box.left; x <= box.right; ++x) {
                     const std::int64_t c = slot(x, y);
-                    if (c == kFree)
-                        continue;
+                    if (c == kFree) continue;
                     const int deviceRight = std::min(scale.toDevice(x + 1), image.width());
                     for (int dx = scale.toDevice(x); dx < deviceRight; ++dx)
                         row[dx] = 0xFF000000u | mixed(row[dx] & kRgbMask, std::uint32_t(c), mode);
@@ -137,8 +134,7 @@ private:
     };
     struct Box {
         int left, top, right, bottom;
-        void grow(int x, int y)
-        {
+        void grow(int x, int y) {
             left = std::min(left, x);
             top = std::min(top, y);
             right = std::max(right, x);
@@ -152,8 +148,7 @@ private:
     bool hasFill_ = false;
 };
 
-std::string fontKey(const FontRequest& f)
-{
+std::string fontKey(const FontRequest& f) {
     return f.face + '/' + std::to_string(f.height) + '/' + std::to_string(f.width) + '/' + std::to_string(f.weight) +
            '/' + std::to_string(f.fixedPitch) + '/' + std::to_string(f.pointSize);
 }
@@ -167,33 +162,28 @@ struct ImageSurface::Impl {
     std::function<void(int, int, int, int)> listener;
     mutable std::map<std::string, QFont> fonts;
 
-    const QFont& font(const FontRequest& request) const
-    {
+    const QFont& font(const FontRequest& request) const {
         auto [it, inserted] = fonts.try_emplace(fontKey(request));
-        if (inserted)
-            it->second = resolveFont(request);
+        if (inserted) it->second = resolveFont(request);
         return it->second;
     }
 
-    void changed(int x, int y, int w, int h) const
-    {
-        if (listener && w > 0 && h > 0)
-            listener(x, y, w, h);
+    void changed(int x, int y, int w, int h) const {
+        if (listener && w > 0 && h > 0) listener(x, y, w, h);
     }
 
-    void apply(const Coverage& coverage, MixMode mode)
-    {
+    void apply(const Coverage& coverage, MixMode mode) {
         const auto [x, y, w, h] = coverage.apply(image, width, height, scale, mode);
         changed(x, y, w, h);
     }
 };
 
-ImageSurface::ImageSurface(int width, int height, double pixelRatio) : impl_(std::make_unique<Impl>())
-{
+ImageSurface::ImageSurface(int width, int height, double pixelRatio) : impl_(std::make_unique<Impl>()) {
     impl_->width = std::max(1, width);
     impl_->height = std::max(1, height);
     impl_->scale.ratio = usableRatio(pixelRatio);
-    impl_->image = QImage(impl_->scale.toDevice(impl_->width), impl_->scale.toDevice(impl_->height), QImage::Format_RGB32);
+    impl_->image =
+        QImage(impl_->scale.toDevice(impl_->width), impl_->scale.toDevice(impl_->height), QImage::Format_RGB32);
     impl_->image.setDevicePixelRatio(impl_->scale.ratio);
     impl_->image.fill(Qt::white);
 }
@@ -205,11 +195,9 @@ int ImageSurface::height() const { return impl_->height; }
 
 double ImageSurface::pixelRatio() const { return impl_->scale.ratio; }
 
-void ImageSurface::setPixelRatio(double pixelRatio)
-{
+void ImageSurface::setPixelRatio(double pixelRatio) {
     const double ratio = usableRatio(pixelRatio);
-    if (ratio == impl_->scale.ratio)
-        return;
+    if (ratio == impl_->scale.ratio) return;
     impl_->scale.ratio = ratio;
     const QSize size(impl_->scale.toDevice(impl_->width), impl_->scale.toDevice(impl_->height));
     // What is drawn stays, resampled; it is sharp again wherever the game draws it anew.
@@ -218,31 +206,26 @@ void ImageSurface::setPixelRatio(double pixelRatio)
     impl_->changed(0, 0, impl_->width, impl_->height);
 }
 
-void ImageSurface::line(int x1, int y1, int x2, int y2)
-{
+void ImageSurface::line(int x1, int y1, int x2, int y2) {
     Coverage c;
     c.addLine(x1, y1, x2, y2, lineWidth(), packed(foreground()));
     impl_->apply(c, mixMode());
 }
 
-void ImageSurface::rectangle(int x1, int y1, int x2, int y2)
-{
+void ImageSurface::rectangle(int x1, int y1, int x2, int y2) {
     Coverage c;
     c.addOutline(x1, y1, x2, y2, lineWidth(), packed(foreground()));
     impl_->apply(c, mixMode());
 }
 
-void ImageSurface::filledRectangle(int x1, int y1, int x2, int y2)
-{
+void ImageSurface::filledRectangle(int x1, int y1, int x2, int y2) {
     Coverage c;
     c.addOutline(x1, y1, x2, y2, lineWidth(), packed(foreground()));
-    if (fill())
-        c.setFill(x1, y1, x2, y2, packed(background()));
+    if (fill()) c.setFill(x1, y1, x2, y2, packed(background()));
     impl_->apply(c, mixMode());
 }
 
-void ImageSurface::text(int x, int y, const std::string& utf8)
-{
+void ImageSurface::text(int x, int y, const std::string& utf8) {
     const QString s = QString::fromStdString(utf8);
     const QFont& font = impl_->font(this->font());
     const QFontMetrics metrics(font);
@@ -266,13 +249,11 @@ void ImageSurface::text(int x, int y, const std::string& utf8)
     impl_->changed(x - 4, y, w + 8, h);
 }
 
-int ImageSurface::textWidth(const std::string& utf8) const
-{
+int ImageSurface::textWidth(const std::string& utf8) const {
     return QFontMetrics(impl_->font(font())).horizontalAdvance(QString::fromStdString(utf8));
 }
 
-SavedRectangle ImageSurface::saveRectangle(int x1, int y1, int x2, int y2) const
-{
+SavedRectangle ImageSurface::saveRectangle(int x1, int y1, int x2, int y2) const {
     const int left = std::min(x1, x2), top = std::min(y1, y2);
     const int w = std::abs(x2 - x1) + 1, h = std::abs(y2 - y1) + 1;
     const PixelScale scale = impl_->scale;
@@ -289,8 +270,7 @@ SavedRectangle ImageSurface::saveRectangle(int x1, int y1, int x2, int y2) const
     return SavedRectangle(w, h, dw, dh, std::move(pixels));
 }
 
-void ImageSurface::paintRectangle(const SavedRectangle& saved, int x, int y)
-{
+void ImageSurface::paintRectangle(const SavedRectangle& saved, int x, int y) {
     QImage& image = impl_->image;
     const PixelScale scale = impl_->scale;
     const int deviceLeft = scale.toDevice(x), deviceTop = scale.toDevice(y);
@@ -301,42 +281,36 @@ void ImageSurface::paintRectangle(const SavedRectangle& saved, int x, int y)
     // Saved at another resolution (before the window moved to another screen), it is resampled.
     for (int ty = 0; ty < dh; ++ty) {
         const int iy = deviceTop + ty;
-        if (iy < 0 || iy >= image.height())
-            continue;
-        const std::size_t source = std::size_t(std::int64_t(ty) * saved.deviceHeight() / dh) * std::size_t(saved.deviceWidth());
+        if (iy < 0 || iy >= image.height()) continue;
+        const std::size_t source =
+            std::size_t(std::int64_t(ty) * saved.deviceHeight() / dh) * std::size_t(saved.deviceWidth());
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(iy));
         for (int tx = 0; tx < dw; ++tx) {
             const int ix = deviceLeft + tx;
             if (ix >= 0 && ix < image.width())
-                row[ix] = 0xFF000000u | saved.pixels()[source + std::size_t(std::int64_t(tx) * saved.deviceWidth() / dw)];
+                row[ix] =
+                    0xFF000000u | saved.pixels()[source + std::size_t(std::int64_t(tx) * saved.deviceWidth() / dw)];
         }
     }
     impl_->changed(x, y, saved.width(), saved.height());
 }
 
-Rgb ImageSurface::pixel(int x, int y) const
-{
+Rgb ImageSurface::pixel(int x, int y) const {
     const QImage& image = impl_->image;
-    if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height)
-        throw std::out_of_range("pixel outside the surface");
+    if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height) throw std::out_of_range("pixel outside the surface");
     const QRgb p = image.pixel(impl_->scale.toDevice(x), impl_->scale.toDevice(y));
     return Rgb{std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p))};
 }
 
-void ImageSurface::clear(Rgb c)
-{
+void ImageSurface::clear(Rgb c) {
     impl_->image.fill(QColor(c.r, c.g, c.b));
     impl_->changed(0, 0, width(), height());
 }
 
-void ImageSurface::setChangeListener(std::function<void(int, int, int, int)> listener)
-{
+void ImageSurface::setChangeListener(std::function<void(int, int, int, int)> listener) {
     impl_->listener = std::move(listener);
 }
 
-const QImage& imageOf(const ImageSurface& surface)
-{
-    return const_cast<ImageSurface&>(surface).impl().image;
-}
+const QImage& imageOf(const ImageSurface& surface) { return const_cast<ImageSurface&>(surface).impl().image; }
 
 } // namespace quintaro::platform

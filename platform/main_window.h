@@ -12,7 +12,7 @@
 namespace quintaro::platform {
 
 struct WindowGeometry {
-    int x = 0, y = 0;                    // outer top-left corner on the screen
+    int x = 0, y = 0; // outer top-left corner on the screen
     int outerWidth = 0, outerHeight = 0;
     friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
 };

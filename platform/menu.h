@@ -10,15 +10,14 @@ namespace quintaro::platform {
 struct MenuNode {
     enum class Kind { Item, Separator, Submenu };
     Kind kind = Kind::Item;
-    int id = 0;                       // Item: the command id its choice delivers
-    std::string text;                 // Item and Submenu
-    std::vector<MenuNode> children;   // Submenu
-    bool checkable = false;           // Item: shows a check mark box
+    int id = 0;                     // Item: the command id its choice delivers
+    std::string text;               // Item and Submenu
+    std::vector<MenuNode> children; // Submenu
+    bool checkable = false;         // Item: shows a check mark box
 
     static MenuNode item(int id, std::string text) { return {Kind::Item, id, std::move(text), {}, false}; }
     static MenuNode separator() { return {Kind::Separator, 0, {}, {}, false}; }
-    static MenuNode submenu(std::string text, std::vector<MenuNode> children)
-    {
+    static MenuNode submenu(std::string text, std::vector<MenuNode> children) {
         return {Kind::Submenu, 0, std::move(text), std::move(children), false};
     }
     friend bool operator==(const MenuNode&, const MenuNode&) = default;

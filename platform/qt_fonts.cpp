@@ -8,23 +8,17 @@
 
 namespace quintaro::platform {
 
-QString familyFor(const std::string& face)
-{
+QString familyFor(const std::string& face) {
     const QString f = QString::fromStdString(face).toLower();
-    if (f == "arial")
-        return QStringLiteral("Liberation Sans");
+    if (f == "arial") return QStringLiteral("Liberation Sans");
     // The panels' body text wants a plain zero; DejaVu's dotted one reads like a circled dot at 7 pixels.
-    if (f == "terminal")
-        return QStringLiteral("Liberation Mono");
-    if (f == "fixedsys")
-        return QStringLiteral("DejaVu Sans Mono");
-    if (f == "system")
-        return QStringLiteral("DejaVu Sans");
+    if (f == "terminal") return QStringLiteral("Liberation Mono");
+    if (f == "fixedsys") return QStringLiteral("DejaVu Sans Mono");
+    if (f == "system") return QStringLiteral("DejaVu Sans");
     return QString::fromStdString(face);
 }
 
-QFont resolveFont(const FontRequest& request)
-{
+QFont resolveFont(const FontRequest& request) {
     QFont font(familyFor(request.face));
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::PreferMatch));
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -37,8 +31,7 @@ QFont resolveFont(const FontRequest& request)
         // Windows-style heights count the whole cell; Qt's pixel size is the em square, which is smaller.
         int size = std::max(1, request.height);
         font.setPixelSize(size);
-        while (size > 1 && QFontMetrics(font).height() > request.height)
-            font.setPixelSize(--size);
+        while (size > 1 && QFontMetrics(font).height() > request.height) font.setPixelSize(--size);
     }
     if (request.width > 0) {
         const int natural = QFontMetrics(font).horizontalAdvance(QLatin1Char('x'));

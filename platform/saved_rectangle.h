@@ -13,14 +13,11 @@ public:
     SavedRectangle() = default;
     // Pixels at the game's own resolution, one per game pixel.
     SavedRectangle(int width, int height, std::vector<std::uint32_t> pixels)
-        : SavedRectangle(width, height, width, height, std::move(pixels))
-    {
-    }
+        : SavedRectangle(width, height, width, height, std::move(pixels)) {}
     // A width x height rectangle held as deviceWidth x deviceHeight pixels.
     SavedRectangle(int width, int height, int deviceWidth, int deviceHeight, std::vector<std::uint32_t> pixels)
-        : width_(width), height_(height), deviceWidth_(deviceWidth), deviceHeight_(deviceHeight), pixels_(std::move(pixels))
-    {
-    }
+        : width_(width), height_(height), deviceWidth_(deviceWidth), deviceHeight_(deviceHeight),
+          pixels_(std::move(pixels)) {}
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -9,7 +9,7 @@
 
 namespace quintaro::platform {
 
-enum class MixMode { Copy, Merge, Xor };  // Merge = bitwise OR with what is there
+enum class MixMode { Copy, Merge, Xor }; // Merge = bitwise OR with what is there
 enum class TextBackground { Transparent, Opaque };
 
 // Pixel rules, the same on every surface:

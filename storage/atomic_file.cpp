@@ -85,14 +85,19 @@ std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_
 
 std::string germanReason(const WriteFailure& f) {
     switch (f.step) {
-    case Step::Folder: return f.where + " ist ein Ordner";
-    case Step::NotAFile: return f.where + " ist keine gewöhnliche Datei";
-    case Step::NoFolder: return "der Ordner " + f.where + " lässt sich nicht anlegen";
-    case Step::Create: return f.where + " lässt sich nicht anlegen" + f.detail;
+    case Step::Folder:
+        return f.where + " ist ein Ordner";
+    case Step::NotAFile:
+        return f.where + " ist keine gewöhnliche Datei";
+    case Step::NoFolder:
+        return "der Ordner " + f.where + " lässt sich nicht anlegen";
+    case Step::Create:
+        return f.where + " lässt sich nicht anlegen" + f.detail;
     case Step::Write:
         return "Schreibfehler in " + f.where + ", ist der Datenträger voll?" + f.detail +
                (f.inPlace ? "; die Datei ist nun womöglich unvollständig" : "");
-    case Step::Replace: return f.where + " lässt sich nicht ersetzen" + f.detail;
+    case Step::Replace:
+        return f.where + " lässt sich nicht ersetzen" + f.detail;
     }
     return f.where;
 }

@@ -20,9 +20,9 @@ struct WriteFailure {
         Replace,  // the complete new file could not take the place of path
     };
     Step step;
-    std::string where;     // the folder for NoFolder, else path
-    std::string detail;    // the system's reason as " (…)", or ""
-    bool inPlace = false;  // Write only: path was being overwritten and may now hold part of the new bytes
+    std::string where;    // the folder for NoFolder, else path
+    std::string detail;   // the system's reason as " (…)", or ""
+    bool inPlace = false; // Write only: path was being overwritten and may now hold part of the new bytes
 };
 
 struct WriteRules {

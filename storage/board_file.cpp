@@ -25,8 +25,8 @@ ReadStatus readBoardRecord(const std::string& path, int record, Board& b, Record
     return ReadStatus::Loaded;
 }
 
-bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
-                      RandomSource& filler, std::string& error, std::chrono::milliseconds patience) {
+bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock, RandomSource& filler,
+                      std::string& error, std::chrono::milliseconds patience) {
     if (record < 0 || record >= kRecordCount) {
         error = saveFailure("Platz " + std::to_string(record + 1) + " gibt es nicht (erlaubt sind 1 bis 4)");
         return false;

@@ -38,7 +38,7 @@ ReadStatus readBoardRecord(const std::string& path, int record, Board& b, Record
 // nicht gesichert werden: ...") when path is a folder, FIFO or device, another game held the lock
 // too long, or the file could not be read or written; the old file is then unchanged, except after
 // a failed in-place write, which says so.
-bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock,
-                      RandomSource& filler, std::string& error, std::chrono::milliseconds patience = kLockPatience);
+bool writeBoardRecord(const std::string& path, int record, Board& b, const RecordClock& clock, RandomSource& filler,
+                      std::string& error, std::chrono::milliseconds patience = kLockPatience);
 
 } // namespace quintaro

@@ -23,7 +23,8 @@ std::array<bool, kRecordCount> emptySlots(const std::string& path) {
         Board scratch;
         RecordClock clock;
         const ReadStatus status = readBoardRecord(path, k, scratch, clock);
-        empty[std::size_t(k)] = status == ReadStatus::Missing || (status == ReadStatus::Loaded && isEmptyPosition(scratch));
+        empty[std::size_t(k)] =
+            status == ReadStatus::Missing || (status == ReadStatus::Loaded && isEmptyPosition(scratch));
     }
     return empty;
 }

@@ -54,7 +54,8 @@ FileRange readFileRange(const std::string& path, long long offset, std::size_t c
     r.bytes.resize(count);
     std::size_t got = 0;
     while (got < count) {
-        const ssize_t n = ::pread(file.fd, r.bytes.data() + got, count - got, static_cast<off_t>(offset) + static_cast<off_t>(got));
+        const ssize_t n =
+            ::pread(file.fd, r.bytes.data() + got, count - got, static_cast<off_t>(offset) + static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return failed(errno);
         if (n == 0) break;

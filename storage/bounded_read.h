@@ -11,7 +11,7 @@ namespace quintaro {
 // What kind of thing a path names, as far as a reader of regular files cares.
 enum class FileKind {
     Regular,
-    Missing,   // nothing there (also a link that leads nowhere)
+    Missing, // nothing there (also a link that leads nowhere)
     Folder,
     Fifo,      // a named pipe: opening or reading it could wait for a writer forever
     Device,    // a character or block device such as /dev/zero

@@ -89,10 +89,13 @@ bool updateHallOfFame(const std::string& path, const std::function<bool(HallOfFa
 }
 
 bool writeHallOfFame(const std::string& path, const HallOfFame& hof, std::string& error) {
-    return updateHallOfFame(path, [&](HallOfFame& stored) {
-        stored = hof;
-        return true;
-    }, error);
+    return updateHallOfFame(
+        path,
+        [&](HallOfFame& stored) {
+            stored = hof;
+            return true;
+        },
+        error);
 }
 
 } // namespace quintaro

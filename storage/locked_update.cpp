@@ -22,10 +22,12 @@ constexpr std::chrono::milliseconds kLockPoll{10};
 UpdateFailure readFailure(const std::string& path, const FileRange& file) {
     using enum WriteFailure::Step;
     switch (file.kind) {
-    case FileKind::Folder: return {UpdateFailure::Step::Read, germanReason({Folder, path, ""})};
+    case FileKind::Folder:
+        return {UpdateFailure::Step::Read, germanReason({Folder, path, ""})};
     case FileKind::Unreadable:
         return {UpdateFailure::Step::Read, path + " lässt sich nicht lesen (" + std::strerror(file.errorNumber) + ")"};
-    default: return {UpdateFailure::Step::Read, germanReason({NotAFile, path, ""})};
+    default:
+        return {UpdateFailure::Step::Read, germanReason({NotAFile, path, ""})};
     }
 }
 
@@ -45,10 +47,14 @@ std::optional<UpdateFailure> updateFile(const std::string& path, std::size_t rea
         // No lock file can be made here at all: no other game can take one either.
         if (lock.error() != QLockFile::LockFailedError) break;
         if (deadline.hasExpired())
-            return UpdateFailure{UpdateFailure::Step::Busy,
-                                 path + " ist gesperrt: ein anderes laufendes Spiel schreibt gerade hinein oder hängt dabei "
-                                        "(Sperrdatei " + path + ".lock); es wurde nichts geschrieben, bitte gleich noch "
-                                        "einmal versuchen"};
+            return UpdateFailure{
+                UpdateFailure::Step::Busy,
+                path +
+                    " ist gesperrt: ein anderes laufendes Spiel schreibt gerade hinein oder hängt dabei "
+                    "(Sperrdatei " +
+                    path +
+                    ".lock); es wurde nichts geschrieben, bitte gleich noch "
+                    "einmal versuchen"};
         std::this_thread::sleep_for(kLockPoll);
     }
 

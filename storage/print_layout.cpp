@@ -12,8 +12,7 @@ int roundHalfEven(double v) { return int(std::nearbyint(v)); }
 
 } // namespace
 
-PrintLayout printLayout(int pageWidth, int pageHeight)
-{
+PrintLayout printLayout(int pageWidth, int pageHeight) {
     PrintLayout p;
     p.u = pageWidth / 86;
     p.v = pageHeight / 70;
@@ -30,8 +29,7 @@ PrintLayout printLayout(int pageWidth, int pageHeight)
     return p;
 }
 
-PagePoint printedSymbolAt(const PrintLayout& p, int g, int c, int r, const std::string& text, bool digitMode)
-{
+PagePoint printedSymbolAt(const PrintLayout& p, int g, int c, int r, const std::string& text, bool digitMode) {
     const PagePoint o = p.symbolOffset[std::size_t(g)];
     const int x = o.x + (c - 1) * p.cellWidth + 2 * p.u;
     const int y = roundHalfEven(o.y + (r - 1) * p.cellHeight + 1.5 * p.v);
@@ -39,8 +37,7 @@ PagePoint printedSymbolAt(const PrintLayout& p, int g, int c, int r, const std::
     return {x + shift, y + 3};
 }
 
-std::string printFooter(const std::string& levelName, int givenCount)
-{
+std::string printFooter(const std::string& levelName, int givenCount) {
     return "Schwierigkeitsgrad: " + levelName + "mit " + std::to_string(givenCount) + " Zahlen";
 }
 

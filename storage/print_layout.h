@@ -23,8 +23,8 @@ struct PrintLayout {
     int cellLineWidth = 1, boxLineWidth = 2;
     std::array<PagePoint, 4> gridCorner{};
     std::array<PagePoint, 4> symbolOffset{};
-    PagePoint heading;       // "QUINTARO"
-    PagePoint footer;        // "Schwierigkeitsgrad: ..."
+    PagePoint heading; // "QUINTARO"
+    PagePoint footer;  // "Schwierigkeitsgrad: ..."
 };
 
 PrintLayout printLayout(int pageWidth, int pageHeight);

@@ -38,7 +38,8 @@ std::string firstMismatch(const CellLayer& board, const CellLayer& givens, Pred 
     std::string first;
     for (int y = 0; y < 21; ++y)
         for (int x = 0; x < 21; ++x)
-            if (pred(fieldValue(board, {x, y}), fieldValue(givens, {x, y})) && count++ == 0) first = fieldCellName({x, y});
+            if (pred(fieldValue(board, {x, y}), fieldValue(givens, {x, y})) && count++ == 0)
+                first = fieldCellName({x, y});
     if (count == 0) return {};
     return "at field cell " + first + (count > 1 ? " and " + std::to_string(count - 1) + " more" : "");
 }
@@ -76,7 +77,8 @@ RecordReport checkRecord(const LoadedRecord& record, const CheckSettings& s) {
     if (const auto m = firstMismatch(b.board, b.givens, [](int bv, int gv) { return gv == 0 && bv != 0; }); !m.empty())
         problem("the board holds entries that are not givens " + m);
     if (record.clock.runningByte & 1) problem("the clock flag is set (a collection record must have it clear)");
-    if (std::find(b.candidates.begin(), b.candidates.end(), true) != b.candidates.end()) problem("candidate flags are set");
+    if (std::find(b.candidates.begin(), b.candidates.end(), true) != b.candidates.end())
+        problem("candidate flags are set");
     if (givens == 0) {
         problem("no givens");
         return report;
@@ -94,7 +96,8 @@ RecordReport checkRecord(const LoadedRecord& record, const CheckSettings& s) {
         return report;
     }
     if (stored.passes > s.maxPasses)
-        problem("the hidden solve needs " + std::to_string(stored.passes) + " passes, more than " + std::to_string(s.maxPasses));
+        problem("the hidden solve needs " + std::to_string(stored.passes) + " passes, more than " +
+                std::to_string(s.maxPasses));
 
     if (s.shuffles > 0) {
         const ShuffleOutcome shuffled = checkShuffles(b.givens, s.shuffles, s.seed, false);
@@ -146,7 +149,8 @@ int run(const CommandLine& line, Streams& io) {
     };
     const std::string shown = shownName(name);
     RecordReport whole{std::to_string(file.size) + " bytes", {}};
-    if (file.size != kBoardFileSize) whole.problems.push_back("a board file has " + std::to_string(kBoardFileSize) + " bytes");
+    if (file.size != kBoardFileSize)
+        whole.problems.push_back("a board file has " + std::to_string(kBoardFileSize) + " bytes");
     print(shown + ": ", whole);
     // The records are checked side by side (they share nothing), then reported in order.
     std::array<std::future<RecordReport>, kRecordCount> reports;

@@ -34,11 +34,15 @@ private:
 bool solveAndPrint(Board& b, bool trace, SolverPath path, std::ostream& out) {
     TracePrinter printer(out);
     const int passes = computeSolution(b, path, trace ? &printer : nullptr);
-    out << fieldToText(b.solution) << "passes: " << passes << "\n" << (b.noSolution ? "incomplete" : "complete") << "\n";
+    out << fieldToText(b.solution) << "passes: " << passes << "\n"
+        << (b.noSolution ? "incomplete" : "complete") << "\n";
     // The level whose pass range holds the passes, as the game grades an own puzzle.
     const Grade grade = gradeOf(!b.noSolution, passes);
-    out << "grade: " << (grade.level < 0 ? std::string("none") : std::string(levelRecipe(grade.level).name) + " (level " +
-                                                                     std::to_string(grade.level) + ")") << "\n";
+    out << "grade: "
+        << (grade.level < 0
+                ? std::string("none")
+                : std::string(levelRecipe(grade.level).name) + " (level " + std::to_string(grade.level) + ")")
+        << "\n";
     return !b.noSolution;
 }
 

@@ -52,9 +52,9 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args, std::span<co
     for (const KnownOption& o : known) {
         const std::string name = o.name;
         if (o.takesValue)
-            app.add_option_function<std::string>(namesOf(o), [&out, name](const std::string& v) {
-                   out.values[name] = v;
-               })->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+            app.add_option_function<std::string>(namesOf(o),
+                                                 [&out, name](const std::string& v) { out.values[name] = v; })
+                ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         else
             app.add_flag_callback(namesOf(o), [&out, name] { out.flags.push_back(name); })->disable_flag_override();
     }

@@ -18,7 +18,7 @@ struct KnownOption {
 };
 
 struct CommandLine {
-    std::vector<std::string> positional; // in order; "-" is positional (standard input)
+    std::vector<std::string> positional;       // in order; "-" is positional (standard input)
     std::map<std::string, std::string> values; // options with a value, by name
     std::vector<std::string> flags;            // flags given, by name
 

@@ -19,13 +19,20 @@ namespace {
 std::string refusal(const std::string& name, const FileRange& range, const std::string& what) {
     const std::string shown = shownName(name) + ": ";
     switch (range.kind) {
-    case FileKind::Regular: break;
-    case FileKind::Missing: return shown + "cannot open (no such file)";
-    case FileKind::Folder: return shown + "is a folder, not a " + what;
-    case FileKind::Fifo: return shown + "is a FIFO (named pipe), not a " + what;
-    case FileKind::Device: return shown + "is a device, not a " + what;
-    case FileKind::Other: return shown + "is a special file, not a " + what;
-    case FileKind::Unreadable: return shown + "cannot read (" + std::generic_category().message(range.errorNumber) + ")";
+    case FileKind::Regular:
+        break;
+    case FileKind::Missing:
+        return shown + "cannot open (no such file)";
+    case FileKind::Folder:
+        return shown + "is a folder, not a " + what;
+    case FileKind::Fifo:
+        return shown + "is a FIFO (named pipe), not a " + what;
+    case FileKind::Device:
+        return shown + "is a device, not a " + what;
+    case FileKind::Other:
+        return shown + "is a special file, not a " + what;
+    case FileKind::Unreadable:
+        return shown + "cannot read (" + std::generic_category().message(range.errorNumber) + ")";
     }
     return shown + "cannot read";
 }
@@ -34,7 +41,8 @@ std::string refusal(const std::string& name, const FileRange& range, const std::
 std::string entryName(int index) {
     const int c = index / 40, r = index / 4 % 10, g = index % 4;
     if (c == 0 || r == 0)
-        return "the unused entry of grid " + std::to_string(g) + " column " + std::to_string(c) + " row " + std::to_string(r);
+        return "the unused entry of grid " + std::to_string(g) + " column " + std::to_string(c) + " row " +
+               std::to_string(r);
     return "field cell " + fieldCellName({kGridFieldColumn[g] + c - 1, kGridFieldRow[g] + r - 1});
 }
 
@@ -43,11 +51,12 @@ std::string andMore(std::size_t count) { return count > 1 ? " and " + std::to_st
 std::vector<std::string> damageOf(const Board& b, const RecordRepairs& repairs) {
     std::vector<std::string> damage;
     if (const auto& cells = repairs.emptiedCells; !cells.empty())
-        damage.push_back("cell bytes above 9 at " + entryName(cells[0]) + andMore(cells.size()) + ", loaded as empty cells");
+        damage.push_back("cell bytes above 9 at " + entryName(cells[0]) + andMore(cells.size()) +
+                         ", loaded as empty cells");
     for (const auto& [layer, block] : {std::pair{&b.board, "board"}, std::pair{&b.givens, "givens"}})
         if (const auto cells = unequalSharedCopies(*layer); !cells.empty())
-            damage.push_back(std::string("the two copies of shared cell ") + fieldCellName(cells[0]) + andMore(cells.size()) +
-                             " differ in the " + block + " block");
+            damage.push_back(std::string("the two copies of shared cell ") + fieldCellName(cells[0]) +
+                             andMore(cells.size()) + " differ in the " + block + " block");
     return damage;
 }
 
@@ -82,7 +91,8 @@ bool readTextField(const std::string& name, std::istream& in, CellLayer& layer, 
     }
     TextError err;
     if (!parseFieldText(text, layer, err)) {
-        error = shown + ":" + std::to_string(err.line) + ":" + std::to_string(err.column) + ": " + escapeText(err.message);
+        error =
+            shown + ":" + std::to_string(err.line) + ":" + std::to_string(err.column) + ": " + escapeText(err.message);
         return false;
     }
     return true;
@@ -104,8 +114,8 @@ bool recordOf(const BoardFileBytes& file, const std::string& name, int record, L
     const std::span<const std::uint8_t> bytes(file.bytes);
     RecordRepairs repairs;
     if (start > bytes.size() || !decodeBoardRecord(bytes.subspan(start), out.board, out.clock, &repairs)) {
-        error = shownName(name) + ": too short for record " + std::to_string(record) + " (" + std::to_string(file.size) +
-                " bytes; a board file has " + std::to_string(kBoardFileSize) + ")";
+        error = shownName(name) + ": too short for record " + std::to_string(record) + " (" +
+                std::to_string(file.size) + " bytes; a board file has " + std::to_string(kBoardFileSize) + ")";
         return false;
     }
     out.damage = damageOf(out.board, repairs);

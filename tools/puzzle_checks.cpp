@@ -86,8 +86,10 @@ std::vector<FieldCell> unequalSharedCopies(const CellLayer& layer) {
         for (int dc = 0; dc < 3; ++dc)
             for (int dr = 0; dr < 3; ++dr) {
                 const int mc = box.masterColumn + dc, mr = box.masterRow + dr;
-                if (cellAt(layer, mc, mr, box.masterGrid) != cellAt(layer, box.secondColumn + dc, box.secondRow + dr, box.secondGrid))
-                    cells.push_back({kGridFieldColumn[box.masterGrid] + mc - 1, kGridFieldRow[box.masterGrid] + mr - 1});
+                if (cellAt(layer, mc, mr, box.masterGrid) !=
+                    cellAt(layer, box.secondColumn + dc, box.secondRow + dr, box.secondGrid))
+                    cells.push_back(
+                        {kGridFieldColumn[box.masterGrid] + mc - 1, kGridFieldRow[box.masterGrid] + mr - 1});
             }
     return cells;
 }

@@ -52,8 +52,8 @@ SolveOutcome solveGivens(const CellLayer& givens, SolverPath path = SolverPath::
 constexpr std::uint64_t kShuffleCheckSeed = 1;
 
 struct ShuffleOutcome {
-    int tried = 0;                 // shuffles run, over both variants
-    int failed = 0;                // shuffles after which the hidden solve left the field incomplete
+    int tried = 0;                     // shuffles run, over both variants
+    int failed = 0;                    // shuffles after which the hidden solve left the field incomplete
     std::uint64_t firstFailedSeed = 0; // the generator seed of the first failing shuffle
     bool firstFailedSymmetric = false;
     // completedIn[n]: shuffles the hidden solve completed in n passes (what the game grades them by)

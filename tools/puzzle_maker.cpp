@@ -20,8 +20,8 @@ constexpr std::array<LevelRecipe, 4> kRecipes{{
 }};
 
 std::string describe(int attempt, int givens, int passes, const char* verdict) {
-    return "attempt " + std::to_string(attempt) + ": " + std::to_string(givens) + " givens, " +
-           std::to_string(passes) + " passes: " + verdict;
+    return "attempt " + std::to_string(attempt) + ": " + std::to_string(givens) + " givens, " + std::to_string(passes) +
+           " passes: " + verdict;
 }
 
 } // namespace

@@ -20,7 +20,8 @@ void printOverview(std::ostream& out) {
            "       qbr COMMAND --help     the command's arguments and options\n"
            "\n"
            "commands:\n";
-    for (const Command* c : kCommands) out << "  " << c->name << std::string(10 - std::string(c->name).size(), ' ') << c->summary << "\n";
+    for (const Command* c : kCommands)
+        out << "  " << c->name << std::string(10 - std::string(c->name).size(), ' ') << c->summary << "\n";
     out << "\n"
            "A board file (*.qbr) holds four records 0..3 of 6,000 bytes, each a board, its givens, candidate\n"
            "flags and a clock. A text field is 21 lines of 21 characters: '1'..'9' a symbol, '.' or '0' an\n"
@@ -58,9 +59,13 @@ int runQbr(const std::vector<std::string>& args, Streams& io) {
         CommandLine line;
         std::string error;
         switch (parseCommandLine({args.begin() + 1, args.end()}, c->options, line, error)) {
-        case ParseOutcome::Parsed: return c->run(line, io);
-        case ParseOutcome::HelpAsked: io.out << c->help; return kExitOk;
-        case ParseOutcome::Failed: break;
+        case ParseOutcome::Parsed:
+            return c->run(line, io);
+        case ParseOutcome::HelpAsked:
+            io.out << c->help;
+            return kExitOk;
+        case ParseOutcome::Failed:
+            break;
         }
         return failInput(io, std::string(c->name) + ": " + error + " (see qbr " + c->name + " --help)");
     }

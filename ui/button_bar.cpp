@@ -10,8 +10,7 @@ namespace {
 
 constexpr int kPlainLetterColour = 6;
 
-void resetPen(Display& display)
-{
+void resetPen(Display& display) {
     display.surface.setMixMode(platform::MixMode::Copy);
     display.surface.setTextBackground(platform::TextBackground::Opaque);
     display.foreground(colour::Black);
@@ -20,20 +19,25 @@ void resetPen(Display& display)
 
 // With large system fonts font 14 is the proportional stock font, so a blank no longer lies
 // 8 pixels per character in; these shifts put each bar letter back over its blank.
-int largeFontLetterShift(char letter)
-{
+int largeFontLetterShift(char letter) {
     switch (letter) {
-    case 'L': return 6;
-    case 'S': case 'H': return 9;
-    case 'D': case 'N': case 'A': return 13;
-    default: return 0;
+    case 'L':
+        return 6;
+    case 'S':
+    case 'H':
+        return 9;
+    case 'D':
+    case 'N':
+    case 'A':
+        return 13;
+    default:
+        return 0;
     }
 }
 
 } // namespace
 
-void drawButton(Display& display, bool pressed, int x, int y, const std::string& caption)
-{
+void drawButton(Display& display, bool pressed, int x, int y, const std::string& caption) {
     const bool large = display.screen.largeFontMode;
     const int right = x + 8 * (int(caption.size()) - 1) + 18, bottom = y + 25;
     drawBevel(display, pressed, 2, x, y, right, bottom);
@@ -52,32 +56,25 @@ void drawButton(Display& display, bool pressed, int x, int y, const std::string&
     resetPen(display);
 }
 
-void drawAcceleratorLetter(Display& display, bool highlight, int fontId, int x, int y, char letter)
-{
+void drawAcceleratorLetter(Display& display, bool highlight, int fontId, int x, int y, char letter) {
     selectFont(display, fontId);
     drawTextWithShadow(display, highlight ? colour::DarkRed : kPlainLetterColour, x, y - 14, std::string(1, letter));
     resetPen(display);
 }
 
-void drawBarButton(Display& display, BarButton button, bool pressed)
-{
+void drawBarButton(Display& display, BarButton button, bool pressed) {
     const BarButtonInfo& b = kBarButtons[std::size_t(button)];
     drawButton(display, pressed, b.left, kButtonBarTop, b.caption);
 }
 
-void drawButtonBar(Display& display)
-{
-    for (std::size_t i = 0; i < kBarButtons.size(); ++i)
-        drawBarButton(display, BarButton(i), false);
+void drawButtonBar(Display& display) {
+    for (std::size_t i = 0; i < kBarButtons.size(); ++i) drawBarButton(display, BarButton(i), false);
 }
 
-std::optional<BarButton> buttonAt(int mouseX, int mouseY)
-{
-    if (mouseY < kButtonClickTop || mouseY > kButtonClickBottom)
-        return std::nullopt;
+std::optional<BarButton> buttonAt(int mouseX, int mouseY) {
+    if (mouseY < kButtonClickTop || mouseY > kButtonClickBottom) return std::nullopt;
     for (std::size_t i = 0; i < kBarButtons.size(); ++i)
-        if (mouseX >= kBarButtons[i].left && mouseX <= kBarButtons[i].clickRight)
-            return BarButton(i);
+        if (mouseX >= kBarButtons[i].left && mouseX <= kBarButtons[i].clickRight) return BarButton(i);
     return std::nullopt;
 }
 

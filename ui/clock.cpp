@@ -13,15 +13,13 @@ const char* const kStopped = " 99:99:99";
 
 } // namespace
 
-std::string two(int n)
-{
+std::string two(int n) {
     std::string text = "0";
     text += std::to_string(n);
     return text.substr(text.size() - 2);
 }
 
-ElapsedSplit splitElapsed(double elapsedSeconds)
-{
+ElapsedSplit splitElapsed(double elapsedSeconds) {
     ElapsedSplit split;
     split.hours = int(std::trunc(elapsedSeconds)) / 3600;
     split.seconds = elapsedSeconds - 3600.0 * split.hours;
@@ -30,16 +28,14 @@ ElapsedSplit splitElapsed(double elapsedSeconds)
     return split;
 }
 
-std::string displayText(double elapsedSeconds)
-{
+std::string displayText(double elapsedSeconds) {
     const ElapsedSplit s = splitElapsed(elapsedSeconds);
     std::string text = " ";
     text += two(s.hours) + ":" + two(s.minutes) + ":" + two(int(std::trunc(s.seconds)));
     return text;
 }
 
-std::string recordText(double elapsedSeconds)
-{
+std::string recordText(double elapsedSeconds) {
     // Rounding first carries 59.96 s into the next minute instead of writing "60.0" seconds.
     const ElapsedSplit s = splitElapsed(std::round(elapsedSeconds * 10.0) / 10.0);
     char seconds[16];
@@ -49,19 +45,14 @@ std::string recordText(double elapsedSeconds)
 
 GameClock::GameClock(platform::Platform& platform, platform::Label& clockDisplay, ClockFlags& flags,
                      RecordHandler onRecord)
-    : platform_(platform), clockDisplay_(clockDisplay), flags_(flags), onRecord_(std::move(onRecord))
-{
-}
+    : platform_(platform), clockDisplay_(clockDisplay), flags_(flags), onRecord_(std::move(onRecord)) {}
 
-GameClock::~GameClock()
-{
+GameClock::~GameClock() {
     endRun();
-    if (thread_)
-        thread_->join();
+    if (thread_) thread_->join();
 }
 
-void GameClock::startGame()
-{
+void GameClock::startGame() {
     endRun();
     pausedAt_.reset();
     flags_.gameRunning = true;
@@ -71,12 +62,10 @@ void GameClock::startGame()
     refreshClock();
 }
 
-void GameClock::refreshClock()
-{
+void GameClock::refreshClock() {
     if (!flags_.gameRunning) {
         endRun();
-        if (!recordShown_)
-            clockDisplay_.setCaption(kStopped);
+        if (!recordShown_) clockDisplay_.setCaption(kStopped);
         return;
     }
     recordShown_ = false;
@@ -95,8 +84,7 @@ void GameClock::refreshClock()
         finalTime_ = record;
         // The time just achieved stays in sight after the name form and the hall of fame.
         recordShown_ = true;
-        if (onRecord_)
-            onRecord_(record);
+        if (onRecord_) onRecord_(record);
         return;
     }
     // Always the time of this moment: a refresh within the second of the last tick (after a load, say)
@@ -105,19 +93,15 @@ void GameClock::refreshClock()
     clockDisplay_.setCaption(displayText(now - flags_.gameStart));
 }
 
-void GameClock::clearRecord()
-{
-    if (!recordShown_)
-        return;
+void GameClock::clearRecord() {
+    if (!recordShown_) return;
     recordShown_ = false;
     clockDisplay_.setCaption(kStopped);
 }
 
-void GameClock::startThread()
-{
+void GameClock::startThread() {
     endRun();
-    if (thread_)
-        thread_->join();
+    if (thread_) thread_->join();
     const std::uint64_t run = *liveRun_;
     thread_ = platform_.startThread([this, run] {
         while (isLive(run) && flags_.gameRunning) {
@@ -127,22 +111,17 @@ void GameClock::startThread()
     });
 }
 
-void GameClock::pause(double at)
-{
-    if (!flags_.gameRunning || pausedAt_)
-        return;
+void GameClock::pause(double at) {
+    if (!flags_.gameRunning || pausedAt_) return;
     pausedAt_ = at;
     endRun();
 }
 
-void GameClock::resume(double at)
-{
-    if (!pausedAt_)
-        return;
+void GameClock::resume(double at) {
+    if (!pausedAt_) return;
     const double away = std::max(0.0, at - *pausedAt_);
     pausedAt_.reset();
-    if (!flags_.gameRunning)
-        return;
+    if (!flags_.gameRunning) return;
     flags_.gameStart = flags_.gameStart + away;
     refreshClock();
     startThread();
@@ -152,23 +131,18 @@ void GameClock::tick() { step(*liveRun_); }
 
 void GameClock::endRun() { ++*liveRun_; }
 
-void GameClock::step(std::uint64_t run)
-{
-    if (!isLive(run) || flags_.clockHold)
-        return;
+void GameClock::step(std::uint64_t run) {
+    if (!isLive(run) || flags_.clockHold) return;
     const double now = platform_.timer();
-    if (std::trunc(now) == lastTickSecond_)
-        return;
+    if (std::trunc(now) == lastTickSecond_) return;
     lastTickSecond_ = std::trunc(now);
-    if (flags_.gameSolved)
-        return;
+    if (flags_.gameSolved) return;
     // The caption is set on the window thread, and only if nothing there has stopped, solved or held
     // this run since: a text computed before a stop never lands after it.
-    platform_.post([liveRun = liveRun_, run, &label = clockDisplay_, &flags = flags_,
-                    text = displayText(now - flags_.gameStart)] {
-        if (*liveRun == run && flags.gameRunning && !flags.gameSolved && !flags.clockHold)
-            label.setCaption(text);
-    });
+    platform_.post(
+        [liveRun = liveRun_, run, &label = clockDisplay_, &flags = flags_, text = displayText(now - flags_.gameStart)] {
+            if (*liveRun == run && flags.gameRunning && !flags.gameSolved && !flags.clockHold) label.setCaption(text);
+        });
 }
 
 } // namespace quintaro

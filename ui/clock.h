@@ -101,8 +101,8 @@ private:
     ClockFlags& flags_;
     RecordHandler onRecord_;
     std::string finalTime_ = "X";
-    bool recordShown_ = false; // the label shows the record of the game solved last
-    std::optional<double> pausedAt_; // timer reading when the window went out of sight
+    bool recordShown_ = false;                 // the label shows the record of the game solved last
+    std::optional<double> pausedAt_;           // timer reading when the window went out of sight
     std::atomic<double> lastTickSecond_{-1.0}; // whole timer second of the last computation
     // The number of the current run; ending a run counts it up. Calls posted by the thread keep it alive
     // so that a call delivered after the clock is gone sees a stale run and does nothing.

@@ -6,21 +6,17 @@
 
 namespace quintaro {
 
-CellCorner popupCorner(GridCell cell)
-{
+CellCorner popupCorner(GridCell cell) {
     const CellCorner corner = cellCorner(cell);
     return {corner.x - 11, corner.y - 11};
 }
 
-int popupSquareAt(CellCorner corner, int x, int y)
-{
-    if (x < corner.x || y < corner.y || x >= corner.x + kPopupSize || y >= corner.y + kPopupSize)
-        return 0;
+int popupSquareAt(CellCorner corner, int x, int y) {
+    if (x < corner.x || y < corner.y || x >= corner.x + kPopupSize || y >= corner.y + kPopupSize) return 0;
     return 3 * ((y - corner.y) / kPopupSquare) + (x - corner.x) / kPopupSquare + 1;
 }
 
-void drawEntryPopup(Display& display, EntryPopup& popup, int c, int r, int g, bool digitMode)
-{
+void drawEntryPopup(Display& display, EntryPopup& popup, int c, int r, int g, bool digitMode) {
     platform::Surface& s = display.surface;
     s.setFill(true);
     const CellCorner corner = popupCorner({g, c, r});
@@ -50,10 +46,8 @@ void drawEntryPopup(Display& display, EntryPopup& popup, int c, int r, int g, bo
     s.setTextBackground(platform::TextBackground::Opaque);
 }
 
-void restorePopupBackground(Display& display, EntryPopup& popup)
-{
-    if (!popup.saved)
-        return;
+void restorePopupBackground(Display& display, EntryPopup& popup) {
+    if (!popup.saved) return;
     display.surface.paintRectangle(popup.background, popup.x, popup.y);
     popup.background = {};
     popup.saved = false;

@@ -12,9 +12,9 @@ constexpr int kPopupSquare = 18; // one symbol square
 
 // The chooser of the entry under way and the screen it covers.
 struct EntryPopup {
-    int hoverSymbol = 0;        // highlighted square 1..9; also the last symbol typed; kept between entries
-    bool saved = false;         // background holds what the chooser covers
-    int x = 0, y = 0;           // top-left corner of the chooser
+    int hoverSymbol = 0; // highlighted square 1..9; also the last symbol typed; kept between entries
+    bool saved = false;  // background holds what the chooser covers
+    int x = 0, y = 0;    // top-left corner of the chooser
     platform::SavedRectangle background;
 };
 

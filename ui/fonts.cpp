@@ -11,23 +11,28 @@ platform::FontRequest stockVariablePitchFont() { return platform::FontRequest::p
 
 } // namespace
 
-platform::FontRequest fontFor(int id)
-{
+platform::FontRequest fontFor(int id) {
     using platform::FontRequest;
     switch (id) {
-    case font::CandidateLetters: return FontRequest::pixels("ARIAL", 14, 7, 200);
-    case font::CandidateDigits: return FontRequest::pixels("ARIAL", 14, 8, 200);
-    case font::Popup: return FontRequest::pixels("ARIAL", 22, 10, 700);
-    case font::Body: return FontRequest::pixels("Terminal", 12, 8, 400, true);
+    case font::CandidateLetters:
+        return FontRequest::pixels("ARIAL", 14, 7, 200);
+    case font::CandidateDigits:
+        return FontRequest::pixels("ARIAL", 14, 8, 200);
+    case font::Popup:
+        return FontRequest::pixels("ARIAL", 22, 10, 700);
+    case font::Body:
+        return FontRequest::pixels("Terminal", 12, 8, 400, true);
     // The button captions are laid out on an 8-pixel character grid.
-    case font::Accelerator: return FontRequest{"Fixedsys", 0, 8, 400, true, 9};
-    case font::Symbols: return FontRequest::pixels("ARIAL", 36, 18, 200);
-    default: return FontRequest::points("System", 9.75, 700);
+    case font::Accelerator:
+        return FontRequest{"Fixedsys", 0, 8, 400, true, 9};
+    case font::Symbols:
+        return FontRequest::pixels("ARIAL", 36, 18, 200);
+    default:
+        return FontRequest::points("System", 9.75, 700);
     }
 }
 
-void selectFont(Display& display, int id)
-{
+void selectFont(Display& display, int id) {
     const bool large = display.largeFontMetric > kLargeFontThreshold;
     platform::FontRequest request = fontFor(id);
     if (id == font::Body && large) {

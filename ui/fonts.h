@@ -8,7 +8,8 @@ namespace quintaro {
 
 // Font ids with a meaning of their own; any other id selects the named "System" font (16 is used).
 namespace font {
-constexpr int CandidateLetters = 4, CandidateDigits = 5, Popup = 6, Body = 8, Accelerator = 14, Titles = 16, Symbols = 20;
+constexpr int CandidateLetters = 4, CandidateDigits = 5, Popup = 6, Body = 8, Accelerator = 14, Titles = 16,
+              Symbols = 20;
 } // namespace font
 
 // The font id stands for, before any large-font fallback.

@@ -13,14 +13,12 @@ constexpr std::size_t kHintLength = 26;
 
 } // namespace
 
-void drawHelpPanel(Display& display, const std::string& hintText)
-{
+void drawHelpPanel(Display& display, const std::string& hintText) {
     drawPanel(display, kHelpPanel);
     drawHint(display, hintText);
 }
 
-void drawHint(Display& display, const std::string& hintText)
-{
+void drawHint(Display& display, const std::string& hintText) {
     platform::Surface& s = display.surface;
     s.setMixMode(platform::MixMode::Copy);
     s.setTextBackground(platform::TextBackground::Opaque);
@@ -30,11 +28,9 @@ void drawHint(Display& display, const std::string& hintText)
     // Blanks over the tail of a longer hint before it ("Rechte Taste löscht Feld!" is one character
     // shorter than the prompt it replaces).
     std::size_t characters = 0;
-    for (const char ch : hintText)
-        characters += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    for (const char ch : hintText) characters += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
     std::string padded = hintText;
-    if (characters < kHintLength)
-        padded.append(kHintLength - characters, ' ');
+    if (characters < kHintLength) padded.append(kHintLength - characters, ' ');
     s.text(776, 576, padded);
 }
 

@@ -15,19 +15,27 @@ constexpr std::array<const char*, 4> kLevelNames{"Leicht", "Mittel", "Schwer", "
 
 std::string hintLine(const NextStep& step, bool digitMode) {
     switch (step.kind) {
-    case StepKind::WrongEntry: return "Diese Zahl ist falsch";
-    case StepKind::FieldFull: return "Kein Feld ist mehr frei";
-    case StepKind::NothingFollows: return "Keine Zahl folgt zwingend";
-    case StepKind::Placement: break;
+    case StepKind::WrongEntry:
+        return "Diese Zahl ist falsch";
+    case StepKind::FieldFull:
+        return "Kein Feld ist mehr frei";
+    case StepKind::NothingFollows:
+        return "Keine Zahl folgt zwingend";
+    case StepKind::Placement:
+        break;
     }
     const Placement& p = step.placement;
     const std::string symbol = symbolText(p.symbol, digitMode) + ": ";
     switch (p.scan) {
-    case Scan::BoxSingleCandidate: return symbol + "einzige Zahl im Feld";
+    case Scan::BoxSingleCandidate:
+        return symbol + "einzige Zahl im Feld";
     // The frame shows which block; its number would mean nothing to the player.
-    case Scan::BoxSinglePlace: return symbol + "nur hier im Block";
-    case Scan::RowSinglePlace: return symbol + "nur hier in Zeile " + std::to_string(p.unit);
-    case Scan::ColumnSinglePlace: return symbol + "nur hier in Spalte " + std::to_string(p.unit);
+    case Scan::BoxSinglePlace:
+        return symbol + "nur hier im Block";
+    case Scan::RowSinglePlace:
+        return symbol + "nur hier in Zeile " + std::to_string(p.unit);
+    case Scan::ColumnSinglePlace:
+        return symbol + "nur hier in Spalte " + std::to_string(p.unit);
     }
     return {};
 }

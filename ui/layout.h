@@ -17,9 +17,9 @@ struct Pixel {
 };
 
 // Top-left cell corner of grid g (0..3): top, left, right, bottom.
-constexpr Pixel gridOrigin(int g)
-{
-    return {kFieldOrigin + kGridFieldColumn[std::size_t(g)] * kCellSize, kFieldOrigin + kGridFieldRow[std::size_t(g)] * kCellSize};
+constexpr Pixel gridOrigin(int g) {
+    return {kFieldOrigin + kGridFieldColumn[std::size_t(g)] * kCellSize,
+            kFieldOrigin + kGridFieldRow[std::size_t(g)] * kCellSize};
 }
 
 } // namespace quintaro

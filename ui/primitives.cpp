@@ -5,8 +5,7 @@
 
 namespace quintaro {
 
-void drawBevel(Display& display, bool sunken, int width, int x1, int y1, int x2, int y2)
-{
+void drawBevel(Display& display, bool sunken, int width, int x1, int y1, int x2, int y2) {
     platform::Surface& s = display.surface;
     s.setFill(false);
     s.setLineWidth(1);
@@ -25,8 +24,7 @@ void drawBevel(Display& display, bool sunken, int width, int x1, int y1, int x2,
     display.foreground(colour::Black);
 }
 
-void drawTextWithShadow(Display& display, int colourIndex, int x, int y, const std::string& text)
-{
+void drawTextWithShadow(Display& display, int colourIndex, int x, int y, const std::string& text) {
     platform::Surface& s = display.surface;
     display.foreground(colour::White);
     display.background(colour::LightGrey);
@@ -40,12 +38,10 @@ void drawTextWithShadow(Display& display, int colourIndex, int x, int y, const s
     s.text(x - 1, y - 1, text);
 }
 
-void drawShadowText(Display& display, int fontId, int colourIndex, int x, int y, const std::string& text)
-{
+void drawShadowText(Display& display, int fontId, int colourIndex, int x, int y, const std::string& text) {
     platform::Surface& s = display.surface;
     selectFont(display, fontId);
-    if (fontId == font::Accelerator && display.screen.largeFontMode)
-        x += 31;
+    if (fontId == font::Accelerator && display.screen.largeFontMode) x += 31;
     drawTextWithShadow(display, colourIndex, x, y - 14, text);
     s.setMixMode(platform::MixMode::Copy);
     s.setTextBackground(platform::TextBackground::Opaque);

@@ -10,8 +10,7 @@ namespace quintaro {
 
 namespace {
 
-void drawColumnLine(Display& display)
-{
+void drawColumnLine(Display& display) {
     display.foreground(colour::Black);
     display.surface.setLineWidth(1);
     display.surface.line(801, 250, 801, 289);
@@ -19,8 +18,7 @@ void drawColumnLine(Display& display)
 
 } // namespace
 
-void drawStatisticsPanel(Display& display, const PanelContext& panels)
-{
+void drawStatisticsPanel(Display& display, const PanelContext& panels) {
     platform::Surface& s = display.surface;
     const bool digits = panels.digitMode;
     drawPanel(display, kStatisticsPanel);
@@ -28,8 +26,7 @@ void drawStatisticsPanel(Display& display, const PanelContext& panels)
     s.text(748, 274, "Anzahl");
     for (int i = 1; i <= 9; ++i) {
         s.text(statisticsSymbolX(i, digits, display.screen.largeFontMode), 254, symbolText(i, digits));
-        if (digits)
-            s.text(808 + 24 * (i - 1), 274, " 0");
+        if (digits) s.text(808 + 24 * (i - 1), 274, " 0");
     }
     display.foreground(colour::Black);
     s.setLineWidth(1);
@@ -39,16 +36,13 @@ void drawStatisticsPanel(Display& display, const PanelContext& panels)
     drawStatusPanel(display, panels.state.status, panels.board.errorCount);
 }
 
-int statisticsSymbolX(int i, bool digitMode, bool largeFontMode)
-{
+int statisticsSymbolX(int i, bool digitMode, bool largeFontMode) {
     const int x = 808 + 24 * (i - 1);
-    if (!largeFontMode)
-        return x + 8;
+    if (!largeFontMode) return x + 8;
     return !digitMode && i == 9 ? x + 4 : x; // the narrow "I"
 }
 
-void drawSymbolCounts(Display& display, const PanelContext& panels)
-{
+void drawSymbolCounts(Display& display, const PanelContext& panels) {
     selectFont(display, font::Body);
     display.foreground(colour::Black);
     display.background(colour::White);

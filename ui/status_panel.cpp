@@ -15,26 +15,27 @@ constexpr std::size_t kErrorLineLength = 14;
 
 } // namespace
 
-std::string statusMessage(BoardStatus status)
-{
+std::string statusMessage(BoardStatus status) {
     switch (status) {
-    case BoardStatus::NotSolvable: return "Nicht lösbar!!!";
-    case BoardStatus::Solved: return "Brett gelöst!!! ";
+    case BoardStatus::NotSolvable:
+        return "Nicht lösbar!!!";
+    case BoardStatus::Solved:
+        return "Brett gelöst!!! ";
     case BoardStatus::WrongEntry:
-    case BoardStatus::RuleBroken: return "Falsche Zahl! ";
-    case BoardStatus::NoErrors: break;
+    case BoardStatus::RuleBroken:
+        return "Falsche Zahl! ";
+    case BoardStatus::NoErrors:
+        break;
     }
     return "Keine Fehler! ";
 }
 
-void drawStatusPanel(Display& display, BoardStatus status, int errorCount)
-{
+void drawStatusPanel(Display& display, BoardStatus status, int errorCount) {
     drawPanel(display, kStatusPanel);
     drawStatus(display, status, errorCount);
 }
 
-void drawStatus(Display& display, BoardStatus status, int errorCount)
-{
+void drawStatus(Display& display, BoardStatus status, int errorCount) {
     platform::Surface& s = display.surface;
     const bool fine = status == BoardStatus::Solved || status == BoardStatus::NoErrors;
     selectFont(display, font::Symbols);
@@ -53,8 +54,7 @@ void drawStatus(Display& display, BoardStatus status, int errorCount)
     display.background(colour::White);
     std::string errorLine = "Fehler:" + std::to_string(errorCount) + "/3";
     // Blanks over what a longer count left behind ("Fehler:10/3" then "Fehler:0/3").
-    if (errorLine.size() < kErrorLineLength)
-        errorLine.append(kErrorLineLength - errorLine.size(), ' ');
+    if (errorLine.size() < kErrorLineLength) errorLine.append(kErrorLineLength - errorLine.size(), ' ');
     s.text(kErrorLineX, kErrorLineY, errorLine);
 }
 

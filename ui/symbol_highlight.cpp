@@ -21,25 +21,19 @@ int columnLeft(int s) { return kColumnLine + 1 + kColumnWidth * (s - 1); }
 
 } // namespace
 
-std::optional<int> statisticsColumnAt(int x, int y)
-{
-    if (x < kAreaLeft || x > kAreaRight || y < kAreaTop || y > kAreaBottom)
-        return std::nullopt;
-    if (x < kColumnLine)
-        return 0;
-    if (x == kColumnLine)
-        return std::nullopt;
+std::optional<int> statisticsColumnAt(int x, int y) {
+    if (x < kAreaLeft || x > kAreaRight || y < kAreaTop || y > kAreaBottom) return std::nullopt;
+    if (x < kColumnLine) return 0;
+    if (x == kColumnLine) return std::nullopt;
     // The last column reaches to the edge of the area.
     return std::min(9, (x - columnLeft(1)) / kColumnWidth + 1);
 }
 
-platform::Rgb cellPaper(const Display& display, int s)
-{
+platform::Rgb cellPaper(const Display& display, int s) {
     return isHighlighted(display.screen, s) ? kHighlightTint : display.colourTable[colour::White];
 }
 
-void frameCandidateMark(Display& display, int x, int y)
-{
+void frameCandidateMark(Display& display, int x, int y) {
     platform::Surface& surface = display.surface;
     surface.setFill(true);
     surface.setLineWidth(1);
@@ -51,10 +45,8 @@ void frameCandidateMark(Display& display, int x, int y)
     display.background(colour::White);
 }
 
-void drawStatisticsMark(Display& display, int s, bool on, bool digitMode)
-{
-    if (s < 1 || s > 9)
-        return;
+void drawStatisticsMark(Display& display, int s, bool on, bool digitMode) {
+    if (s < 1 || s > 9) return;
     platform::Surface& surface = display.surface;
     const platform::Rgb paper = on ? kHighlightTint : display.colourTable[colour::White];
     surface.setFill(true);

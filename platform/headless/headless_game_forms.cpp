@@ -4,16 +4,13 @@
 namespace quintaro::platform {
 
 HallOfFameAnswer playHallOfFame(std::deque<HallOfFameAction>& actions, const ConfirmClear& confirmClear,
-                                HallOfFameRecord& record)
-{
+                                HallOfFameRecord& record) {
     while (!actions.empty()) {
         const HallOfFameAction action = actions.front();
         actions.pop_front();
-        if (action.kind == HallOfFameAction::Kind::Ok)
-            break;
+        if (action.kind == HallOfFameAction::Kind::Ok) break;
         record.clearsAsked.push_back(action.tab);
-        if (confirmClear && confirmClear(action.tab))
-            return {true, action.tab};
+        if (confirmClear && confirmClear(action.tab)) return {true, action.tab};
     }
     return {};
 }

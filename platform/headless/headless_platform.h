@@ -202,8 +202,7 @@ public:
     void setToday(std::string date) { today_ = std::move(date); }
     void setLargeFontMetric(int metric) { largeFontMetric_ = metric; }
     // Where an installed game's data and the player's files are (both empty at first).
-    void setDataFolders(std::string installed, std::string player)
-    {
+    void setDataFolders(std::string installed, std::string player) {
         installedFolder_ = std::move(installed);
         playerFolder_ = std::move(player);
     }

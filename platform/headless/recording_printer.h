@@ -13,7 +13,7 @@ namespace quintaro::platform {
 struct PrintOperation {
     enum class Kind { Line, Rectangle, FilledRectangle, Text, PaintRectangle, Clear } kind = Kind::Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Text: its top-left corner in (x1, y1); PaintRectangle, Clear: the area
-    Rgb foreground, background;          // Clear: its colour in background
+    Rgb foreground, background;         // Clear: its colour in background
     int lineWidth = 1;
     bool fill = false;
     MixMode mixMode = MixMode::Copy;

@@ -8,8 +8,7 @@
 
 namespace quintaro::platform {
 
-QtAboutBox::QtAboutBox(QWidget* owner, const std::vector<std::string>& lines, int x, int y) : QDialog(owner)
-{
+QtAboutBox::QtAboutBox(QWidget* owner, const std::vector<std::string>& lines, int x, int y) : QDialog(owner) {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("Info"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -44,8 +43,7 @@ QtAboutBox::QtAboutBox(QWidget* owner, const std::vector<std::string>& lines, in
     move(x, y);
 }
 
-void QtAboutBox::showModal()
-{
+void QtAboutBox::showModal() {
     // The owner may be disabled while the box is open; a window child must be enabled explicitly then.
     setEnabled(true);
     exec();

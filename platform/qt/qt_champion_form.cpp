@@ -18,8 +18,7 @@ constexpr int kNameLength = 30;
 } // namespace
 
 QtChampionForm::QtChampionForm(QWidget* owner, const std::string& offered, int x, int y)
-    : QDialog(owner), nameEdit_(new QLineEdit(this))
-{
+    : QDialog(owner), nameEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("nameForm"));
     setWindowTitle(QStringLiteral("Neuer Rekord!"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -55,13 +54,11 @@ QtChampionForm::QtChampionForm(QWidget* owner, const std::string& offered, int x
     move(x, y);
 }
 
-ChampionNameAnswer QtChampionForm::showModal()
-{
+ChampionNameAnswer QtChampionForm::showModal() {
     // The owner may be disabled while the form is open; a window child must be enabled explicitly then.
     setEnabled(true);
     nameEdit_->setFocus();
-    if (exec() != QDialog::Accepted)
-        return {};
+    if (exec() != QDialog::Accepted) return {};
     return {true, nameEdit_->text().toStdString()};
 }
 

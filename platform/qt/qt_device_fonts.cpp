@@ -5,11 +5,9 @@
 
 namespace quintaro::platform {
 
-QFont resolveFontAt(const FontRequest& request, int dotsPerInch)
-{
+QFont resolveFontAt(const FontRequest& request, int dotsPerInch) {
     FontRequest scaled = request;
-    if (scaled.pointSize > 0)
-        scaled.pointSize *= dotsPerInch / 96.0;
+    if (scaled.pointSize > 0) scaled.pointSize *= dotsPerInch / 96.0;
     return resolveFont(scaled);
 }
 

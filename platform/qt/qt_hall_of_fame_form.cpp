@@ -31,15 +31,13 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
 protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         option->textElideMode = Qt::ElideNone;
     }
 };
 
-QTreeWidget* reportList(QWidget* parent, int level, const std::vector<HallOfFameRow>& rows)
-{
+QTreeWidget* reportList(QWidget* parent, int level, const std::vector<HallOfFameRow>& rows) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QStringLiteral("levelList%1").arg(level));
     list->setRootIsDecorated(false);
@@ -49,8 +47,7 @@ QTreeWidget* reportList(QWidget* parent, int level, const std::vector<HallOfFame
     list->setFont(QFont(familyFor("ARIAL"), kListPoints));
     list->setColumnCount(int(kColumns.size()));
     QStringList headers;
-    for (const char* c : kColumns)
-        headers << QString::fromUtf8(c);
+    for (const char* c : kColumns) headers << QString::fromUtf8(c);
     list->setHeaderLabels(headers);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
@@ -80,8 +77,7 @@ QTreeWidget* reportList(QWidget* parent, int level, const std::vector<HallOfFame
 
 QtHallOfFameForm::QtHallOfFameForm(QWidget* owner, const HallOfFameLists& lists, int level, int x, int y,
                                    ConfirmClear confirmClear)
-    : QDialog(owner), levelTabs_(new QTabWidget(this)), confirmClear_(std::move(confirmClear))
-{
+    : QDialog(owner), levelTabs_(new QTabWidget(this)), confirmClear_(std::move(confirmClear)) {
     setObjectName(QStringLiteral("hallOfFameForm"));
     setWindowTitle(QStringLiteral("Ruhmeshalle"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -110,8 +106,7 @@ QtHallOfFameForm::QtHallOfFameForm(QWidget* owner, const HallOfFameLists& lists,
     move(x, y);
 }
 
-void QtHallOfFameForm::clearPressed()
-{
+void QtHallOfFameForm::clearPressed() {
     const int tab = levelTabs_->currentIndex();
     if (confirmClear_ && confirmClear_(tab)) {
         answer_ = {true, tab};
@@ -119,8 +114,7 @@ void QtHallOfFameForm::clearPressed()
     }
 }
 
-HallOfFameAnswer QtHallOfFameForm::showModal()
-{
+HallOfFameAnswer QtHallOfFameForm::showModal() {
     // The owner may be disabled while the form is open; a window child must be enabled explicitly then.
     setEnabled(true);
     answer_ = {};

@@ -12,8 +12,7 @@
 
 namespace quintaro::platform {
 
-QtHelpWindow::QtHelpWindow() : browser_(new QTextBrowser(this))
-{
+QtHelpWindow::QtHelpWindow() : browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Quintaro – Hilfe"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -25,17 +24,14 @@ QtHelpWindow::QtHelpWindow() : browser_(new QTextBrowser(this))
     // Escape and Ctrl+W close it, as they close the player's other windows; so do the desktop's own close keys.
     QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-        if (!closeKeys.contains(key))
-            closeKeys << key;
+        if (!closeKeys.contains(key)) closeKeys << key;
     for (const QKeySequence& key : closeKeys)
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
-bool QtHelpWindow::showPage(const std::string& page)
-{
+bool QtHelpWindow::showPage(const std::string& page) {
     const QString path = QDir::current().absoluteFilePath(QString::fromStdString(page));
-    if (QFile file(path); !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
+    if (QFile file(path); !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
     browser_->setSearchPaths({QFileInfo(path).absolutePath()});
     browser_->setSource(QUrl::fromLocalFile(path));
     show();

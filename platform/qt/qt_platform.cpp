@@ -39,14 +39,10 @@ public:
         : thread_([this, body = std::move(body)] {
               body();
               finished_ = true;
-          })
-    {
-    }
+          }) {}
     ~StdWorkerThread() override { join(); }
-    void join() override
-    {
-        if (thread_.joinable())
-            thread_.join();
+    void join() override {
+        if (thread_.joinable()) thread_.join();
     }
     bool finished() const override { return finished_; }
 
@@ -55,14 +51,18 @@ private:
     std::thread thread_;
 };
 
-QMessageBox::Icon qtIcon(AlertIcon icon)
-{
+QMessageBox::Icon qtIcon(AlertIcon icon) {
     switch (icon) {
-    case AlertIcon::Information: return QMessageBox::Information;
-    case AlertIcon::Question: return QMessageBox::Question;
-    case AlertIcon::Warning: return QMessageBox::Warning;
-    case AlertIcon::Critical: return QMessageBox::Critical;
-    case AlertIcon::None: break;
+    case AlertIcon::Information:
+        return QMessageBox::Information;
+    case AlertIcon::Question:
+        return QMessageBox::Question;
+    case AlertIcon::Warning:
+        return QMessageBox::Warning;
+    case AlertIcon::Critical:
+        return QMessageBox::Critical;
+    case AlertIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -70,10 +70,8 @@ QMessageBox::Icon qtIcon(AlertIcon icon)
 class QtPlatform final : public Platform {
 public:
     QtPlatform(int& argc, char** argv)
-        : application_(argc, argv),
-          random_(std::make_unique<SplitMixRandom>(std::random_device{}())),
-          window_([this](const Event& e) { enqueue(e); })
-    {
+        : application_(argc, argv), random_(std::make_unique<SplitMixRandom>(std::random_device{}())),
+          window_([this](const Event& e) { enqueue(e); }) {
         // The player's data folder, ~/.local/share/Norvik/quintaro, is apart from an install's
         // share/quintaro even when the game is installed into ~/.local.
         QCoreApplication::setOrganizationName(QStringLiteral("Norvik"));
@@ -90,93 +88,79 @@ public:
     MainWindow& mainWindow() override { return window_; }
     void beep() override { QApplication::beep(); }
 
-    ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) override
-    {
+    ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) override {
         const ChampionNameAnswer answer = QtChampionForm(&window_.widget(), offered, x, y).showModal();
         restoreFocus();
         return answer;
     }
 
     HallOfFameAnswer showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
-                                    const ConfirmClear& confirmClear) override
-    {
+                                    const ConfirmClear& confirmClear) override {
         QtHallOfFameForm form(&window_.widget(), lists, level, x, y, confirmClear);
         const HallOfFameAnswer answer = form.showModal();
         restoreFocus();
         return answer;
     }
 
-    void showAboutBox(const std::vector<std::string>& lines, int x, int y) override
-    {
+    void showAboutBox(const std::vector<std::string>& lines, int x, int y) override {
         QtAboutBox(&window_.widget(), lines, x, y).showModal();
         restoreFocus();
     }
 
     void restoreFocus() override { window_.activate(); }
 
-    std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) override
-    {
+    std::unique_ptr<Printer> startPrinting(const std::string& documentName, PrintStart& status) override {
         return startQtPrinting(&window_.widget(), documentName, status);
     }
 
-    std::string installedDataFolder() const override
-    {
-        return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../" QUINTARO_DATA_SUBDIR)).absolutePath().toStdString();
+    std::string installedDataFolder() const override {
+        return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../" QUINTARO_DATA_SUBDIR))
+            .absolutePath()
+            .toStdString();
     }
 
-    std::string playerDataFolder() const override
-    {
+    std::string playerDataFolder() const override {
         return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     }
 
     bool htmlHelpAvailable() const override { return true; }
 
-    bool showHelpPage(const std::string& page) override
-    {
-        if (!help_)
-            help_ = std::make_unique<QtHelpWindow>();
+    bool showHelpPage(const std::string& page) override {
+        if (!help_) help_ = std::make_unique<QtHelpWindow>();
         return help_->showPage(page);
     }
 
-    ScreenSize screenSize() const override
-    {
+    ScreenSize screenSize() const override {
         const QSize s = QGuiApplication::primaryScreen()->size();
         return {s.width(), s.height()};
     }
 
-    int largeFontMetric() const override
-    {
+    int largeFontMetric() const override {
         return int(std::lround(16.0 * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 96.0));
     }
 
     void setEventHandler(EventHandler* handler) override { handler_ = handler; }
 
     // The help window does not keep the loop running: it returns as the main window closes.
-    int run() override
-    {
-        if (!window_.isOpen())
-            return 0;
+    int run() override {
+        if (!window_.isOpen()) return 0;
         const int code = QApplication::exec();
-        if (help_)
-            help_->close();
+        if (help_) help_->close();
         return code;
     }
 
-    bool isInputPending() override
-    {
+    bool isInputPending() override {
         // Lets the toolkit turn what waits in its queue into game events; delivering them must wait,
         // since this is asked from inside a handler.
         QCoreApplication::processEvents();
         return !events_.empty();
     }
 
-    void post(std::function<void()> call) override
-    {
+    void post(std::function<void()> call) override {
         QMetaObject::invokeMethod(&application_, std::move(call), Qt::QueuedConnection);
     }
 
-    int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override
-    {
+    int alertBox(AlertIcon icon, const std::string& text, const std::string& buttons, int defaultButton) override {
         QMessageBox box(&window_.widget());
         box.setWindowTitle(QString::fromStdString(window_.title()));
         box.setIcon(qtIcon(icon));
@@ -190,23 +174,19 @@ public:
         box.exec();
         // The next key goes to the game again, unless the question was asked over one of its forms,
         // which must stay in front of the main window.
-        if (QApplication::activeModalWidget() == nullptr)
-            restoreFocus();
+        if (QApplication::activeModalWidget() == nullptr) restoreFocus();
         for (std::size_t i = 0; i < added.size(); ++i)
-            if (box.clickedButton() == added[i])
-                return int(i) + 1;
+            if (box.clickedButton() == added[i]) return int(i) + 1;
         return int(added.size());
     }
 
-    void messageBox(const std::string& text) override
-    {
+    void messageBox(const std::string& text) override {
         QMessageBox::information(&window_.widget(), QString::fromStdString(window_.title()),
                                  QString::fromStdString(text));
         restoreFocus();
     }
 
-    std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override
-    {
+    std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override {
         return std::make_unique<QtRecordForm>(&window_.widget(), caption, x, y);
     }
 
@@ -218,30 +198,26 @@ public:
 
     void pause(int milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
-    std::unique_ptr<WorkerThread> startThread(std::function<void()> body) override
-    {
+    std::unique_ptr<WorkerThread> startThread(std::function<void()> body) override {
         return std::make_unique<StdWorkerThread>(std::move(body));
     }
 
 private:
-    void enqueue(const Event& e)
-    {
+    void enqueue(const Event& e) {
         events_.push_back(e);
-        QMetaObject::invokeMethod(&application_, [this] { deliver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &application_, [this] { deliver(); }, Qt::QueuedConnection);
     }
 
     // One event at a time, each to completion; a dialog's own event loop inside a handler
     // reaches here too and must leave the rest for later.
-    void deliver()
-    {
-        if (delivering_)
-            return;
+    void deliver() {
+        if (delivering_) return;
         delivering_ = true;
         while (!events_.empty() && window_.isOpen()) {
             const Event e = events_.front();
             events_.pop_front();
-            if (handler_)
-                handler_->handleEvent(e);
+            if (handler_) handler_->handleEvent(e);
         }
         delivering_ = false;
     }
@@ -258,9 +234,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<Platform> createQtPlatform(int& argc, char** argv)
-{
-    return std::make_unique<QtPlatform>(argc, argv);
-}
+std::unique_ptr<Platform> createQtPlatform(int& argc, char** argv) { return std::make_unique<QtPlatform>(argc, argv); }
 
 } // namespace quintaro::platform

@@ -15,8 +15,7 @@
 
 namespace quintaro::platform {
 
-QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, int y) : QDialog(owner)
-{
+QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, int y) : QDialog(owner) {
     setWindowTitle(QString::fromStdString(caption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
@@ -36,8 +35,7 @@ QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, in
         emptyMarks_[std::size_t(k)] = empty;
         // Only a click by the player performs; setOption() changes the state without one.
         connect(button, &QRadioButton::clicked, this, [this, k] {
-            if (events_)
-                events_->optionClicked(k);
+            if (events_) events_->optionClicked(k);
         });
     }
     auto* buttons = new QHBoxLayout;
@@ -51,18 +49,15 @@ QtRecordForm::QtRecordForm(QWidget* owner, const std::string& caption, int x, in
     buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
     connect(performButton_, &QPushButton::clicked, this, [this] {
-        if (events_)
-            events_->performClicked();
+        if (events_) events_->performClicked();
     });
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
-        if (events_)
-            events_->cancelClicked();
+        if (events_) events_->cancelClicked();
     });
     move(x, y);
 }
 
-void QtRecordForm::showModal(RecordFormEvents& events)
-{
+void QtRecordForm::showModal(RecordFormEvents& events) {
     events_ = &events;
     unloaded_ = false;
     // The owner is disabled while the form is open; a window child must be enabled explicitly then.
@@ -73,36 +68,27 @@ void QtRecordForm::showModal(RecordFormEvents& events)
 
 bool QtRecordForm::option(int k) const { return k >= 0 && k < 4 && options_[std::size_t(k)]->isChecked(); }
 
-void QtRecordForm::setOption(int k)
-{
-    if (k >= 0 && k < 4)
-        options_[std::size_t(k)]->setChecked(true);
+void QtRecordForm::setOption(int k) {
+    if (k >= 0 && k < 4) options_[std::size_t(k)]->setChecked(true);
 }
 
-void QtRecordForm::focusOption(int k)
-{
-    if (k >= 0 && k < 4)
-        options_[std::size_t(k)]->setFocus();
+void QtRecordForm::focusOption(int k) {
+    if (k >= 0 && k < 4) options_[std::size_t(k)]->setFocus();
 }
 
-void QtRecordForm::markEmpty(int k)
-{
-    if (k >= 0 && k < 4)
-        emptyMarks_[std::size_t(k)]->show();
+void QtRecordForm::markEmpty(int k) {
+    if (k >= 0 && k < 4) emptyMarks_[std::size_t(k)]->show();
 }
 
-void QtRecordForm::unload()
-{
+void QtRecordForm::unload() {
     unloaded_ = true;
     done(QDialog::Accepted);
 }
 
 std::string QtRecordForm::caption() const { return windowTitle().toStdString(); }
 
-bool QtRecordForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress || !events_)
-        return QDialog::eventFilter(watched, event);
+bool QtRecordForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !events_) return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     int character = 0;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
@@ -110,8 +96,7 @@ bool QtRecordForm::eventFilter(QObject* watched, QEvent* event)
     else if (!key->text().isEmpty())
         character = key->text().at(0).unicode();
     // Escape and keys that type nothing (arrows, Tab) keep their usual meaning in the dialog.
-    if (character == 0 || character == CharacterCode::Escape)
-        return QDialog::eventFilter(watched, event);
+    if (character == 0 || character == CharacterCode::Escape) return QDialog::eventFilter(watched, event);
     for (int k = 0; k < 4; ++k) {
         if (watched == options_[std::size_t(k)]) {
             events_->optionKeyTyped(k, character);
@@ -121,8 +106,7 @@ bool QtRecordForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void QtRecordForm::closeEvent(QCloseEvent* event)
-{
+void QtRecordForm::closeEvent(QCloseEvent* event) {
     if (!unloaded_ && events_) {
         unloaded_ = true;
         events_->closeBoxClicked();
@@ -130,13 +114,10 @@ void QtRecordForm::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void QtRecordForm::reject()
-{
+void QtRecordForm::reject() {
     // Escape cancels like the cancel button; the close box arrives through closeEvent first.
-    if (!unloaded_ && events_)
-        events_->cancelClicked();
-    if (isVisible())
-        QDialog::reject();
+    if (!unloaded_ && events_) events_->cancelClicked();
+    if (isVisible()) QDialog::reject();
 }
 
 } // namespace quintaro::platform

@@ -5,8 +5,7 @@
 
 namespace quintaro::platform {
 
-inline double steadySeconds()
-{
+inline double steadySeconds() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }

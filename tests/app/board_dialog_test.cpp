@@ -48,7 +48,8 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     // "3" on any option picks record 2, Enter on the fourth option record 3, other characters the last choice.
     for (const auto& [action, record] : {std::pair{RecordFormAction::keyPress(0, '3'), 2},
                                          {RecordFormAction::keyPress(3, CharacterCode::Enter), 3},
-                                         {RecordFormAction::keyPress(1, 'x'), 3}, {RecordFormAction::click(1), 1}}) {
+                                         {RecordFormAction::keyPress(1, 'x'), 3},
+                                         {RecordFormAction::click(1), 1}}) {
         const int before = game.state.selectedRecord;
         load(action);
         EXPECT_EQ(std::tuple(marked(game.board), int(game.state.selectedRecord)), std::tuple(record, record));
@@ -57,8 +58,7 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     }
     const auto& shown = platform.lastRecordForm();
     const auto at = window.geometry();
-    EXPECT_EQ(std::tuple(shown.caption, shown.x - at.x, shown.y - at.y),
-              std::tuple("Welches Brett laden?", 686, 266));
+    EXPECT_EQ(std::tuple(shown.caption, shown.x - at.x, shown.y - at.y), std::tuple("Welches Brett laden?", 686, 266));
     // No timed game was stored: the level stays and the clock stops.
     EXPECT_FALSE(game.state.gameRunning);
     EXPECT_EQ(game.state.level, 1);

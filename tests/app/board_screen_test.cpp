@@ -1,4 +1,5 @@
-// Boards drawn and judged on the game's window: entries, redraws, the error count, the visible solve and the solve command.
+// Boards drawn and judged on the game's window: entries, redraws, the error count, the visible solve and the solve
+// command.
 #include "game_fixture.h"
 
 #include "app/board_records.h"

@@ -13,8 +13,7 @@ namespace quintaro {
 inline platform::Event menuEvent(MenuCommand command) { return platform::Event::menu(menuId(command)); }
 
 // Whether the item of a command shows its check mark.
-inline bool menuChecked(const platform::HeadlessMainWindow& window, MenuCommand command)
-{
+inline bool menuChecked(const platform::HeadlessMainWindow& window, MenuCommand command) {
     return window.menuChecked(menuId(command));
 }
 

@@ -79,7 +79,8 @@ TEST_F(GameFoldersTest, AFolderThatCannotBeMadeOrABrokenInstallIsToldAndTheGameG
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '1'));
     key('S');
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].rfind("Das Brett konnte nicht gesichert werden: ", 0), 0u) << platform.messages()[0];
+    EXPECT_EQ(platform.messages()[0].rfind("Das Brett konnte nicht gesichert werden: ", 0), 0u)
+        << platform.messages()[0];
     EXPECT_EQ(game.play.mode, GameMode::PlayLoop);
 
     key(platform::VirtualKey::Escape);

@@ -23,8 +23,7 @@ class HallOfFamePlayTest : public PlayTest {
 public:
     // A timed game, solved by the player's last entry at `seconds`.
     void solveTimedGame(double seconds) {
-        if (game.play.mode != GameMode::Idle)
-            click(650, 740); // Abbruch
+        if (game.play.mode != GameMode::Idle) click(650, 740); // Abbruch
         platform.setTime(1000.0);
         command(MenuCommand::NewGame);
         const Cell last = fillAllButOne();

@@ -24,7 +24,8 @@ public:
     bool framed(std::tuple<int, int, int> cell) const {
         const auto [x, y] = centre(std::get<0>(cell), std::get<1>(cell), std::get<2>(cell));
         const platform::Surface& s = window.surface();
-        return s.pixel(x - 14, y) == platform::Rgb{255, 0, 255} && s.pixel(x + 13, y - 14) == platform::Rgb{255, 0, 255};
+        return s.pixel(x - 14, y) == platform::Rgb{255, 0, 255} &&
+               s.pixel(x + 13, y - 14) == platform::Rgb{255, 0, 255};
     }
 };
 

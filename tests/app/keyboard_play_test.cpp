@@ -41,7 +41,11 @@ public:
 };
 
 TEST(KeyboardCursor, StepsOverTheMiddleAndFromPlacesOfNoGrid) {
-    struct Case { FieldPlace from; int dx, dy; FieldPlace to; };
+    struct Case {
+        FieldPlace from;
+        int dx, dy;
+        FieldPlace to;
+    };
     const Case cases[] = {
         {{8, 10}, 1, 0, {12, 10}}, {{12, 10}, -1, 0, {8, 10}}, {{10, 8}, 0, 1, {10, 12}},
         {{3, 3}, 1, 0, {6, 3}},    {{3, 3}, 0, 0, {3, 3}},
@@ -63,14 +67,15 @@ TEST_F(KeyboardPlayTest, CursorWalksOverASharedBoxAndRoundTheCornersAndLeavesNoT
     // Into the box the top grid shares with the left grid, out into the left grid (nothing above it),
     // then round the field's outer corners, where the cursor stops.
     const std::vector<std::pair<int, FieldPlace>> walk{
-        {VK::Down, {10, 5}}, {VK::Down, {10, 6}}, {VK::Left, {9, 6}}, {VK::Left, {8, 6}}, {VK::Left, {7, 6}},
-        {VK::Left, {6, 6}},  {VK::Left, {5, 6}},  {VK::Up, {5, 6}},
+        {VK::Down, {10, 5}}, {VK::Down, {10, 6}}, {VK::Left, {9, 6}}, {VK::Left, {8, 6}},
+        {VK::Left, {7, 6}},  {VK::Left, {6, 6}},  {VK::Left, {5, 6}}, {VK::Up, {5, 6}},
     };
     for (const auto& [vk, place] : walk) {
         key(vk);
         EXPECT_EQ(cursorAt(), place) << vk;
     }
-    for (const FieldPlace corner : {FieldPlace{0, 6}, FieldPlace{0, 14}, FieldPlace{6, 20}, FieldPlace{20, 14}, FieldPlace{6, 0}}) {
+    for (const FieldPlace corner :
+         {FieldPlace{0, 6}, FieldPlace{0, 14}, FieldPlace{6, 20}, FieldPlace{20, 14}, FieldPlace{6, 0}}) {
         walkTo(corner);
         int stays = 0;
         for (const int vk : kArrows) {
@@ -127,10 +132,14 @@ TEST_F(KeyboardPlayTest, AGameFinishedByKeysAlone) {
 TEST_F(KeyboardPlayTest, UndoAndRedoTakeEveryStepBackButNeverTheErrorCount) {
     command(MenuCommand::NewGame);
     const auto wrong = openCell(3), right = openCell(3, 1), noted = openCell(3, 2);
-    const auto placeOf = [](std::tuple<int, int, int> c) { return fieldPlaceOf({std::get<2>(c), std::get<0>(c), std::get<1>(c)}); };
+    const auto placeOf = [](std::tuple<int, int, int> c) {
+        return fieldPlaceOf({std::get<2>(c), std::get<0>(c), std::get<1>(c)});
+    };
     // What the player sees of each state: the board's layers, the status and the counts.
     using Seen = std::tuple<BoardLayers, std::string, std::array<int, 10>>;
-    const auto seen = [&] { return Seen{layersOf(game.board, false), game.view.panelState.statusText, game.board.symbolCounts}; };
+    const auto seen = [&] {
+        return Seen{layersOf(game.board, false), game.view.panelState.statusText, game.board.symbolCounts};
+    };
     std::vector<Seen> states{seen()};
     const auto done = [&] { states.push_back(seen()); };
     key(VK::Down);

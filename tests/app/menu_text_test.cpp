@@ -16,9 +16,15 @@ std::string shape(const std::vector<MenuNode>& nodes) {
     std::string s;
     for (const MenuNode& n : nodes) {
         switch (n.kind) {
-        case MenuNode::Kind::Item: s += std::to_string(n.id) + "=" + n.text + ";"; break;
-        case MenuNode::Kind::Separator: s += "-;"; break;
-        case MenuNode::Kind::Submenu: s += n.text + "[" + shape(n.children) + "];"; break;
+        case MenuNode::Kind::Item:
+            s += std::to_string(n.id) + "=" + n.text + ";";
+            break;
+        case MenuNode::Kind::Separator:
+            s += "-;";
+            break;
+        case MenuNode::Kind::Submenu:
+            s += n.text + "[" + shape(n.children) + "];";
+            break;
         }
     }
     return s;
@@ -30,23 +36,24 @@ TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder) {
     const MenuNode line = MenuNode::separator();
     const auto bar = readMenuText(menuText());
     ASSERT_EQ(bar.size(), 4u);
-    EXPECT_EQ(shape({bar[0]}), shape({MenuNode::submenu("&Quintaro", {item(NewGame, "&Neues Spiel"), line,
-                                                                     item(StartGame, "&Spielstart"),
-                                                                     item(RestartBoard, "N&eustart"), line,
-                                                                     item(PrintNewGame, "Spieldruck"), line,
-                                                                     item(Quit, "&Beenden")})}));
-    EXPECT_EQ(shape({bar[1]}),
-              shape({MenuNode::submenu("&Optionen", {item(LoadBoard, "&lade Brett"), item(SaveBoard, "&sichere Brett"),
-                                                     line, item(SolveBoard, "&Brett lösen"),
-                                                     item(ClearBoard, "B&rett löschen"), item(PrintBoard, "Brett &drucken"),
-                                                     item(ShuffleBoard, "Brett &mischen"), line,
-                                                     item(OwnBoard, "&Eigenes Brett")})}));
-    EXPECT_EQ(shape({bar[2]}),
-              shape({MenuNode::submenu("Sch&wierigkeit",
-                                       {item(LevelEasy, "&Leicht"), item(LevelMedium, "&Mittel"), item(LevelHard, "&Schwer"),
-                                        item(LevelExtreme, "&Extrem"), line, item(Digits, "&Zahlen"),
-                                        item(Letters, "&Buchstaben"), line, item(ShowCandidates, "Zeige &Kandidaten"), line,
-                                        item(PuzzleSymmetry, "Rätsel-Symmetrie"), line, item(HallOfFame, "&Ruhmeshalle")})}));
+    EXPECT_EQ(
+        shape({bar[0]}),
+        shape({MenuNode::submenu("&Quintaro", {item(NewGame, "&Neues Spiel"), line, item(StartGame, "&Spielstart"),
+                                               item(RestartBoard, "N&eustart"), line, item(PrintNewGame, "Spieldruck"),
+                                               line, item(Quit, "&Beenden")})}));
+    EXPECT_EQ(
+        shape({bar[1]}),
+        shape({MenuNode::submenu("&Optionen", {item(LoadBoard, "&lade Brett"), item(SaveBoard, "&sichere Brett"), line,
+                                               item(SolveBoard, "&Brett lösen"), item(ClearBoard, "B&rett löschen"),
+                                               item(PrintBoard, "Brett &drucken"), item(ShuffleBoard, "Brett &mischen"),
+                                               line, item(OwnBoard, "&Eigenes Brett")})}));
+    EXPECT_EQ(
+        shape({bar[2]}),
+        shape({MenuNode::submenu("Sch&wierigkeit",
+                                 {item(LevelEasy, "&Leicht"), item(LevelMedium, "&Mittel"), item(LevelHard, "&Schwer"),
+                                  item(LevelExtreme, "&Extrem"), line, item(Digits, "&Zahlen"),
+                                  item(Letters, "&Buchstaben"), line, item(ShowCandidates, "Zeige &Kandidaten"), line,
+                                  item(PuzzleSymmetry, "Rätsel-Symmetrie"), line, item(HallOfFame, "&Ruhmeshalle")})}));
     EXPECT_EQ(shape({bar[3]}),
               shape({MenuNode::submenu("&Hilfe", {item(Help, "&Anleitung"), line, item(About, "über &Quintaro...")})}));
 }

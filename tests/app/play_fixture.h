@@ -20,7 +20,8 @@ public:
         fs::create_directories(dir);
         const char* bin = std::getenv("QUINTARO_BIN");
         const fs::path data = bin ? fs::path(bin) : fs::current_path();
-        for (const char* name : {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr", "Übersicht.htm", "Erklärung.htm"})
+        for (const char* name :
+             {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr", "Übersicht.htm", "Erklärung.htm"})
             fs::copy_file(data / name, dir / name);
         fs::current_path(dir);
         platform.setEventHandler(&game);
@@ -81,7 +82,9 @@ public:
         for (std::size_t i = 0; i + 1 < open.size(); ++i) type(open[i], '0' + solutionAt(open[i]));
         return open.back();
     }
-    int at(const CellLayer& layer, Cell k) const { return std::apply([&](int c, int r, int g) { return cellAt(layer, c, r, g); }, k); }
+    int at(const CellLayer& layer, Cell k) const {
+        return std::apply([&](int c, int r, int g) { return cellAt(layer, c, r, g); }, k);
+    }
     int solutionAt(Cell k) const { return at(game.board.solution, k); }
     int boardAt(Cell k) const { return at(game.board.board, k); }
     // hint: the help panel's text; the own-board loop leaves the puzzle's grade there.
@@ -93,14 +96,16 @@ public:
             EXPECT_EQ(menuChecked(window, levelCommand(level)), level == game.state.level) << after;
         const GameState& s = game.state;
         using enum MenuCommand;
-        EXPECT_EQ((std::array{menuChecked(window, Digits), menuChecked(window, Letters), menuChecked(window, ShowCandidates),
-                              menuChecked(window, PuzzleSymmetry)}),
-                  (std::array{s.digitMode, !s.digitMode, s.showCandidates, s.puzzleSymmetry})) << after;
+        EXPECT_EQ((std::array{menuChecked(window, Digits), menuChecked(window, Letters),
+                              menuChecked(window, ShowCandidates), menuChecked(window, PuzzleSymmetry)}),
+                  (std::array{s.digitMode, !s.digitMode, s.showCandidates, s.puzzleSymmetry}))
+            << after;
     }
 
     const std::filesystem::path previous = std::filesystem::current_path();
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-        ("quintaro-play-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("quintaro-play-" + std::to_string(::getpid()) + "-" +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
     platform::HeadlessPlatform platform{7, {1280, 1024}};
     Game game{platform};
     platform::HeadlessMainWindow& window = platform.window();

@@ -55,7 +55,12 @@ TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted) {
 }
 
 TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
-    struct Case { const char* how; bool digits; std::function<void(PlayLoopTest&)> act; bool aborts; };
+    struct Case {
+        const char* how;
+        bool digits;
+        std::function<void(PlayLoopTest&)> act;
+        bool aborts;
+    };
     const std::vector<Case> cases{
         {"button at x = 706", true, [](PlayLoopTest& t) { t.click(706, 740); }, true},
         {"button at x = 707", true, [](PlayLoopTest& t) { t.click(707, 740); }, false},
@@ -71,8 +76,8 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
              t.key(VK::Escape, CharacterCode::Escape);
          },
          false},
-        {"a release whose press went to a dialog", true, [](PlayLoopTest& t) { t.deliver(Event::keyReleased(VK::Escape)); },
-         false},
+        {"a release whose press went to a dialog", true,
+         [](PlayLoopTest& t) { t.deliver(Event::keyReleased(VK::Escape)); }, false},
     };
     for (const Case& k : cases) {
         command(k.digits ? MenuCommand::Digits : MenuCommand::Letters);
@@ -111,7 +116,8 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     EXPECT_FALSE(game.state.gameRunning);
     EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
     const auto cell = openCell(1);
-    EXPECT_TRUE(game.board.candidates[std::size_t(candidateIndex(std::get<0>(cell), std::get<1>(cell), solutionAt(cell), 1))]);
+    EXPECT_TRUE(
+        game.board.candidates[std::size_t(candidateIndex(std::get<0>(cell), std::get<1>(cell), solutionAt(cell), 1))]);
     key('M');
     EXPECT_FALSE(game.state.showCandidates);
     EXPECT_EQ(std::count(game.board.candidates.begin(), game.board.candidates.end(), true), 0);
@@ -205,8 +211,8 @@ TEST_F(PlayLoopTest, NoClockRunsInTheOwnBoardLoopOrAnyUntimedLoop) {
 
 TEST_F(PlayLoopTest, CommandsEndIdleWithCheckMarksMatchingTheState) {
     using enum MenuCommand;
-    for (const MenuCommand c : {LevelMedium, Letters, ShowCandidates, PuzzleSymmetry, ShuffleBoard, SolveBoard, ClearBoard,
-                                Digits, LevelExtreme, ShowCandidates, PuzzleSymmetry, LevelEasy}) {
+    for (const MenuCommand c : {LevelMedium, Letters, ShowCandidates, PuzzleSymmetry, ShuffleBoard, SolveBoard,
+                                ClearBoard, Digits, LevelExtreme, ShowCandidates, PuzzleSymmetry, LevelEasy}) {
         command(c);
         expectIdle("command " + std::to_string(menuId(c)));
     }
@@ -229,7 +235,9 @@ TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame) {
     std::filesystem::remove("extrem.qbr");
     command(MenuCommand::LevelExtreme);
     command(MenuCommand::NewGame);
-    EXPECT_EQ(platform.messages(), std::vector<std::string>{"Die Datei \"" + (std::filesystem::current_path() / "extrem.qbr").string() + "\" fehlt."});
+    EXPECT_EQ(platform.messages(),
+              std::vector<std::string>{"Die Datei \"" + (std::filesystem::current_path() / "extrem.qbr").string() +
+                                       "\" fehlt."});
     EXPECT_EQ(game.board.board, before.board);
     EXPECT_FALSE(game.state.gameRunning);
     expectIdle("a missing collection");

@@ -15,7 +15,8 @@ using platform::PrintStart;
 
 class PrintHelpTest : public PlayTest {
 public:
-    template <typename Pred> long count(Pred pred) const {
+    template <typename Pred>
+    long count(Pred pred) const {
         const auto& ops = platform.lastPrintJob().operations;
         return std::count_if(ops.begin(), ops.end(), pred);
     }
@@ -46,9 +47,11 @@ TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnTh
     using Kind = PrintOperation::Kind;
     // Lines as heavy for a 220-pixel cell as the screen's 1 and 2 pixels are for a 33-pixel one.
     EXPECT_EQ(count([](const PrintOperation& o) {
-                  return o.kind == Kind::Rectangle && o.lineWidth == 7 && std::array{o.x1, o.y1, o.x2, o.y2} ==
-                                                                             std::array{1375, 470, 1375 + 220, 470 + 282};
-              }), 1) << "the first cell of grid 0";
+                  return o.kind == Kind::Rectangle && o.lineWidth == 7 &&
+                         std::array{o.x1, o.y1, o.x2, o.y2} == std::array{1375, 470, 1375 + 220, 470 + 282};
+              }),
+              1)
+        << "the first cell of grid 0";
     EXPECT_EQ(count([](const PrintOperation& o) { return o.kind == Kind::Rectangle && o.lineWidth == 14; }), 36);
     // Every filled cell of the field once, a shared one too: nothing is printed twice on one place.
     std::set<std::pair<int, int>> places;
@@ -89,10 +92,11 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
     platform.scriptHelpPageResult(false);
     key('H', 'h');
     const std::string folder = std::filesystem::current_path().string();
-    EXPECT_EQ(platform.messages(), (std::vector<std::string>{
-                                       "Die Hilfeseite \"Übersicht.htm\" fehlt; gesucht wurde \"" + folder + "/Übersicht.htm\".",
-                                       "Die Hilfeseite \"" + folder + "/Erklärung.htm\" lässt sich nicht lesen.",
-                                   }));
+    EXPECT_EQ(platform.messages(),
+              (std::vector<std::string>{
+                  "Die Hilfeseite \"Übersicht.htm\" fehlt; gesucht wurde \"" + folder + "/Übersicht.htm\".",
+                  "Die Hilfeseite \"" + folder + "/Erklärung.htm\" lässt sich nicht lesen.",
+              }));
     click(650, 740);
     // The keyword help shows the same pages and reports nothing.
     game.state.htmlHelp = false;

@@ -166,7 +166,9 @@ TEST_F(SharedFilesTest, AHallOfFameOrBoardThatCannotBeSavedIsReportedAndTheOldFi
     a.platform.scriptRecordForm(RecordFormAction::click(1));
     a.key('S');
     ASSERT_EQ(a.platform.messages().size(), 3u);
-    EXPECT_EQ(a.platform.messages()[1].rfind("Die Ruhmeshalle konnte nicht gesichert werden: Champions.qhf ist gesperrt", 0), 0u)
+    EXPECT_EQ(
+        a.platform.messages()[1].rfind("Die Ruhmeshalle konnte nicht gesichert werden: Champions.qhf ist gesperrt", 0),
+        0u)
         << a.platform.messages()[1];
     EXPECT_EQ(a.platform.messages()[2].rfind("Das Brett konnte nicht gesichert werden: brett.qbr ist gesperrt", 0), 0u)
         << a.platform.messages()[2];

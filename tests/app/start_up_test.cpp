@@ -10,11 +10,18 @@ using platform::Rgb;
 using platform::WindowGeometry;
 
 TEST(WindowPositionTest, CentredThirtyTwoPixelsHighNeverAboveTheTopHalvesToEven) {
-    struct Case { int width, height, x, y; };
-    for (const Case k : {Case{1024, 768, -14, 0}, {1920, 1080, 434, 90}, {1280, 1024, 114, 62}, {1053, 900, 0, 0},
-                         {1055, 902, 2, 2}, {1051, 900, 0, 0}, {1049, 835, -2, 0}})
-        EXPECT_EQ(windowPosition(k.width, k.height), (WindowGeometry{k.x, k.y, 1052, 835})) << k.width << 'x'
-                                                                                           << k.height;
+    struct Case {
+        int width, height, x, y;
+    };
+    for (const Case k : {Case{1024, 768, -14, 0},
+                         {1920, 1080, 434, 90},
+                         {1280, 1024, 114, 62},
+                         {1053, 900, 0, 0},
+                         {1055, 902, 2, 2},
+                         {1051, 900, 0, 0},
+                         {1049, 835, -2, 0}})
+        EXPECT_EQ(windowPosition(k.width, k.height), (WindowGeometry{k.x, k.y, 1052, 835}))
+            << k.width << 'x' << k.height;
 }
 
 using StartUpTest = GameTest;
@@ -28,12 +35,14 @@ TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleMenusClockLabelAndFirstScr
     ASSERT_NE(clockLabel, nullptr);
     EXPECT_EQ(game.clockDisplay, clockLabel);
     EXPECT_EQ(clockLabel->caption(), " 99:99:99");
-    EXPECT_EQ((std::array{clockLabel->x(), clockLabel->y(), clockLabel->width(), clockLabel->height()}), (std::array{804, 662, 160, 30}));
+    EXPECT_EQ((std::array{clockLabel->x(), clockLabel->y(), clockLabel->width(), clockLabel->height()}),
+              (std::array{804, 662, 160, 30}));
 
     EXPECT_EQ((std::pair{window.menuBarsBuilt(), window.menus().size()}), (std::pair{1, std::size_t(4)}));
     EXPECT_TRUE(window.menuBarEnabled());
     using enum MenuCommand;
-    for (const MenuCommand c : {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, ShowCandidates, PuzzleSymmetry})
+    for (const MenuCommand c :
+         {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, ShowCandidates, PuzzleSymmetry})
         EXPECT_EQ(menuChecked(window, c), c == LevelEasy || c == Digits || c == PuzzleSymmetry) << menuId(c);
     // The bottom bar, a shared box and the help panel's writing area.
     platform::Surface& s = window.surface();

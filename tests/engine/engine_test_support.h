@@ -23,8 +23,9 @@ struct Trace : PlacementObserver {
     void placed(const Placement& p) override {
         judged.push_back(p.judged);
         placements.push_back(std::string(scanName(p.scan)) + " " + std::to_string(p.unit) + " of grid " +
-                             std::to_string(p.grid) + ": " + std::to_string(p.symbol) + " at " + std::to_string(p.column) +
-                             "," + std::to_string(p.row) + " in pass " + std::to_string(p.pass));
+                             std::to_string(p.grid) + ": " + std::to_string(p.symbol) + " at " +
+                             std::to_string(p.column) + "," + std::to_string(p.row) + " in pass " +
+                             std::to_string(p.pass));
     }
 };
 

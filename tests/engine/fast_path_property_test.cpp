@@ -29,8 +29,10 @@ void carvePuzzle(CellLayer& layer, int givens, SeededRandom& rnd) {
         Board probe;
         probe.board = layer;
         runSolvePasses(probe);
-        if (isFieldFull(probe)) --filled;
-        else test::setBoth(layer, i / 40, i / 4 % 10, i % 4, v);
+        if (isFieldFull(probe))
+            --filled;
+        else
+            test::setBoth(layer, i / 40, i / 4 % 10, i % 4, v);
     }
 }
 
@@ -43,7 +45,11 @@ Board randomBoard(SeededRandom& rnd) {
     b.board = field;
     const int kind = rnd.random(100);
     if (kind < 4) carvePuzzle(b.board, 60 + rnd.random(60), rnd);
-    for (int n = kind < 4 ? 0 : kind < 80 ? rnd.random(24) : kind < 96 ? 24 + rnd.random(60) : 84 + rnd.random(130); n > 0;) {
+    for (int n = kind < 4    ? 0
+                 : kind < 80 ? rnd.random(24)
+                 : kind < 96 ? 24 + rnd.random(60)
+                             : 84 + rnd.random(130);
+         n > 0;) {
         const int c = rnd.random(9) + 1, r = rnd.random(9) + 1, g = rnd.random(4);
         if (cellAt(b.board, c, r, g) == 0) continue;
         test::setBoth(b.board, c, r, g, 0);
@@ -52,7 +58,8 @@ Board randomBoard(SeededRandom& rnd) {
     b.givens = b.board;
     for (int n = rnd.random(4) == 0 ? rnd.random(6) : 0; n > 0; --n) {
         const int c = rnd.random(9) + 1, r = rnd.random(9) + 1, g = rnd.random(4);
-        if (cellAt(b.givens, c, r, g) == 0) test::setBoth(b.board, c, r, g, rnd.random(3) ? rnd.random(9) + 1 : cellAt(field, c, r, g));
+        if (cellAt(b.givens, c, r, g) == 0)
+            test::setBoth(b.board, c, r, g, rnd.random(3) ? rnd.random(9) + 1 : cellAt(field, c, r, g));
     }
     if (rnd.random(8) == 0) {
         const int g = rnd.random(4), r = rnd.random(9) + 1, c = rnd.random(9) + 1;
@@ -100,17 +107,20 @@ TEST(FastPath, MatchesLiteralStepsOnRandomBoards) {
         test::Trace trace[2];
         int passes[2];
         for (int k = 0; k < 2; ++k)
-            passes[k] = hidden ? computeSolution(out[k], kPaths[k], &trace[k]) : runSolvePasses(out[k], &trace[k], kPaths[k]);
+            passes[k] =
+                hidden ? computeSolution(out[k], kPaths[k], &trace[k]) : runSolvePasses(out[k], &trace[k], kPaths[k]);
         const auto& a = trace[0].placements;
         const auto& f = trace[1].placements;
         const auto [l, m] = std::mismatch(a.begin(), a.end(), f.begin(), f.end());
-        ASSERT_TRUE(l == a.end() && m == f.end()) << "placement " << (l - a.begin()) << ": literal "
-                                                  << (l == a.end() ? "none" : *l) << ", fast " << (m == f.end() ? "none" : *m);
+        ASSERT_TRUE(l == a.end() && m == f.end())
+            << "placement " << (l - a.begin()) << ": literal " << (l == a.end() ? "none" : *l) << ", fast "
+            << (m == f.end() ? "none" : *m);
         ASSERT_EQ(passes[0], passes[1]);
         ASSERT_EQ(trace[0].judged, trace[1].judged);
         expectSameState(out[0], out[1]);
         const auto& judged = trace[0].judged;
-        reached["timing stopped"] += std::any_of(judged.begin(), judged.end(), [](CellJudgement j) { return j.thirdError; });
+        reached["timing stopped"] +=
+            std::any_of(judged.begin(), judged.end(), [](CellJudgement j) { return j.thirdError; });
 
         // Candidates and dead ends on the solved board and on the start board, whose conflicts and
         // unequal copies the solve may have left alone.
@@ -130,7 +140,9 @@ TEST(FastPath, MatchesLiteralStepsOnRandomBoards) {
         reached["errors counted"] += out[0].errorCount > start.errorCount;
         reached["dead ends"] += !hasNoDeadEnd(probe);
         reached["entry above 9"] += std::any_of(start.board.begin(), start.board.end(), [](int v) { return v > 9; });
-        reached[hidden && out[0].noSolution ? "hidden solve incomplete" : hidden ? "hidden solve complete" : "passes only"]++;
+        reached[hidden && out[0].noSolution ? "hidden solve incomplete"
+                : hidden                    ? "hidden solve complete"
+                                            : "passes only"]++;
     }
     ASSERT_EQ(reached.size(), 11u);
     for (const auto& [what, n] : reached) EXPECT_GT(n, 100) << what;

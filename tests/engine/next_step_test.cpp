@@ -28,7 +28,8 @@ bool reasonHolds(Board& b, const Placement& p) {
         if (p.scan == Scan::BoxSingleCandidate) c = p.column, r = p.row, s = k + 1;
         if (p.scan == Scan::ColumnSinglePlace) std::swap(c, r);
         if (p.scan == Scan::BoxSinglePlace) c = (p.unit - 1) % 3 * 3 + k % 3 + 1, r = (p.unit - 1) / 3 * 3 + k / 3 + 1;
-        if (cellAt(b.board, c, r, p.grid) == 0 && admits(b, c, r, p.grid, s)) fits += c == p.column && r == p.row && s == p.symbol ? 1 : 10;
+        if (cellAt(b.board, c, r, p.grid) == 0 && admits(b, c, r, p.grid, s))
+            fits += c == p.column && r == p.row && s == p.symbol ? 1 : 10;
     }
     return fits == 1;
 }
@@ -63,11 +64,13 @@ TEST(NextStep, EachStepIsRightForItsReasonAndTheStepsFillWhatThePassesFill) {
         int c = 0, r = 0, g = 0, tc = 0, tr = 0, tg = 0;
         for (int n = 0; n < 3 || cellAt(wrong.board, c, r, g) != 0 || (sharedTwin(c, r, g, tc, tr, tg) && tg < g);) {
             c = rnd.random(9) + 1, r = rnd.random(9) + 1, g = rnd.random(4);
-            if (cellAt(wrong.board, c, r, g) == 0 && n++ < 3) test::setBoth(wrong.board, c, r, g, cellAt(b.solution, c, r, g));
+            if (cellAt(wrong.board, c, r, g) == 0 && n++ < 3)
+                test::setBoth(wrong.board, c, r, g, cellAt(b.solution, c, r, g));
         }
         test::setBoth(wrong.board, c, r, g, cellAt(b.solution, c, r, g) % 9 + 1);
         const NextStep first = nextStep(wrong);
-        ASSERT_EQ((std::tuple{first.kind, first.column, first.row, first.grid}), (std::tuple{StepKind::WrongEntry, c, r, g}));
+        ASSERT_EQ((std::tuple{first.kind, first.column, first.row, first.grid}),
+                  (std::tuple{StepKind::WrongEntry, c, r, g}));
         wrong.noSolution = true;
         ASSERT_NE(nextStep(wrong).kind, StepKind::WrongEntry);
     }

@@ -17,7 +17,8 @@ TEST(RuleCheck, RepeatInAnyColumnRowOrBoxOfAnyGridFails) {
         for (const auto& [c1, r1, c2, r2, v] : repeats) {
             Board b;
             cellAt(b.board, c1, r1, g) = cellAt(b.board, c2, r2, g) = static_cast<std::uint8_t>(v);
-            EXPECT_FALSE(checkRules(b)) << "grid " << g << ": " << v << " at " << c1 << "," << r1 << " and " << c2 << "," << r2;
+            EXPECT_FALSE(checkRules(b)) << "grid " << g << ": " << v << " at " << c1 << "," << r1 << " and " << c2
+                                        << "," << r2;
         }
     }
     Board b; // only grid 1's copy of the upper-left box holds the 6 that its row repeats
@@ -93,7 +94,8 @@ TEST_P(CandidatePaths, SharedCellKeepsOnlyWhatBothGridsAdmit) {
     EXPECT_EQ(candidatesOf(b, 2, 1, 2), (std::vector<int>{4, 5, 6, 7, 8, 9}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Engine, CandidatePaths, ::testing::Values(SolverPath::Literal, SolverPath::Fast), test::pathName);
+INSTANTIATE_TEST_SUITE_P(Engine, CandidatePaths, ::testing::Values(SolverPath::Literal, SolverPath::Fast),
+                         test::pathName);
 
 TEST(MergeSharedCandidates, EachCopyOfEveryCellOfAllFourSharedBoxesVetoesItsTwin) {
     // First cell of each copy, from the cross's geometry: upper left, upper right, lower left, lower right.
@@ -104,7 +106,8 @@ TEST(MergeSharedCandidates, EachCopyOfEveryCellOfAllFourSharedBoxesVetoesItsTwin
     for (const auto& [c1, r1, g1, c2, r2, g2] : twins) {
         for (int d = 0; d < 9; ++d) { // the symbol d + 1 is vetoed by one copy of cell d, alternating sides
             const bool first = d % 2 == 0;
-            b.candidates[candidateIndex((first ? c1 : c2) + d % 3, (first ? r1 : r2) + d / 3, d + 1, first ? g1 : g2)] = false;
+            b.candidates[candidateIndex((first ? c1 : c2) + d % 3, (first ? r1 : r2) + d / 3, d + 1, first ? g1 : g2)] =
+                false;
             ++cleared;
         }
     }

@@ -48,10 +48,8 @@ void expectSameState(const Board& composed, const Board& stepwise) {
     EXPECT_EQ(composed.ruleTally, stepwise.ruleTally);
     EXPECT_EQ(composed.symbolMap, stepwise.symbolMap);
     EXPECT_EQ(composed.symbolFree, stepwise.symbolFree);
-    EXPECT_EQ(std::tie(composed.boardChanged, composed.silentSolve, composed.noSolution,
-                       composed.errorCount),
-              std::tie(stepwise.boardChanged, stepwise.silentSolve, stepwise.noSolution,
-                       stepwise.errorCount));
+    EXPECT_EQ(std::tie(composed.boardChanged, composed.silentSolve, composed.noSolution, composed.errorCount),
+              std::tie(stepwise.boardChanged, stepwise.silentSolve, stepwise.noSolution, stepwise.errorCount));
 }
 
 class ShuffleEquality : public ::testing::TestWithParam<bool> {};

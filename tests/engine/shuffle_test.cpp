@@ -94,7 +94,10 @@ TEST(ShuffleMoves, MirrorsTwiceAndQuarterTurnFourTimesAreIdentityAndTheTurnIsClo
 TEST(ShuffleDraws, SymmetricVariantDrawsInItsFixedOrder) {
     struct ScriptedRandom : RandomSource { // 0 for every range but 9, which cycles so permutations finish
         std::vector<int> ranges;
-        int random(int n) override { ranges.push_back(n); return n == 9 ? static_cast<int>(ranges.size() % 9) : 0; }
+        int random(int n) override {
+            ranges.push_back(n);
+            return n == 9 ? static_cast<int>(ranges.size() % 9) : 0;
+        }
     } rnd;
     Board b;
     shuffleBoard(b, rnd, true);
@@ -102,7 +105,8 @@ TEST(ShuffleDraws, SymmetricVariantDrawsInItsFixedOrder) {
     const std::vector<int> repetition{2, 2, 2, 2, 2, 2, 2, 9, 9, 9, 9, 9, 9, 9, 9, 9, 2, 2, 2};
     ASSERT_EQ(rnd.ranges.size(), 1 + 101 * repetition.size());
     EXPECT_EQ(rnd.ranges[0], 150);
-    for (std::size_t i = 1; i < rnd.ranges.size(); ++i) ASSERT_EQ(rnd.ranges[i], repetition[(i - 1) % repetition.size()]) << i;
+    for (std::size_t i = 1; i < rnd.ranges.size(); ++i)
+        ASSERT_EQ(rnd.ranges[i], repetition[(i - 1) % repetition.size()]) << i;
 }
 
 TEST(ShuffleDraws, FreeVariantRepeatsItsLoopsAndMovesOnlyWhereAChanceDrawIsOne) {
@@ -129,7 +133,8 @@ TEST(ShuffleDraws, FreeVariantRepeatsItsLoopsAndMovesOnlyWhereAChanceDrawIsOne) 
     swapRows(expected, 0, 1, 2);
     rotateClockwise(expected); // 20 swaps of the same two band lines cancel; identity maps change nothing
     shuffleMoves(b, rnd, false);
-    EXPECT_TRUE(b.board == expected.board && b.givens == expected.givens) << "moves other than one row swap and one quarter turn";
+    EXPECT_TRUE(b.board == expected.board && b.givens == expected.givens)
+        << "moves other than one row swap and one quarter turn";
 
     std::vector<int> ranges{50};
     for (int i = 0; i < 100; ++i) {
@@ -147,8 +152,8 @@ TEST(ShuffleDraws, FreeVariantRepeatsItsLoopsAndMovesOnlyWhereAChanceDrawIsOne) 
     }
     const auto [got, want] = std::mismatch(rnd.ranges.begin(), rnd.ranges.end(), ranges.begin(), ranges.end());
     EXPECT_TRUE(got == rnd.ranges.end() && want == ranges.end())
-        << "first difference at draw " << got - rnd.ranges.begin() << " (" << rnd.ranges.size() << " drawn, " << ranges.size()
-        << " expected)";
+        << "first difference at draw " << got - rnd.ranges.begin() << " (" << rnd.ranges.size() << " drawn, "
+        << ranges.size() << " expected)";
 }
 
 } // namespace

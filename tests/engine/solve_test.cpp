@@ -65,7 +65,7 @@ TEST_P(SolvePaths, StopsAfterTheFifteenthPassHiddenOrNot) {
     EXPECT_TRUE(b.noSolution && b.solution != b.board); // the hidden solve keeps its partial result
     EXPECT_EQ(runSolvePasses(b, nullptr, GetParam()), kMaxSolvePasses);
     EXPECT_TRUE(b.boardChanged && !isFieldFull(b)); // the fifteenth pass still placed symbols
-    runSolvePasses(b, nullptr, GetParam()); // nothing was stuck: more passes finish it
+    runSolvePasses(b, nullptr, GetParam());         // nothing was stuck: more passes finish it
     EXPECT_TRUE(isFieldFull(b) && checkRules(b));
 }
 

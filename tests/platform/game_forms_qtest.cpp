@@ -20,8 +20,7 @@ void whenShown(Act act) {
         if (auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget())) act(*form);
     });
     QTimer::singleShot(5000, qApp, [] {
-        if (QWidget* form = QApplication::activeModalWidget())
-            form->close();
+        if (QWidget* form = QApplication::activeModalWidget()) form->close();
     });
 }
 
@@ -87,7 +86,8 @@ private slots:
             QStringList firstRow;
             for (int c = 0; c < 4; ++c) firstRow << child<QTreeWidget>(form, "levelList1").topLevelItem(0)->text(c);
             QCOMPARE(firstRow, (QStringList{" 1.", "Anna; Müller", "08.12.2026", "00:12:34.5"}));
-            for (const char* list : {"levelList0", "levelList2", "levelList3"}) QCOMPARE(child<QTreeWidget>(form, list).topLevelItemCount(), 0);
+            for (const char* list : {"levelList0", "levelList2", "levelList3"})
+                QCOMPARE(child<QTreeWidget>(form, list).topLevelItemCount(), 0);
             child<QPushButton>(form, "clearButton").click();
             QVERIFY(form.isVisible()); // refused
             levelTabs.setCurrentIndex(3);

@@ -12,7 +12,10 @@ namespace {
 
 class HeadlessPlatformTest : public ::testing::Test, public EventHandler {
 protected:
-    HeadlessPlatformTest() { platform.setEventHandler(this); platform.mainWindow().open({0, 0, 100, 148}); }
+    HeadlessPlatformTest() {
+        platform.setEventHandler(this);
+        platform.mainWindow().open({0, 0, 100, 148});
+    }
     void handleEvent(const Event& e) override {
         events.push_back(e);
         if (handle) handle(e);
@@ -64,8 +67,8 @@ TEST_F(HeadlessPlatformTest, WindowHasTheClientAreaBelowTheFrameAllowanceAndReco
     constexpr int kEasy = 30, kMedium = 31, kNotInTheBar = 77; // any ids: the window only keeps them
     MenuNode medium = MenuNode::item(kMedium, "&Mittel");
     medium.checkable = true;
-    w.setMenuBar({MenuNode::submenu("&A", {MenuNode::item(kEasy, "&Leicht"), MenuNode::separator(),
-                                           MenuNode::submenu("&Mehr", {medium})})});
+    w.setMenuBar({MenuNode::submenu(
+        "&A", {MenuNode::item(kEasy, "&Leicht"), MenuNode::separator(), MenuNode::submenu("&Mehr", {medium})})});
     for (int id : {kMedium, kEasy, kNotInTheBar}) // kEasy has no check box
         w.setMenuChecked(id, true);
     EXPECT_TRUE(w.menuChecked(kMedium) && !w.menuChecked(kEasy) && !w.menuChecked(kNotInTheBar));
@@ -97,7 +100,8 @@ TEST_F(HeadlessPlatformTest, TimeAndStartedThreadsMoveOnlyWhenTheTestSays) {
 TEST_F(HeadlessPlatformTest, RandomIsSeededAndDrawsEveryValueInRange) {
     HeadlessPlatform same{7}, other{8};
     std::vector<int> a, b, c;
-    for (int i = 0; i < 200; ++i) a.push_back(platform.random(4)), b.push_back(same.random(4)), c.push_back(other.random(4));
+    for (int i = 0; i < 200; ++i)
+        a.push_back(platform.random(4)), b.push_back(same.random(4)), c.push_back(other.random(4));
     EXPECT_EQ(a, b);
     EXPECT_NE(a, c);
     EXPECT_EQ(std::set(a.begin(), a.end()), (std::set{0, 1, 2, 3}));

@@ -164,7 +164,8 @@ TEST_F(ImageSurfaceTest, At200PercentEveryPixelIsABlockOfFourAndTextIsDrawnFiner
     surface.paintRectangle(fine, 33, 0);
     const QImage& image = imageOf(sharp);
     for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 128; ++x) ASSERT_EQ(image.pixel(x, y), imageOf(surface).pixel(x / 2, y / 2)) << x << ',' << y;
+        for (int x = 0; x < 128; ++x)
+            ASSERT_EQ(image.pixel(x, y), imageOf(surface).pixel(x / 2, y / 2)) << x << ',' << y;
 
     // Text keeps its place and box, and its edges fall between the game's pixels.
     sharp.clear(kWhite);

@@ -38,9 +38,13 @@ private slots:
     }
 
     void keysReportTheirVirtualKeyWhateverTheShiftAndTypeTheirCharacter() {
-        for (const auto& [key, vk] : {std::pair{Qt::Key_A, 0x41}, {Qt::Key_Z, 0x5A}, {Qt::Key_0, 0x30},
-                                     {Qt::Key_Escape, 0x1B}, {Qt::Key_Enter, 0x0D}, {Qt::Key_F12, 0x7B},
-                                     {Qt::Key_Adiaeresis, 0}})
+        for (const auto& [key, vk] : {std::pair{Qt::Key_A, 0x41},
+                                      {Qt::Key_Z, 0x5A},
+                                      {Qt::Key_0, 0x30},
+                                      {Qt::Key_Escape, 0x1B},
+                                      {Qt::Key_Enter, 0x0D},
+                                      {Qt::Key_F12, 0x7B},
+                                      {Qt::Key_Adiaeresis, 0}})
             QCOMPARE(virtualKeyFor(key), vk);
         Canvas& canvas = window->widget().canvas();
         QTest::keyPress(&canvas, Qt::Key_Escape);
@@ -73,9 +77,10 @@ private slots:
         constexpr int kNewGame = 8, kEasy = 30, kHelp = 60; // any ids: the window only passes them on
         MenuNode level = MenuNode::item(kEasy, "&Leicht");
         level.checkable = true;
-        window->setMenuBar({MenuNode::submenu("&Quintaro", {MenuNode::item(kNewGame, "&Neues Spiel"), MenuNode::separator(),
-                                                            MenuNode::submenu("&Mehr", {level})}),
-                            MenuNode::submenu("&Hilfe", {MenuNode::item(kHelp, "&Anleitung")})});
+        window->setMenuBar(
+            {MenuNode::submenu("&Quintaro", {MenuNode::item(kNewGame, "&Neues Spiel"), MenuNode::separator(),
+                                             MenuNode::submenu("&Mehr", {level})}),
+             MenuNode::submenu("&Hilfe", {MenuNode::item(kHelp, "&Anleitung")})});
         QMenuBar* bar = window->widget().menuBar();
         QCOMPARE(bar->actions().size(), 2);
         QCOMPARE(bar->actions()[0]->text(), QString("&Quintaro"));

@@ -87,9 +87,12 @@ private slots:
     }
 
     void aDisabledOwnerLeavesTheFormUsable() {
-        const auto log = run(0, [](QtRecordForm& f) {
-            if (f.isEnabled() && f.optionButton(1)->isEnabled()) f.performButton()->click();
-        }, false);
+        const auto log = run(
+            0,
+            [](QtRecordForm& f) {
+                if (f.isEnabled() && f.optionButton(1)->isEnabled()) f.performButton()->click();
+            },
+            false);
         QCOMPARE(log, std::vector<std::string>{"perform"});
     }
 };

@@ -7,6 +7,8 @@
 
 namespace quintaro::platform {
 
-inline void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << int(c.r) << ',' << int(c.g) << ',' << int(c.b) << ')'; }
+inline void PrintTo(const Rgb& c, std::ostream* os) {
+    *os << "rgb(" << int(c.r) << ',' << int(c.g) << ',' << int(c.b) << ')';
+}
 
 } // namespace quintaro::platform

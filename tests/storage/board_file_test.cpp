@@ -31,7 +31,8 @@ protected:
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 
     static void writeBytes(const std::string& p, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::ofstream(p, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
     static std::vector<std::uint8_t> readBytes(const std::string& p) {
         std::ifstream in(p, std::ios::binary);
@@ -74,9 +75,12 @@ TEST_F(BoardFileTest, ReadsEachRecordAtItsOffsetAndFromShortOrUnusableFilesNothi
     writeBytes(path("leer.qbr"), {});
     ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.qbr"));
     using enum ReadStatus;
-    for (const auto& [name, record, status] : {std::tuple{"nicht-da.qbr", 0, Missing}, {"kurz.qbr", 3, TooShort},
-                                               {"kurz.qbr", -1, Unreadable}, {"kurz.qbr", 4, Unreadable},
-                                               {"leer.qbr", 0, TooShort}, {"ordner.qbr", 0, Unreadable}})
+    for (const auto& [name, record, status] : {std::tuple{"nicht-da.qbr", 0, Missing},
+                                               {"kurz.qbr", 3, TooShort},
+                                               {"kurz.qbr", -1, Unreadable},
+                                               {"kurz.qbr", 4, Unreadable},
+                                               {"leer.qbr", 0, TooShort},
+                                               {"ordner.qbr", 0, Unreadable}})
         EXPECT_EQ(readBoardRecord(path(name), record, b, clock), status) << name << " record " << record;
     EXPECT_EQ(b.board, before.board);
     EXPECT_EQ(clock.level, 3);
@@ -112,7 +116,8 @@ TEST_F(BoardFileTest, SaveKeepsTheOtherSlotsAndAFailedOneLeavesTheOldFileAlone) 
     }
     EXPECT_EQ(readBytes(path("brett.qbr")), now);
     EXPECT_TRUE(QDir(dir.filePath("ordner.qbr/inhalt")).exists());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"brett.qbr", "neu.qbr"})) << "no temporary file left";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"brett.qbr", "neu.qbr"}))
+        << "no temporary file left";
 }
 
 TEST_F(BoardFileTest, SaveIntoAHugeFileReadsOnlyItsFourRecordsAndDropsTheRest) {

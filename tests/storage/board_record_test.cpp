@@ -22,7 +22,7 @@ RecordClock decoded(const RecordBytes& rec, Board& b) {
 TEST(DecodeBoardRecord, ReadsTheLayoutAndTurnsDamageHarmless) {
     // Board and given byte of cells: (9, 1) holds an entry of the player; damage in either byte
     // empties the cell in both layers, also in an entry without meaning (column 0).
-    const int cells[][5] = {{3, 5, 2, 7, 7},   {9, 1, 0, 4, 0},    {1, 1, 0, 10, 10},
+    const int cells[][5] = {{3, 5, 2, 7, 7},   {9, 1, 0, 4, 0},   {1, 1, 0, 10, 10},
                             {5, 5, 1, 5, 200}, {6, 6, 2, 255, 3}, {0, 3, 3, 99, 0}};
     RecordBytes rec;
     for (const auto& [c, r, g, board, given] : cells) {
@@ -53,7 +53,8 @@ TEST(DecodeBoardRecord, ReadsTheLayoutAndTurnsDamageHarmless) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (double seconds : {nan, inf, -inf, -1.0, 1e300, kMaxElapsedSeconds * 2, 0.25, kMaxElapsedSeconds}) {
         rec.elapsed(seconds);
-        EXPECT_EQ(decoded(rec, b).elapsedSeconds, seconds == 0.25 || seconds == kMaxElapsedSeconds ? seconds : 0.0) << seconds;
+        EXPECT_EQ(decoded(rec, b).elapsedSeconds, seconds == 0.25 || seconds == kMaxElapsedSeconds ? seconds : 0.0)
+            << seconds;
     }
     const int levels[][3] = {{3, 0, 3}, {7, 0, 3}, {0, 1, 3}, {0xFF, 0xFF, 0}, {0, 0x80, 0}, {0xFE, 0x7F, 3}};
     for (const auto& [low, high, level] : levels) {
@@ -87,7 +88,8 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
     b.candidateBytes[candidateIndex(1, 1, 1, 0)] = 0x55; // a stale byte the writer must not keep
     test::CountingRandom filler;
     std::vector<std::uint8_t> out(kRecordSize, 0xEE);
-    encodeBoardRecord(b, RecordClock{0xFF, 1234.5, 3}, filler, std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
+    encodeBoardRecord(b, RecordClock{0xFF, 1234.5, 3}, filler,
+                      std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
 
     RecordBytes expected;
     expected.boardCell(1, 7, 0, 8);

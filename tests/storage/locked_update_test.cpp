@@ -97,7 +97,8 @@ TEST_F(LockedUpdateTest, AFolderAFifoOrAnUnreadableFileIsNeitherChangedNorReplac
     ::chmod(secret.c_str(), 0);
     const bool rootReads = std::ifstream(secret).is_open();
     for (const auto& [target, why] : {std::pair{dir.filePath("Ordner").toStdString(), "ist ein Ordner"},
-                                      {fifo, "ist keine gewöhnliche Datei"}, {secret, "lässt sich nicht lesen"}}) {
+                                      {fifo, "ist keine gewöhnliche Datei"},
+                                      {secret, "lässt sich nicht lesen"}}) {
         if (target == secret && rootReads) continue; // this process reads every file
         const auto failed = update(target);
         ASSERT_TRUE(failed) << target;
@@ -120,11 +121,14 @@ TEST_F(LockedUpdateTest, TwoThreadsEnteringChampionsTogetherLoseNone) {
             const int level = n % kHallLevels;
             const std::string name = writer + std::to_string(n), time = "00:0" + std::to_string(n % 10) + ":00.0";
             std::string error;
-            const bool ok = updateHallOfFame(file, [&](HallOfFame& hof) {
-                const int rank = championRank(hof, level, time);
-                if (rank != 0) insertChampion(hof, level, rank, name, "01.01.2026", time);
-                return rank != 0;
-            }, error);
+            const bool ok = updateHallOfFame(
+                file,
+                [&](HallOfFame& hof) {
+                    const int rank = championRank(hof, level, time);
+                    if (rank != 0) insertChampion(hof, level, rank, name, "01.01.2026", time);
+                    return rank != 0;
+                },
+                error);
             if (!ok) ++failures;
         }
     };
@@ -155,7 +159,8 @@ int saveRounds(const std::string& path, int slot, int rounds) {
     for (int n = 1; n <= rounds; ++n) {
         Board mine;
         RecordClock stored;
-        if (n > 1 && (readBoardRecord(path, slot, mine, stored) != ReadStatus::Loaded || stored.elapsedSeconds != n - 1))
+        if (n > 1 &&
+            (readBoardRecord(path, slot, mine, stored) != ReadStatus::Loaded || stored.elapsedSeconds != n - 1))
             ++problems;
         if (!writeBoardRecord(path, slot, b, RecordClock{0xFF, double(n), 0}, filler, error)) ++problems;
         if (std::filesystem::file_size(path) != 24000) ++problems;

@@ -36,9 +36,10 @@ TEST(BoundedRead, ReadsOnlyWhatIsAskedAndNamesWhatIsNoRegularFile) {
     EXPECT_EQ(readFileRange(path("lang.qbr"), 0, 4811).bytes.size(), 4811u);
 
     using enum FileKind;
-    for (const auto& [name, kind, status] :
-         {std::tuple{"fifo.qbr", Fifo, ReadStatus::Unreadable}, {"ordner.qbr", Folder, ReadStatus::Unreadable},
-          {"null.qbr", Device, ReadStatus::Unreadable}, {"verwaist.qbr", Missing, ReadStatus::Missing}}) {
+    for (const auto& [name, kind, status] : {std::tuple{"fifo.qbr", Fifo, ReadStatus::Unreadable},
+                                             {"ordner.qbr", Folder, ReadStatus::Unreadable},
+                                             {"null.qbr", Device, ReadStatus::Unreadable},
+                                             {"verwaist.qbr", Missing, ReadStatus::Missing}}) {
         EXPECT_EQ(readFileRange(path(name), 0, 100).kind, kind) << name;
         // The game's own readers on the same paths, away from the test thread: a FIFO must not hold them.
         auto read = std::async(std::launch::async, [&, name = name] {

@@ -22,8 +22,10 @@ TEST(CollectionFile, HoldsEachPuzzleAsGivensWithAClearClockAndEmptyRecordsAfter)
         // a record without a puzzle is 4,800 zeros and filler.
         for (int i = 0; i < 6000; ++i) {
             const std::uint8_t v = file[n * 6000 + i];
-            if (i >= (n < 2 ? 4811 : 4800)) ASSERT_TRUE(v >= 1 && v <= 9) << "record " << n << " byte " << i;
-            else ASSERT_EQ(v, i < 800 ? puzzle[i % 400] : i == 4809 ? 2 : 0) << "record " << n << " byte " << i;
+            if (i >= (n < 2 ? 4811 : 4800))
+                ASSERT_TRUE(v >= 1 && v <= 9) << "record " << n << " byte " << i;
+            else
+                ASSERT_EQ(v, i < 800 ? puzzle[i % 400] : i == 4809 ? 2 : 0) << "record " << n << " byte " << i;
         }
     }
     SeededRandom sameFiller(1);

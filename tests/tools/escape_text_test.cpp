@@ -14,9 +14,11 @@ TEST(EscapeText, KeepsValidUtf8AndEscapesControlsBrokenSequencesAndTheBackslash)
         {"brett.qbr Ärger €5 😀", "brett.qbr Ärger €5 😀"},
         {"a\x1b[31mb\x00\x7f"s, "a\\x1b[31mb\\x00\\x7f"},
         {"\t\n", "\\x09\\x0a"},
-        {"\xc2\x9b" "1m \xc2\xa0", "\\xc2\\x9b1m \xc2\xa0"}, // C1 control escaped, no-break space kept
-        {"\xc3", "\\xc3"},                                     // cut short at the end
-        {"\xc3(", "\\xc3("},                                   // lead byte without its follower
+        {"\xc2\x9b"
+         "1m \xc2\xa0",
+         "\\xc2\\x9b1m \xc2\xa0"},                               // C1 control escaped, no-break space kept
+        {"\xc3", "\\xc3"},                                       // cut short at the end
+        {"\xc3(", "\\xc3("},                                     // lead byte without its follower
         {"\xc0\xaf \xe0\x80\xaf", "\\xc0\\xaf \\xe0\\x80\\xaf"}, // overlong forms
         {"\xed\xa0\x80 \xf4\x90\x80\x80", "\\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80"}, // surrogate, above U+10FFFF
         {"\xff\xfe", "\\xff\\xfe"},
@@ -27,13 +29,15 @@ TEST(EscapeText, KeepsValidUtf8AndEscapesControlsBrokenSequencesAndTheBackslash)
 
 // The characters of shown text: the bytes that do not continue a UTF-8 sequence.
 std::size_t charactersOf(const std::string& shown) {
-    return static_cast<std::size_t>(std::count_if(shown.begin(), shown.end(), [](char ch) { return (ch & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(
+        std::count_if(shown.begin(), shown.end(), [](char ch) { return (ch & 0xC0) != 0x80; }));
 }
 
 TEST(ShownName, CutsTheMiddleOfALongNameNeverInsideAnEscapeAndKeepsItsEnd) {
     const std::string exact(200, 'a');
     EXPECT_EQ(shownName(exact), exact) << "200 characters are shown whole";
-    EXPECT_EQ(shownName(std::string(300, 'a') + "/x.qbr"), std::string(100, 'a') + "…" + std::string(93, 'a') + "/x.qbr");
+    EXPECT_EQ(shownName(std::string(300, 'a') + "/x.qbr"),
+              std::string(100, 'a') + "…" + std::string(93, 'a') + "/x.qbr");
 
     // Escapes and wide characters at both cut points, in every position against them: each side of
     // the cut is the escaped form of a whole start or end of the name.

@@ -58,7 +58,8 @@ std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
     if (DIR* d = ::opendir(folder.c_str())) {
         while (const dirent* entry = ::readdir(d))
-            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..") names.emplace_back(entry->d_name);
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                names.emplace_back(entry->d_name);
         ::closedir(d);
     }
     return names;

@@ -126,7 +126,8 @@ TEST(MakePuzzle, MeetsEachLevelsRecipeRepeatsForTheSameSeedAndGivesUpInTime) {
         EXPECT_TRUE(outcome.complete);
         EXPECT_EQ(outcome.passes, made->passes);
         EXPECT_TRUE(made->passes >= recipe.minPasses && made->passes <= recipe.maxPasses) << made->passes;
-        EXPECT_TRUE(recipe.stopAtGivens == 0 ? removablePairs(made->givens).empty() : made->givenCount == recipe.stopAtGivens);
+        EXPECT_TRUE(recipe.stopAtGivens == 0 ? removablePairs(made->givens).empty()
+                                             : made->givenCount == recipe.stopAtGivens);
         EXPECT_EQ(makePuzzle(recipe, seed, 4, 200)->givens, made->givens);
     }
     LevelRecipe impossible = levelRecipe(3);

@@ -56,7 +56,8 @@ QbrRun qbr(const QStringList& args, const QByteArray& input = {}) {
 QbrRun limitedShell(const QString& folder, const QString& command) {
     QProcess process;
     process.setWorkingDirectory(folder);
-    process.start("sh", {"-c", "ulimit -v 262144; q() { timeout -s KILL 20 \"$0\" \"$@\"; }; " + command, qbrProgram()});
+    process.start("sh",
+                  {"-c", "ulimit -v 262144; q() { timeout -s KILL 20 \"$0\" \"$@\"; }; " + command, qbrProgram()});
     return finish(process, {});
 }
 
@@ -79,8 +80,11 @@ QByteArray contents(const QString& file) {
 
 // Bytes of a message that a terminal would act on, or that are no UTF-8 (a cut name's "…" aside).
 int rawBytes(std::string text) {
-    for (std::size_t at = text.find("…"); at != std::string::npos; at = text.find("…")) text.erase(at, std::string("…").size());
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char ch) { return (ch >= 0 && ch < ' ' && ch != '\n') || ch == '\x7f' || ch < 0; }));
+    for (std::size_t at = text.find("…"); at != std::string::npos; at = text.find("…"))
+        text.erase(at, std::string("…").size());
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (ch >= 0 && ch < ' ' && ch != '\n') || ch == '\x7f' || ch < 0;
+    }));
 }
 
 class QbrTest : public ::testing::Test {
@@ -110,14 +114,16 @@ TEST_F(QbrTest, SolveATextFieldFromAFileOrStandardInputWithATraceOfEachPlacement
     const QbrRun run = qbr({"solve", file});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     const int passes = solveGivens(puzzle).passes;
-    EXPECT_EQ(run.out, fieldToText(full) + "passes: " + std::to_string(passes) + "\ncomplete\ngrade: " +
-                           levelRecipe(levelOfPasses(passes)).name + " (level " + std::to_string(levelOfPasses(passes)) + ")\n");
+    EXPECT_EQ(run.out, fieldToText(full) + "passes: " + std::to_string(passes) +
+                           "\ncomplete\ngrade: " + levelRecipe(levelOfPasses(passes)).name + " (level " +
+                           std::to_string(levelOfPasses(passes)) + ")\n");
     EXPECT_EQ(qbr({"solve", "-"}, QByteArray::fromStdString(fieldToText(puzzle))).out, run.out);
     EXPECT_EQ(qbr({"solve", "--literal", file}).out, run.out);
 
     const QbrRun traced = qbr({"solve", "--trace", file});
     int placements = 0;
-    for (std::size_t at = traced.out.find("pass "); at != std::string::npos; at = traced.out.find("\npass ", at + 1)) ++placements;
+    for (std::size_t at = traced.out.find("pass "); at != std::string::npos; at = traced.out.find("\npass ", at + 1))
+        ++placements;
     EXPECT_EQ(placements, 288 - countFilled(puzzle));
     EXPECT_TRUE(traced.out.starts_with("pass 1: ") && contains(traced.out, ", symbol ")) << traced.out.substr(0, 300);
     EXPECT_TRUE(traced.out.ends_with(run.out));
@@ -127,14 +133,17 @@ TEST_F(QbrTest, SolveATextFieldFromAFileOrStandardInputWithATraceOfEachPlacement
         setFieldValue(sparse, symmetricPairs()[i * 20][0], 0);
         setFieldValue(sparse, symmetricPairs()[i * 20][1], 0);
     }
-    EXPECT_TRUE(exits(qbr({"solve", writeFile("sparse.txt", fieldToText(sparse))}), 1, {"\nincomplete\ngrade: none\n"}));
+    EXPECT_TRUE(
+        exits(qbr({"solve", writeFile("sparse.txt", fieldToText(sparse))}), 1, {"\nincomplete\ngrade: none\n"}));
 
     // Every record of a shipped collection grades as the collection's own level.
-    const QString bin = QString::fromLocal8Bit(qgetenv("QUINTARO_BIN").isEmpty() ? QByteArray(".") : qgetenv("QUINTARO_BIN"));
+    const QString bin =
+        QString::fromLocal8Bit(qgetenv("QUINTARO_BIN").isEmpty() ? QByteArray(".") : qgetenv("QUINTARO_BIN"));
     for (int level = 0; level < 4; ++level) {
         const char* files[] = {"leicht", "mittel", "schwer", "extrem"};
         const std::string out = qbr({"solve", bin + "/" + files[level] + ".qbr"}).out;
-        const std::string grade = std::string("grade: ") + levelRecipe(level).name + " (level " + std::to_string(level) + ")\n";
+        const std::string grade =
+            std::string("grade: ") + levelRecipe(level).name + " (level " + std::to_string(level) + ")\n";
         int graded = 0;
         for (std::size_t at = out.find(grade); at != std::string::npos; at = out.find(grade, at + 1)) ++graded;
         EXPECT_EQ(graded, 4) << out;
@@ -206,7 +215,8 @@ TEST_F(QbrTest, OutputNamesAreEscapedAndWrittenAsGivenAndNoOptionIsTakenTwice) {
     const std::string longName(300, 'n');
     const std::pair<const char*, std::string> written[] = {
         {"q pack -o \"$(printf 'a\\033]0;x\\007b')/x.qbr\" f.txt", title + "/x.qbr: 1 records written\n"},
-        {"q pack -o \"$(printf '\\377')/x.qbr\" f.txt && test -f \"$(printf '\\377')/x.qbr\"", "\\xff/x.qbr: 1 records written\n"},
+        {"q pack -o \"$(printf '\\377')/x.qbr\" f.txt && test -f \"$(printf '\\377')/x.qbr\"",
+         "\\xff/x.qbr: 1 records written\n"},
     };
     for (const auto& [command, out] : written) {
         const QbrRun run = limitedShell(dir.path(), command);
@@ -214,11 +224,14 @@ TEST_F(QbrTest, OutputNamesAreEscapedAndWrittenAsGivenAndNoOptionIsTakenTwice) {
         EXPECT_EQ(run.out, out);
     }
     const std::pair<std::string, std::string> refused[] = {
-        {"q pack -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\" f.txt", "the folder " + title + "/nicht does not exist\n"},
+        {"q pack -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\" f.txt",
+         "the folder " + title + "/nicht does not exist\n"},
         {"q pack -o \"$(printf 'a\\033]0;x\\007b')\" f.txt", title + " is a folder\n"},
-        {"q generate -l 0 -s 1 -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\"", "the folder " + title + "/nicht does not exist\n"},
+        {"q generate -l 0 -s 1 -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\"",
+         "the folder " + title + "/nicht does not exist\n"},
         {"q pack -o \"$(printf '\\377')/nicht/x.qbr\" f.txt", "the folder \\xff/nicht does not exist\n"},
-        {"q pack -o \"" + longName + "/x.qbr\" f.txt", "the folder " + longName.substr(0, 100) + "…" + longName.substr(0, 99) + " does not exist\n"},
+        {"q pack -o \"" + longName + "/x.qbr\" f.txt",
+         "the folder " + longName.substr(0, 100) + "…" + longName.substr(0, 99) + " does not exist\n"},
         {"q pack -o a.qbr --output=b.qbr f.txt", "option --output is given more than once"},
         {"q generate -l 0 -s 1 -o a.qbr -ob.qbr", "option --output is given more than once"},
         {"q pack -o a.qbr - - < f.txt", "standard input (-) is named more than once"},
@@ -243,8 +256,8 @@ TEST_F(QbrTest, CheckAndShowNameTheDamageOfEachRecordUnderItsOwnLine) {
     const int given = cellIndex(column, 1, 0);
     const SharedBox& box = kSharedBoxes[0];
     const int second = cellIndex(box.secondColumn, box.secondRow, box.secondGrid);
-    bytes[given] = static_cast<char>(puzzle[given] % 9 + 1);      // record 0: board differs from the given
-    bytes[6000 + 400 + given] = 12;                                // record 1: a byte above 9
+    bytes[given] = static_cast<char>(puzzle[given] % 9 + 1);                 // record 0: board differs from the given
+    bytes[6000 + 400 + given] = 12;                                          // record 1: a byte above 9
     bytes[12000 + 400 + second] = static_cast<char>(puzzle[second] % 9 + 1); // record 2: copies differ
     QFile file(path("d.qbr"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -253,22 +266,29 @@ TEST_F(QbrTest, CheckAndShowNameTheDamageOfEachRecordUnderItsOwnLine) {
     const QbrRun check = qbr({"check", path("d.qbr"), "--shuffles", "0"});
     EXPECT_EQ(check.exitCode, 1) << check.err;
     const std::string cell = fieldCellName({kGridFieldColumn[0] + column - 1, kGridFieldRow[0]});
-    const std::string copies = "the two copies of shared cell " +
-                               fieldCellName({kGridFieldColumn[0] + box.masterColumn - 1, kGridFieldRow[0] + box.masterRow - 1}) +
-                               " differ in the givens block";
-    const std::pair<int, std::string> problems[] = {
-        {0, "board and givens differ at field cell " + cell}, {1, "cell bytes above 9 at field cell " + cell}, {2, copies}};
+    const std::string copies =
+        "the two copies of shared cell " +
+        fieldCellName({kGridFieldColumn[0] + box.masterColumn - 1, kGridFieldRow[0] + box.masterRow - 1}) +
+        " differ in the givens block";
+    const std::pair<int, std::string> problems[] = {{0, "board and givens differ at field cell " + cell},
+                                                    {1, "cell bytes above 9 at field cell " + cell},
+                                                    {2, copies}};
     std::istringstream lines(check.out);
     std::vector<std::string> recordOf(3);
     std::string line, heading;
     while (std::getline(lines, line)) {
-        if (line.starts_with("record ")) heading = line.substr(0, 9);
+        if (line.starts_with("record "))
+            heading = line.substr(0, 9);
         else if (line.starts_with("  problem: "))
-            for (const auto& [record, text] : problems) recordOf[record] += line.starts_with("  problem: " + text) ? heading : "";
-        else EXPECT_TRUE(line.starts_with(path("d.qbr").toStdString() + ": ")) << line;
+            for (const auto& [record, text] : problems)
+                recordOf[record] += line.starts_with("  problem: " + text) ? heading : "";
+        else
+            EXPECT_TRUE(line.starts_with(path("d.qbr").toStdString() + ": ")) << line;
     }
-    for (const auto& [record, text] : problems) EXPECT_EQ(recordOf[record], "record " + std::to_string(record) + ":") << text << "\n" << check.out;
-    EXPECT_TRUE(exits(qbr({"show", path("d.qbr")}), 0, {"  damage: cell bytes above 9 at field cell " + cell, "  damage: " + copies}));
+    for (const auto& [record, text] : problems)
+        EXPECT_EQ(recordOf[record], "record " + std::to_string(record) + ":") << text << "\n" << check.out;
+    EXPECT_TRUE(exits(qbr({"show", path("d.qbr")}), 0,
+                      {"  damage: cell bytes above 9 at field cell " + cell, "  damage: " + copies}));
 }
 
 TEST_F(QbrTest, PackThenShowAndSolveTheRecords) {
@@ -277,7 +297,8 @@ TEST_F(QbrTest, PackThenShowAndSolveTheRecords) {
     const QString out = path("paar.qbr");
     ASSERT_TRUE(exits(qbr({"pack", "-o", out, a, b, "--seed", "3"}), 0));
     EXPECT_EQ(contents(out).size(), 24000);
-    EXPECT_EQ(qbr({"show", out, "1"}).out, "record 1: 288 givens, 0 entries, 0 candidate flags, clock clear\n" + fieldToText(full));
+    EXPECT_EQ(qbr({"show", out, "1"}).out,
+              "record 1: 288 givens, 0 entries, 0 candidate flags, clock clear\n" + fieldToText(full));
     EXPECT_TRUE(exits(qbr({"show", out}), 0,
                       {"record 0: " + std::to_string(countFilled(puzzle)) + " givens", "record 3: 0 givens"}));
     EXPECT_TRUE(exits(qbr({"solve", out, "0"}), 0));
@@ -306,11 +327,13 @@ TEST_F(QbrTest, CheckPassesAGoodCollectionAndNamesEachProblem) {
     setFieldValue(lopsided, symmetricPairs()[0][0], fieldValue(full, symmetricPairs()[0][0]));
     setFieldValue(lopsided, symmetricPairs()[0][1], 0);
     const QString bad = path("schief.qbr");
-    ASSERT_TRUE(exits(qbr({"pack", "-o", bad, writeFile("l.txt", fieldToText(lopsided)), writeFile("f.txt", fieldToText(full))}), 0));
-    EXPECT_TRUE(exits(qbr({"check", bad, "--shuffles", "2", "--minimal"}), 1,
-                      {"problem: the givens are not symmetric", "problem: 144 symmetric pairs of givens could go",
-                       "record 1: 288 givens, symmetric, passes 1, complete, shuffles 4/4 complete in 1 pass, not minimal\n",
-                       "record 2: 0 givens\n  problem: no givens"}));
+    ASSERT_TRUE(exits(
+        qbr({"pack", "-o", bad, writeFile("l.txt", fieldToText(lopsided)), writeFile("f.txt", fieldToText(full))}), 0));
+    EXPECT_TRUE(
+        exits(qbr({"check", bad, "--shuffles", "2", "--minimal"}), 1,
+              {"problem: the givens are not symmetric", "problem: 144 symmetric pairs of givens could go",
+               "record 1: 288 givens, symmetric, passes 1, complete, shuffles 4/4 complete in 1 pass, not minimal\n",
+               "record 2: 0 givens\n  problem: no givens"}));
 
     const QString shortFile = writeFile("kurz.qbr", std::string(6000, '\0'));
     EXPECT_TRUE(exits(qbr({"check", shortFile, "--shuffles", "0"}), 1,
@@ -320,7 +343,8 @@ TEST_F(QbrTest, CheckPassesAGoodCollectionAndNamesEachProblem) {
 
 TEST_F(QbrTest, GenerateIsReproducibleAndItsCollectionPassesTheCheck) {
     const QString a = path("a.qbr"), b = path("b.qbr");
-    ASSERT_TRUE(exits(qbr({"generate", "--level", "1", "--seed", "8", "--shuffles", "2", "-o", a}), 0, {"record 3: 106 givens"}));
+    ASSERT_TRUE(exits(qbr({"generate", "--level", "1", "--seed", "8", "--shuffles", "2", "-o", a}), 0,
+                      {"record 3: 106 givens"}));
     ASSERT_TRUE(exits(qbr({"generate", "--level", "1", "--seed", "8", "--shuffles", "2", "--jobs", "1", "-o", b}), 0));
     EXPECT_EQ(contents(a), contents(b));
     EXPECT_TRUE(exits(qbr({"check", a, "--shuffles", "2", "--max-passes", "5"}), 0));

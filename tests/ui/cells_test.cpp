@@ -49,7 +49,9 @@ TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeeps
     paintPlayerCell(d, 9, 9, 3, 0, false, true);
     EXPECT_EQ(inCell(White, 9, 9, 3), 31 * 31);
     const CellCorner last = cellCorner({3, 9, 9});
-    expectProbes({{last.x - 1, last.y + 5, Black}, {last.x + 31, last.y + 5, DarkBlue}, {last.x + 32, last.y + 5, DarkBlue},
+    expectProbes({{last.x - 1, last.y + 5, Black},
+                  {last.x + 31, last.y + 5, DarkBlue},
+                  {last.x + 32, last.y + 5, DarkBlue},
                   {last.x + 5, last.y + 31, DarkBlue}});
     EXPECT_EQ(surface.fill(), true);
     EXPECT_EQ(surface.mixMode(), platform::MixMode::Copy);
@@ -58,11 +60,17 @@ TEST_F(CellsTest, GivenIsBlackAndStoredPlayerSymbolsBlueOrRedAndAnEmptyCellKeeps
 
 TEST_F(CellsTest, LettersSitAtTheirOffsetsWithIAndAShifted) {
     Display d = display();
-    struct Case { int s; bool digits; const char* text; int dx; };
+    struct Case {
+        int s;
+        bool digits;
+        const char* text;
+        int dx;
+    };
     for (const Case k : {Case{1, false, "A", 1}, {9, false, "I", 10}, {5, false, "E", 0}, {9, true, "9", 4}}) {
         paintPlayerCell(d, k.s, 2, 1, k.s, false, k.digits);
         const CellCorner p = cellCorner({1, k.s, 2});
-        EXPECT_TRUE(showsText(surface, p.x + k.dx, p.y - 2, k.text, fontFor(font::Symbols), c(DarkBlue), inside(k.s, 2, 1)))
+        EXPECT_TRUE(
+            showsText(surface, p.x + k.dx, p.y - 2, k.text, fontFor(font::Symbols), c(DarkBlue), inside(k.s, 2, 1)))
             << k.text;
     }
 }

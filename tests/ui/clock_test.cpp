@@ -189,8 +189,7 @@ TEST_F(ClockTest, RandomPlayBesideAPollingThreadKeepsTheLabelHonest) {
             break;
         case 3:
             solveAt(platform.timer());
-            if (settled.empty())
-                settled = label.caption();
+            if (settled.empty()) settled = label.caption();
             break;
         default:
             platform.deliverPending();

@@ -12,7 +12,8 @@ TEST(HintText, EveryHintAndGradeFitsThePanel) {
     std::vector<std::string> lines;
     for (const StepKind kind : {StepKind::WrongEntry, StepKind::FieldFull, StepKind::NothingFollows})
         lines.push_back(hintLine({kind, 0, 0, 0, {}}, true));
-    for (const Scan scan : {Scan::BoxSingleCandidate, Scan::BoxSinglePlace, Scan::RowSinglePlace, Scan::ColumnSinglePlace})
+    for (const Scan scan :
+         {Scan::BoxSingleCandidate, Scan::BoxSinglePlace, Scan::RowSinglePlace, Scan::ColumnSinglePlace})
         lines.push_back(hintLine({StepKind::Placement, 0, 1, 1, {scan, 0, 9, 9, 1, 1, 1, {}}}, false));
     for (int passes = 0; passes <= 16; ++passes) lines.push_back(gradeLine(gradeOf(passes % 2 == 0, passes)));
     for (const std::string& line : lines)

@@ -44,7 +44,8 @@ TEST_F(PanelsTest, EachVerdictHasItsMessageAndColourAndTheCountsStandAsCounted) 
     redrawCounts(BoardStatus::Solved);
     EXPECT_TRUE(status("Brett gelöst!!! ", Black));
     for (int i = 1; i <= 9; ++i)
-        EXPECT_TRUE(showsText(surface, 776 + 24 * i, 274, " 32 ", fontFor(font::Body), c(Black), {802, 0, 2000, 2000})) << i;
+        EXPECT_TRUE(showsText(surface, 776 + 24 * i, 274, " 32 ", fontFor(font::Body), c(Black), {802, 0, 2000, 2000}))
+            << i;
 
     for (const BoardStatus wrong : {BoardStatus::WrongEntry, BoardStatus::RuleBroken}) {
         redrawCounts(wrong);
@@ -77,7 +78,8 @@ TEST_F(PanelsTest, LetterModeLabelsTheRowZifferWithLetters) {
     draw(BoardStatus::NoErrors, false);
     EXPECT_TRUE(showsText(surface, 748, 254, "Ziffer", fontFor(font::Body), c(Black)));
     for (int i = 1; i <= 9; ++i)
-        EXPECT_TRUE(showsText(surface, 808 + 24 * (i - 1) + 8, 254, std::string(1, char('A' + i - 1)), fontFor(font::Body), c(Black)));
+        EXPECT_TRUE(showsText(surface, 808 + 24 * (i - 1) + 8, 254, std::string(1, char('A' + i - 1)),
+                              fontFor(font::Body), c(Black)));
 }
 
 TEST_F(PanelsTest, TheDifficultyPanelShowsTheGivenCountItIsHanded) {

@@ -16,8 +16,16 @@ TEST_F(PrimitivesTest, BevelIgnoresThePenItFindsAndLeavesAPlainBlackOne) {
     surface.setFill(true);
     Display d = display();
     drawBevel(d, false, 2, 10, 10, 40, 30);
-    expectProbes({{25, 10, White}, {25, 12, White}, {25, 13, Background}, {25, 27, Background}, {25, 28, DarkGrey},
-                  {25, 30, DarkGrey}, {12, 20, White}, {13, 20, Background}, {38, 20, DarkGrey}, {40, 10, DarkGrey}});
+    expectProbes({{25, 10, White},
+                  {25, 12, White},
+                  {25, 13, Background},
+                  {25, 27, Background},
+                  {25, 28, DarkGrey},
+                  {25, 30, DarkGrey},
+                  {12, 20, White},
+                  {13, 20, Background},
+                  {38, 20, DarkGrey},
+                  {40, 10, DarkGrey}});
     EXPECT_EQ(surface.foreground(), c(Black));
     EXPECT_EQ(surface.mixMode(), platform::MixMode::Copy);
     EXPECT_EQ(surface.lineWidth(), 1);
