@@ -25,8 +25,9 @@ void Game::drawBoard() {
     refreshCandidates();
 }
 
-void Game::judgeAndDrawCell(GridCell cell, int s) {
-    const CellJudgement judged = judgePlayerCell(board, cell, s);
+void Game::judgeAndDrawCell(GridCell cell, int s) { showJudgedCell(cell, s, judgePlayerCell(board, cell, s)); }
+
+void Game::showJudgedCell(GridCell cell, int s, CellJudgement judged) {
     if (judged.thirdError) stopTiming();
     Display d = display();
     paintPlayerCell(d, cell.column, cell.row, cell.grid, s, judged.wrong, state.digitMode);

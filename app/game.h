@@ -66,9 +66,11 @@ public:
     // where it contradicts the solution; judges nothing again, so no error is counted. Then the counts
     // and status (countSymbols) and the candidates (refreshCandidates).
     void drawBoard();
-    // Judges symbol s just placed in a player's cell (judgePlayerCell); a third error stops the timing.
-    // Then paints the cell: s in dark blue, or in red when wrong.
+    // Judges symbol s just placed in a player's cell (judgePlayerCell), then shows it (showJudgedCell).
     void judgeAndDrawCell(GridCell cell, int s);
+    // Shows symbol s of cell as judged: a third error stops the timing first; then the cell is painted,
+    // s in dark blue, or in red when wrong.
+    void showJudgedCell(GridCell cell, int s, CellJudgement judged);
     // The game is no longer timed: the running flag cleared and the clock label refreshed.
     void stopTiming();
     // Opens or redraws the symbol chooser over cell, with its hint (the one of candidate notation or

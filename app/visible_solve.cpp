@@ -3,22 +3,16 @@
 
 #include "engine/candidates.h"
 #include "engine/solution.h"
-#include "ui/cells.h"
 
 namespace quintaro {
 
 namespace {
 
-// Paints each placement as the solver makes it, red when it contradicts the known solution; the
-// placement that makes the third error stops the timing first.
+// Shows each placement as the solver makes it and judges it.
 class PlacementPainter final : public PlacementObserver {
 public:
     explicit PlacementPainter(Game& game) : game_(game) {}
-    void placed(const Placement& p) override {
-        if (p.judged.thirdError) game_.stopTiming();
-        Display d = game_.display();
-        paintPlayerCell(d, p.column, p.row, p.grid, p.symbol, p.judged.wrong, game_.state.digitMode);
-    }
+    void placed(const Placement& p) override { game_.showJudgedCell({p.grid, p.column, p.row}, p.symbol, p.judged); }
 
 private:
     Game& game_;

@@ -91,14 +91,6 @@ bool isFieldFull(Board& b) {
     return allSymbolsComplete(b);
 }
 
-bool hasWrongEntry(const Board& b) {
-    return anyCell([&](GridCell k) {
-        const std::uint8_t v = cellAt(b.board, k.column, k.row, k.grid);
-        return cellAt(b.givens, k.column, k.row, k.grid) == 0 && v != 0 &&
-               cellAt(b.solution, k.column, k.row, k.grid) != v;
-    });
-}
-
 bool hasNoDeadEnd(Board& b, SolverPath path) {
     if (path == SolverPath::Fast) {
         bool result = false;

@@ -30,9 +30,6 @@ void computeGameSolution(Board& b);
 // Recounts b.symbolCounts; does not check the rules.
 bool isFieldFull(Board& b);
 
-// True when some filled cell that is not a given holds another symbol than b.solution.
-bool hasWrongEntry(const Board& b);
-
 // True when every empty cell, each copy of a shared cell on its own, still admits at least one symbol
 // under the whole-field rule check. A full field is always true.
 bool hasNoDeadEnd(Board& b, SolverPath path = SolverPath::Fast);

@@ -46,15 +46,14 @@ std::optional<UpdateFailure> updateFile(const std::string& path, std::size_t rea
     while (!lock.tryLock(0)) {
         // No lock file can be made here at all: no other game can take one either.
         if (lock.error() != QLockFile::LockFailedError) break;
-        if (deadline.hasExpired())
-            return UpdateFailure{
-                UpdateFailure::Step::Busy,
-                path +
-                    " ist gesperrt: ein anderes laufendes Spiel schreibt gerade hinein oder hängt dabei "
-                    "(Sperrdatei " +
-                    path +
-                    ".lock); es wurde nichts geschrieben, bitte gleich noch "
-                    "einmal versuchen"};
+        if (deadline.hasExpired()) {
+            const std::string lockFile = path + ".lock";
+            return UpdateFailure{UpdateFailure::Step::Busy,
+                                 path +
+                                     " ist gesperrt: ein anderes laufendes Spiel schreibt gerade hinein oder hängt "
+                                     "dabei (Sperrdatei " +
+                                     lockFile + "); es wurde nichts geschrieben, bitte gleich noch einmal versuchen"};
+        }
         std::this_thread::sleep_for(kLockPoll);
     }
 

@@ -63,6 +63,22 @@ std::optional<std::string> checkTarget(const std::string& path, std::optional<mo
     return std::nullopt;
 }
 
+// A new file beside path, made with mode, once path passes checkTarget; none, with the message in error,
+// otherwise. oldMode as checkTarget gives it.
+std::optional<NewFile> openBeside(const std::string& path, mode_t mode, std::optional<mode_t>& oldMode,
+                                  std::string& error) {
+    if (const auto bad = checkTarget(path, oldMode)) {
+        error = *bad;
+        return std::nullopt;
+    }
+    NewFile file = makeNewFile(path, mode);
+    if (file.fd < 0) {
+        error = failure(shownName(path) + " cannot be created" + reason(file.errorNumber));
+        return std::nullopt;
+    }
+    return file;
+}
+
 // Writes every byte to fd and makes sure it reached the disk; 0, or the system's error number.
 int writeAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
@@ -78,15 +94,9 @@ int writeAll(int fd, std::span<const std::uint8_t> bytes) {
 
 bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error) {
     std::optional<mode_t> oldMode;
-    if (const auto bad = checkTarget(path, oldMode)) {
-        error = *bad;
-        return false;
-    }
-    const NewFile file = makeNewFile(path, 0666);
-    if (file.fd < 0) {
-        error = failure(shownName(path) + " cannot be created" + reason(file.errorNumber));
-        return false;
-    }
+    const std::optional<NewFile> made = openBeside(path, 0666, oldMode, error);
+    if (!made) return false;
+    const NewFile& file = *made;
     // A replaced file keeps its permissions; a new one gets what the umask leaves.
     int failed = oldMode && ::fchmod(file.fd, *oldMode) != 0 ? errno : writeAll(file.fd, bytes);
     if (::close(file.fd) != 0 && failed == 0) failed = errno;
@@ -106,17 +116,10 @@ bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> byte
 
 bool checkOutputFile(const std::string& path, std::string& error) {
     std::optional<mode_t> oldMode;
-    if (const auto bad = checkTarget(path, oldMode)) {
-        error = *bad;
-        return false;
-    }
-    const NewFile probe = makeNewFile(path, 0600);
-    if (probe.fd < 0) {
-        error = failure(shownName(path) + " cannot be created" + reason(probe.errorNumber));
-        return false;
-    }
-    ::close(probe.fd);
-    ::unlink(probe.name.c_str());
+    const std::optional<NewFile> probe = openBeside(path, 0600, oldMode, error);
+    if (!probe) return false;
+    ::close(probe->fd);
+    ::unlink(probe->name.c_str());
     return true;
 }
 

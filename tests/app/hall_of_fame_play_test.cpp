@@ -3,21 +3,11 @@
 
 #include "storage/hall_of_fame_file.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace quintaro {
 namespace {
 
 using platform::ChampionNameAnswer;
 using platform::HallOfFameAction;
-
-std::string fileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class HallOfFamePlayTest : public PlayTest {
 public:

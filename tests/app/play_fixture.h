@@ -5,10 +5,21 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <tuple>
 #include <unistd.h>
 
 namespace quintaro {
+
+// The whole contents of the file at path; empty when there is none.
+inline std::string fileBytes(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 class PlayTest : public ::testing::Test {
 public:

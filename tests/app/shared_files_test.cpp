@@ -7,22 +7,12 @@
 
 #include <QLockFile>
 
-#include <fstream>
-#include <sstream>
-
 namespace quintaro {
 namespace {
 
 using namespace std::chrono_literals;
 using platform::Event;
 using platform::RecordFormAction;
-
-std::string fileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // A game of its own on the test's folder, on a headless platform of its own, played by events.
 struct Player {

@@ -7,6 +7,15 @@
 namespace quintaro {
 namespace {
 
+// Some filled cell that is not a given holds another symbol than the solution.
+bool hasWrongEntry(const Board& b) {
+    return anyCell([&](GridCell k) {
+        const std::uint8_t v = cellAt(b.board, k.column, k.row, k.grid);
+        return cellAt(b.givens, k.column, k.row, k.grid) == 0 && v != 0 &&
+               cellAt(b.solution, k.column, k.row, k.grid) != v;
+    });
+}
+
 // The verdict as the separate checks give it on a board whose shared copies were synced.
 BoardStatus statusByTheChecks(Board b) {
     if (b.noSolution) return BoardStatus::NotSolvable;
