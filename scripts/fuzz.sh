@@ -18,6 +18,7 @@ harnesses=(
   "qbr_command_line_fuzzer qbr-command-lines"
   "bounded_read_fuzzer bounded-reads"
   "escape_text_fuzzer escape-texts"
+  "kept_games_fuzzer kept-games"
 )
 parallel=$(nproc)
 (( parallel > ${#harnesses[@]} )) && parallel=${#harnesses[@]}
