@@ -11,7 +11,7 @@
 #include "tools/commands.h"
 #include "tools/escape_text.h"
 #include "tools/output_file.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_maker.h"
 
 namespace quintaro {
 

@@ -15,8 +15,8 @@
 #include "engine/field_text.h"
 #include "engine/full_field.h"
 #include "engine/grade.h"
-#include "tools/puzzle_checks.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_checks.h"
+#include "engine/puzzle_maker.h"
 
 namespace quintaro {
 namespace {
