@@ -10,8 +10,8 @@
 #include "tools/commands.h"
 #include "tools/escape_text.h"
 #include "tools/field_source.h"
-#include "tools/puzzle_checks.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_checks.h"
+#include "engine/puzzle_maker.h"
 
 namespace quintaro {
 

@@ -5,19 +5,20 @@
 #include <ostream>
 #include <thread>
 
+#include "engine/fresh_puzzle.h"
 #include "engine/random_source.h"
 #include "storage/board_record.h"
 #include "tools/collection_file.h"
 #include "tools/commands.h"
 #include "tools/escape_text.h"
 #include "tools/output_file.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_maker.h"
 
 namespace quintaro {
 
 namespace {
 
-constexpr std::array<KnownOption, 7> kOptions{{
+constexpr std::array<KnownOption, 8> kOptions{{
     {"level", 'l', true},
     {"seed", 's', true},
     {"output", 'o', true},
@@ -25,6 +26,7 @@ constexpr std::array<KnownOption, 7> kOptions{{
     {"attempts", 0, true},
     {"jobs", 'j', true},
     {"verbose", 'v', false},
+    {"one", 0, false},
 }};
 
 struct Settings {
@@ -35,6 +37,7 @@ struct Settings {
     int attempts = 1000;
     int jobs = 1;
     bool verbose = false;
+    bool one = false; // the one fresh puzzle of the number level-seed, as the game makes it
 };
 
 // Reads the options into s; prints the first fault and returns false.
@@ -70,9 +73,43 @@ bool readSettings(const CommandLine& line, Streams& io, Settings& s) {
     s.seed = *parsedSeed;
     s.output = *output;
     s.verbose = line.has("verbose");
+    s.one = line.has("one");
+    if (s.one) {
+        // The game makes a fresh puzzle without these; taking them would give another puzzle.
+        for (const char* name : {"shuffles", "attempts", "jobs"}) {
+            if (line.value(name)) {
+                failInput(io, "generate: --one makes the puzzle as the game does and takes no --" + std::string(name));
+                return false;
+            }
+        }
+        if (s.seed >= kPuzzleSeedLimit) {
+            failInput(io, "generate: with --one, --seed needs a puzzle number's seed 0..999999999, not '" +
+                              shownName(*seed) + "'");
+            return false;
+        }
+    }
     s.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     return integer("level", 0, 3, s.level) && integer("shuffles", 0, 100000, s.shuffles) &&
            integer("attempts", 1, 1000000, s.attempts) && integer("jobs", 1, 64, s.jobs);
+}
+
+// --one: the fresh puzzle as record 0, the other records never written.
+int runOne(const Settings& s, Streams& io) {
+    const PuzzleNumber number{s.level, static_cast<std::uint32_t>(s.seed)};
+    const std::string name = formatPuzzleNumber(number);
+    const auto made = makeFreshPuzzle(number);
+    if (!made) {
+        io.err << "qbr: generate: no puzzle " << name << " within " << kFreshPuzzleAttempts
+               << " full fields; nothing written\n";
+        return kExitNegative;
+    }
+    io.out << "puzzle " << name << ": " << made->givenCount << " givens, " << made->passes << " passes ("
+           << made->attempts << (made->attempts == 1 ? " full field" : " full fields") << " tried)\n";
+    SeededRandom filler(s.seed);
+    std::string error;
+    if (!writeOutputFile(s.output, collectionFile({made->givens}, s.level, filler), error)) return failInput(io, error);
+    io.out << shownName(s.output) << ": puzzle " << name << " written as record 0, records 1-3 empty\n";
+    return kExitOk;
 }
 
 int run(const CommandLine& line, Streams& io) {
@@ -81,6 +118,7 @@ int run(const CommandLine& line, Streams& io) {
     // The work takes minutes; an output that cannot be written is named before it, not after.
     std::string error;
     if (!checkOutputFile(s.output, error)) return failInput(io, error);
+    if (s.one) return runOne(s, io);
 
     const LevelRecipe& recipe = levelRecipe(s.level);
     const CollectionSeeds seeds = collectionSeeds(s.seed);
@@ -125,6 +163,7 @@ const Command kGenerateCommand{
     "generate",
     "make a collection of four puzzles of one level",
     "usage: qbr generate --level N --seed S -o FILE [--shuffles N] [--attempts N] [--jobs N] [--verbose]\n"
+    "       qbr generate --level N --seed S --one -o FILE\n"
     "\n"
     "Makes four puzzles of level N (0 Leicht, 1 Mittel, 2 Schwer, 3 Extrem) and writes them as a\n"
     "collection (see qbr pack) to FILE. Each puzzle starts as a random full field, from which pairs of\n"
@@ -140,6 +179,12 @@ const Command kGenerateCommand{
     "\n"
     "The same level and seed give the same file, whatever the number of jobs.\n"
     "\n"
+    "With --one, writes the puzzle that the game calls \"Rätsel LN-S\" (S 0..999999999), made as the\n"
+    "game makes it, as record 0 of FILE; records 1-3 are left empty (never written), the filler bytes\n"
+    "come from S. That puzzle is thinned from the first full field drawn for LN-S that gives the\n"
+    "level's givens and passes the game grades as level N (Leicht 1..2, Mittel 4, Schwer 6..8,\n"
+    "Extrem 9..12); it is not tried against shuffles (the game checks the shuffle it plays).\n"
+    "\n"
     "  -l, --level N     level 0..3\n"
     "  -s, --seed S      seed of everything random: full fields, thinning, shuffles, filler bytes\n"
     "  -o, --output FILE the board file to write\n"
@@ -147,6 +192,7 @@ const Command kGenerateCommand{
     "      --attempts N  full fields to try per puzzle before giving up (default 1000)\n"
     "  -j, --jobs N      puzzles made at once (default: the number of processors)\n"
     "  -v, --verbose     report every attempt on standard error\n"
+    "      --one         the game's puzzle LN-S alone, as record 0 (no --shuffles, --attempts, --jobs)\n"
     "\n"
     "exit code: 0 written, 1 some puzzle could not be made, 2 bad arguments or unwritable FILE.\n",
     kOptions,

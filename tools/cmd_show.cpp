@@ -6,7 +6,7 @@
 #include "tools/commands.h"
 #include "tools/escape_text.h"
 #include "tools/field_source.h"
-#include "tools/puzzle_checks.h"
+#include "engine/puzzle_checks.h"
 
 namespace quintaro {
 

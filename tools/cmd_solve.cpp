@@ -7,7 +7,7 @@
 #include "engine/solution.h"
 #include "tools/commands.h"
 #include "tools/field_source.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_maker.h"
 
 namespace quintaro {
 

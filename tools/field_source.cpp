@@ -9,7 +9,7 @@
 #include "engine/field_text.h"
 #include "storage/bounded_read.h"
 #include "tools/escape_text.h"
-#include "tools/puzzle_checks.h"
+#include "engine/puzzle_checks.h"
 
 namespace quintaro {
 

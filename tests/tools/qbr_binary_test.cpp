@@ -13,10 +13,12 @@
 #include <sstream>
 
 #include "engine/field_text.h"
+#include "engine/fresh_puzzle.h"
 #include "engine/full_field.h"
 #include "engine/grade.h"
-#include "tools/puzzle_checks.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_checks.h"
+#include "engine/puzzle_maker.h"
+#include "tools/collection_file.h"
 
 namespace quintaro {
 namespace {
@@ -350,6 +352,27 @@ TEST_F(QbrTest, GenerateIsReproducibleAndItsCollectionPassesTheCheck) {
     EXPECT_TRUE(exits(qbr({"check", a, "--shuffles", "2", "--max-passes", "5"}), 0));
     EXPECT_TRUE(exits(qbr({"generate", "--level", "4", "--seed", "1", "-o", a}), 2));
     EXPECT_TRUE(exits(qbr({"generate", "--seed", "1", "-o", a}), 2));
+}
+
+TEST_F(QbrTest, GenerateOneWritesTheGamesPuzzleOfItsNumberAsRecordZero) {
+    const QString out = path("raetsel.qbr");
+    ASSERT_TRUE(
+        exits(qbr({"generate", "--level", "2", "--seed", "4711", "--one", "-o", out}), 0,
+              {"puzzle L2-4711: 92 givens, ", "raetsel.qbr: puzzle L2-4711 written as record 0, records 1-3 empty"}));
+    const auto made = makeFreshPuzzle({2, 4711});
+    ASSERT_TRUE(made.has_value());
+    EXPECT_TRUE(exits(qbr({"show", out, "0", "--givens"}), 0, {fieldToText(made->givens)}));
+    SeededRandom filler(4711);
+    const std::vector<std::uint8_t> file = collectionFile({made->givens}, 2, filler);
+    EXPECT_EQ(contents(out),
+              QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size())))
+        << "records 1-3 never written, the level in record 0's clock fields";
+
+    EXPECT_TRUE(exits(qbr({"generate", "-l", "2", "-s", "1000000000", "--one", "-o", out}), 2, {"0..999999999"}));
+    for (const char* option : {"--shuffles", "--attempts", "--jobs"})
+        EXPECT_TRUE(exits(qbr({"generate", "-l", "2", "-s", "1", "--one", option, "2", "-o", out}), 2,
+                          {std::string("takes no ") + option}));
+    EXPECT_TRUE(exits(qbr({"generate", "-l", "4", "-s", "1", "--one", "-o", out}), 2));
 }
 
 } // namespace

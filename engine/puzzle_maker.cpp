@@ -1,11 +1,11 @@
 // Making graded puzzles from random full fields.
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_maker.h"
 
 #include <array>
 #include <utility>
 
 #include "engine/full_field.h"
-#include "tools/puzzle_checks.h"
+#include "engine/puzzle_checks.h"
 
 namespace quintaro {
 

@@ -1,4 +1,4 @@
-// What the puzzle tool asks of a puzzle: its symmetric cell pairs, how the hidden solve fares on it
+// What a puzzle is asked before it is kept: its symmetric cell pairs, how the hidden solve fares on it
 // as stored and after shuffles, and whether any symmetric pair of givens could go.
 #pragma once
 
@@ -17,7 +17,7 @@ struct FieldCell {
     int x = 0, y = 0;
 };
 
-// "(x, y)", as qbr names field cells in its messages.
+// "(x, y)", as messages name field cells.
 std::string fieldCellName(FieldCell f);
 
 // The 144 pairs of distinct grid cells that a half turn about the field centre swaps, each pair

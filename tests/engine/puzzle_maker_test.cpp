@@ -7,8 +7,8 @@
 #include "engine/full_field.h"
 #include "engine/grade.h"
 #include "engine/shuffle.h"
-#include "tools/puzzle_checks.h"
-#include "tools/puzzle_maker.h"
+#include "engine/puzzle_checks.h"
+#include "engine/puzzle_maker.h"
 
 namespace quintaro {
 namespace {

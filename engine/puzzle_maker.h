@@ -44,10 +44,10 @@ struct MadePuzzle {
 };
 
 // Tries full fields drawn from SeededRandom(seed) one after another and returns the first puzzle that
-// meets the recipe, is finished after each of shufflesPerShape shuffles of either variant (those
-// qbr check makes, from kShuffleCheckSeed, and as many more from seed), and, when the recipe thins
-// to the end, is minimal. Gives up after maxAttempts fields. progress, when set, is
-// told about each attempt.
+// meets the recipe, is finished after each of shufflesPerShape shuffles of either variant (those the
+// collection check makes, from kShuffleCheckSeed, and as many more from seed), and, when the recipe
+// thins to the end, is minimal. Gives up after maxAttempts fields. progress, when set, is told about
+// each attempt.
 std::optional<MadePuzzle> makePuzzle(const LevelRecipe& recipe, std::uint64_t seed, int shufflesPerShape,
                                      int maxAttempts, const std::function<void(const std::string&)>& progress = {},
                                      SolverPath path = SolverPath::Fast);

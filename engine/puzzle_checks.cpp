@@ -1,5 +1,5 @@
 // Symmetric pairs, hidden-solve runs on givens, shuffle robustness and the minimality test.
-#include "tools/puzzle_checks.h"
+#include "engine/puzzle_checks.h"
 
 #include "engine/field_text.h"
 #include "engine/random_source.h"
