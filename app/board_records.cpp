@@ -19,7 +19,7 @@ ReadStatus loadBoardRecord(Game& game, int record) {
         if (running) {
             state.gameSolved = false;
             state.gameStart = game.platform.timer() - clock.elapsedSeconds;
-            state.level = clock.level;
+            game.choices.level = clock.level;
             game.countGivensNow();
         }
         state.gameRunning = running;
@@ -51,7 +51,7 @@ bool saveBoardRecord(Game& game, int record) {
     RecordClock clock;
     clock.runningByte = state.gameRunning ? 0xFF : 0x00;
     clock.elapsedSeconds = game.platform.timer() - state.gameStart;
-    clock.level = state.level;
+    clock.level = game.choices.level;
     std::string error;
     if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error,
                          game.champions.lockPatience))

@@ -77,7 +77,7 @@ void Game::performCommand(MenuCommand command) {
         solveCommand(true);
         break;
     case MenuCommand::ShuffleBoard:
-        shuffleBoard(board, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, choices.puzzleSymmetry);
         drawBoard();
         countSymbols();
         break;
@@ -96,22 +96,22 @@ void Game::performCommand(MenuCommand command) {
     case MenuCommand::LevelMedium:
     case MenuCommand::LevelHard:
     case MenuCommand::LevelExtreme:
-        state.level = std::int16_t(levelOf(command));
+        choices.level = std::int16_t(levelOf(command));
         break;
     case MenuCommand::Digits:
     case MenuCommand::Letters:
-        state.digitMode = command == MenuCommand::Digits;
+        choices.digitMode = command == MenuCommand::Digits;
         refreshCheckMarks();
         drawBoard();
         drawStatisticsPanelNow();
         break;
     case MenuCommand::ShowCandidates:
-        state.showCandidates = !state.showCandidates;
+        choices.showCandidates = !choices.showCandidates;
         board.candidates.fill(false);
         drawBoard();
         break;
     case MenuCommand::PuzzleSymmetry:
-        state.puzzleSymmetry = !state.puzzleSymmetry;
+        choices.puzzleSymmetry = !choices.puzzleSymmetry;
         break;
     case MenuCommand::HallOfFame:
         showHallOfFame();
@@ -128,7 +128,7 @@ void Game::performCommand(MenuCommand command) {
 }
 
 bool Game::loadPuzzleOfLevel() {
-    state.boardFile = collectionFile(state.level);
+    state.boardFile = collectionFile(choices.level);
     const int record = platform.random(4);
     if (const ReadStatus status = loadBoardRecord(*this, record); status != ReadStatus::Loaded) {
         // A broken collection starts no game: the board and its clock stay as they were.
@@ -136,7 +136,7 @@ bool Game::loadPuzzleOfLevel() {
         return false;
     }
     countGivensNow();
-    shuffleBoard(board, randomSource, state.puzzleSymmetry);
+    shuffleBoard(board, randomSource, choices.puzzleSymmetry);
     return true;
 }
 

@@ -28,7 +28,7 @@ Display Game::display() {
 }
 
 PanelContext Game::panels() {
-    return PanelContext{board, view.panelState, state.digitMode, view.levelNames[std::size_t(state.level)]};
+    return PanelContext{board, view.panelState, choices.digitMode, view.levelNames[std::size_t(choices.level)]};
 }
 
 void Game::countGivensNow() {
@@ -40,7 +40,7 @@ void Game::countGivensNow() {
 void Game::drawStatisticsPanelNow() {
     Display d = display();
     drawStatisticsPanel(d, panels());
-    redrawStatisticsMark(d, state.digitMode);
+    redrawStatisticsMark(d, choices.digitMode);
 }
 
 void Game::startUp() {
@@ -52,8 +52,8 @@ void Game::startUp() {
 
     view.colourTable = kProgramColours;
     board = Board{};
-    state.digitMode = true;
-    state.puzzleSymmetry = true;
+    choices.digitMode = true;
+    choices.puzzleSymmetry = true;
     folders = chooseGameFolders(platform.installedDataFolder(), platform.playerDataFolder());
     readHallOfFame();
     view.levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
@@ -137,7 +137,7 @@ void Game::dispatchEvent(const platform::Event& event) {
         // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
         if (event.code == int(platform::MouseButton::Left) && mainWindow != nullptr) {
             Display d = display();
-            if (clickStatistics(d, board, state.digitMode, at)) break;
+            if (clickStatistics(d, board, choices.digitMode, at)) break;
         }
         if (inLoop) onButtonPressed(platform::MouseButton(event.code), at);
         break;

@@ -7,6 +7,7 @@
 #include "app/game_state.h"
 #include "app/menu_command.h"
 #include "app/platform_random.h"
+#include "app/player_choices.h"
 #include "app/player_view.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
@@ -128,6 +129,7 @@ public:
     platform::Platform& platform;
     PlatformRandom randomSource;
     Board board;
+    PlayerChoices choices;
     GameState state;
     GameInPlay play;
     GameFolders folders;

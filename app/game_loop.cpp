@@ -67,7 +67,7 @@ void Game::onKeyReleased(int vk) {
     } else if (vk == key::Help) {
         withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
     } else if (vk == key::Abort) {
-        if (state.digitMode) abortLoop(false);
+        if (choices.digitMode) abortLoop(false);
     } else if (vk == key::Escape) {
         if (!state.escapeConsumed) abortLoop(false);
     } else if (vk == key::SolveFirst) {
@@ -86,19 +86,19 @@ void Game::onKeyReleased(int vk) {
     } else if (vk == key::ShowCandidates) {
         if (!own) state.gameRunning = false;
         board.candidates.fill(false);
-        state.showCandidates = !state.showCandidates;
+        choices.showCandidates = !choices.showCandidates;
         drawBoard();
     } else if (vk == key::Restart) {
         restartBoard(board);
         drawBoard();
     } else if (vk == key::ShuffleOwnBoard && own) {
-        shuffleBoard(board, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, choices.puzzleSymmetry);
         drawBoard();
     } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
         // A game played with help is not a record, as with the candidates shown.
         if (state.gameRunning) stopTiming();
         Display d = display();
-        showHint(d, view.hint, state.hintText, board, state.digitMode);
+        showHint(d, view.hint, state.hintText, board, choices.digitMode);
     }
 }
 

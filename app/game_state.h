@@ -14,10 +14,6 @@ namespace quintaro {
 // Board::errorCount, beside the arrays where entries are judged. The flags shared with the clock thread
 // (gameRunning, gameSolved, clockHold, gameStart) come from ClockFlags.
 struct GameState : ClockFlags {
-    std::int16_t level = 0;     // difficulty 0..3
-    bool digitMode = true;      // symbols shown as digits, else as letters
-    bool puzzleSymmetry = true; // the next shuffle keeps the puzzle symmetric
-    bool showCandidates = false;
     bool htmlHelp = false;       // which help system the help commands open
     bool escapeConsumed = false; // an Escape was used up; the game loops ignore it
     bool ownBoardMode = false;   // the own-board loop runs

@@ -21,7 +21,7 @@ void Game::changeHallOfFame(const std::function<bool(HallOfFame&)>& change) {
 
 void Game::recordChampion(const std::string& finalTime) {
     champions.entryConfirmed = false;
-    const int level = state.level;
+    const int level = choices.level;
     // Another game in the same folder may have entered times since this one last read the file.
     readHallOfFame();
     if (championRank(champions.hallOfFame, level, finalTime) != 0) {
@@ -62,7 +62,7 @@ void Game::showHallOfFame() {
                 lists[std::size_t(level)].push_back({row.rank, row.name, row.date, row.time});
         const platform::WindowGeometry at = mainWindow->geometry();
         const platform::HallOfFameAnswer answer =
-            platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);
+            platform.showHallOfFame(lists, choices.level, at.x + 128, at.y + 184, confirmClear);
         if (!answer.clear) break;
         changeHallOfFame([level = answer.level](HallOfFame& stored) {
             clearLevel(stored, level);

@@ -92,13 +92,13 @@ void Game::playEvent(const Event& event) {
             if (const std::optional<GridCell> cell = cellAtPixel(view.screen, pixelOf(event)))
                 view.cursor.place = fieldPlaceOf(*cell);
     }
-    const BoardLayers before = layersOf(board, state.showCandidates);
+    const BoardLayers before = layersOf(board, choices.showCandidates);
     if (const HistoryMove move = inLoop && !play.entry.active ? historyMoveOf(event) : HistoryMove::None;
         move != HistoryMove::None) {
         stepHistory(move == HistoryMove::Undo);
     } else {
         if (!takeKeyboardPlay(event)) dispatchEvent(event);
-        const BoardLayers after = layersOf(board, state.showCandidates);
+        const BoardLayers after = layersOf(board, choices.showCandidates);
         if (mayStartAfresh(event) && after != before)
             startAfresh(play.history);
         else
@@ -143,7 +143,8 @@ bool Game::takeKeyboardPlay(const Event& event) {
         return true;
     case EventKind::Character:
         // In letter mode the letters are the loops' keys, so only digits go straight into a cell.
-        if (play.entry.active || !view.cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
+        if (play.entry.active || !view.cursor.shown || !choices.digitMode ||
+            !symbolTyped(event.code, choices.digitMode))
             return false;
         typeIntoCursorCell(event.code);
         return true;
@@ -194,7 +195,7 @@ void Game::typeIntoCursorCell(int character) {
 }
 
 void Game::stepHistory(bool back) {
-    if (!(back ? undoStep : redoStep)(play.history, board, state.showCandidates)) return;
+    if (!(back ? undoStep : redoStep)(play.history, board, choices.showCandidates)) return;
     // The redraw judges nothing again: the error count stays as it is.
     drawBoard();
     if (play.mode == GameMode::OwnBoardLoop) countGivensNow();

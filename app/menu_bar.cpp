@@ -35,10 +35,10 @@ void Game::buildMenuBar() {
 
 void Game::refreshCheckMarks() {
     for (const MenuCommand item : kCheckableItems) mainWindow->setMenuChecked(menuId(item), false);
-    mainWindow->setMenuChecked(menuId(levelCommand(state.level)), true);
-    mainWindow->setMenuChecked(menuId(state.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
-    if (state.showCandidates) mainWindow->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
-    if (state.puzzleSymmetry) mainWindow->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
+    mainWindow->setMenuChecked(menuId(levelCommand(choices.level)), true);
+    mainWindow->setMenuChecked(menuId(choices.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
+    if (choices.showCandidates) mainWindow->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
+    if (choices.puzzleSymmetry) mainWindow->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
 }
 
 } // namespace quintaro

@@ -62,8 +62,8 @@ void Game::printBoard() {
         if (printer) {
             const PrintLayout layout = printLayout(printer->pageWidth(), printer->pageHeight());
             view.panelState.givenCount = countGivenCells(board);
-            drawPage(printer->page(), layout, board, state.digitMode,
-                     printFooter(view.levelNames[std::size_t(state.level)], view.panelState.givenCount));
+            drawPage(printer->page(), layout, board, choices.digitMode,
+                     printFooter(view.levelNames[std::size_t(choices.level)], view.panelState.givenCount));
             printed = !printer->failed() && printer->finish();
             // A failed document is dropped, not left half open.
             if (!printed) printer->abort();

@@ -32,7 +32,7 @@ void Game::drawEntryPopup(GridCell cell, bool candidateNotation) {
     state.hintText = candidateNotation ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
     Display d = display();
     drawHint(d, state.hintText);
-    quintaro::drawEntryPopup(d, view.popup, cell.column, cell.row, cell.grid, state.digitMode);
+    quintaro::drawEntryPopup(d, view.popup, cell.column, cell.row, cell.grid, choices.digitMode);
     state.clockHold = false;
 }
 
@@ -43,7 +43,7 @@ void Game::clickCell(platform::MouseButton button, GridCell cell, Pixel at) {
     if (right && cellAt(board.board, c, r, g) != 0) {
         cellAt(board.board, c, r, g) = 0;
         judgeAndDrawCell({g, c, r}, 0);
-        if (state.showCandidates) refreshCandidates();
+        if (choices.showCandidates) refreshCandidates();
         countSymbols();
         return;
     }
@@ -56,7 +56,7 @@ void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel 
         if (cellAt(board.givens, c, r, g) != 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
-            if (state.showCandidates) refreshCandidates();
+            if (choices.showCandidates) refreshCandidates();
         }
         afterEntry();
         return;
@@ -79,7 +79,7 @@ void Game::enterSymbol(GridCell cell, bool candidateNotation) {
 }
 
 void Game::onEntryCharacter(int code) {
-    std::optional<int> typed = symbolTyped(code, state.digitMode);
+    std::optional<int> typed = symbolTyped(code, choices.digitMode);
     if (code == platform::CharacterCode::Escape) {
         typed = 0;
         play.entry.rightPressed = false;
@@ -134,7 +134,7 @@ void Game::finishEntry(int symbol) {
     state.hintText = std::string(prompt::ClickCell) + (view.screen.largeFontMode ? "   " : " ");
     drawHint(d, state.hintText);
     syncSharedBoxes(board);
-    if (state.showCandidates) refreshCandidates();
+    if (choices.showCandidates) refreshCandidates();
 
     if (state.ownBoardMode) {
         // "0", Escape or the right button over any cell erase it in both layers, so that board and
@@ -142,10 +142,10 @@ void Game::finishEntry(int symbol) {
         if (erase || symbol == 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
-            if (state.showCandidates) refreshCandidates();
+            if (choices.showCandidates) refreshCandidates();
         } else {
             cellAt(board.givens, c, r, g) = std::uint8_t(symbol);
-            drawGivenCell(d, c, r, g, symbol, state.digitMode);
+            drawGivenCell(d, c, r, g, symbol, choices.digitMode);
         }
         afterEntry();
     } else if (!play.entry.candidateNotation) {

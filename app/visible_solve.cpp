@@ -27,7 +27,7 @@ bool Game::solveBoard() {
     const bool solved = countSymbols().solved();
     if (!solved)
         platform.alertBox(platform::AlertIcon::None, "Das Brett läßt sich nicht eindeutig lösen?", "&Schade", 1);
-    if (state.showCandidates) refreshCandidates();
+    if (choices.showCandidates) refreshCandidates();
     mainWindow->setBusyPointer(false);
     return solved;
 }

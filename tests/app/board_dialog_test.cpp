@@ -43,7 +43,7 @@ protected:
 
 TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     writeFourMarkedRecords(0x00);
-    game.state.level = 1;
+    game.choices.level = 1;
     game.state.gameRunning = true;
     // "3" on any option picks record 2, Enter on the fourth option record 3, other characters the last choice.
     for (const auto& [action, record] : {std::pair{RecordFormAction::keyPress(0, '3'), 2},
@@ -61,7 +61,7 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     EXPECT_EQ(std::tuple(shown.caption, shown.x - at.x, shown.y - at.y), std::tuple("Welches Brett laden?", 686, 266));
     // No timed game was stored: the level stays and the clock stops.
     EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.state.level, 1);
+    EXPECT_EQ(game.choices.level, 1);
 }
 
 TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
@@ -92,7 +92,7 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     EXPECT_EQ(std::tuple(bool(game.state.gameRunning), bool(game.state.clockHold), bool(game.state.gameSolved)),
               std::tuple(true, false, false));
     EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
-    EXPECT_EQ(std::tuple(int(game.state.level), game.view.panelState.givenCount), std::tuple(2, 1));
+    EXPECT_EQ(std::tuple(int(game.choices.level), game.view.panelState.givenCount), std::tuple(2, 1));
 
     // Saving goes to brett.qbr, on the slot chosen last, with the time the clock shows now.
     game.state.boardFile = "leicht.qbr";
@@ -113,10 +113,10 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     showSaveDialog(game);
     ASSERT_EQ(readBoardRecord("brett.qbr", 1, reread, clock), ReadStatus::Loaded);
     EXPECT_EQ(int(clock.runningByte), 0x00);
-    game.state.level = 0;
+    game.choices.level = 0;
     cellAt(game.board.board, 2, 3, 0) = 0;
     load(RecordFormAction::perform());
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.state.level), int(cellAt(game.board.board, 2, 3, 0))),
+    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.choices.level), int(cellAt(game.board.board, 2, 3, 0))),
               std::tuple(false, 0, 7));
 }
 
@@ -132,7 +132,7 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
         for (const test::RecordBytes& rec : recs)
             out.write(reinterpret_cast<const char*>(rec.bytes.data()), std::streamsize(rec.bytes.size()));
     }
-    game.state.level = 1;
+    game.choices.level = 1;
     cellAt(game.board.board, 1, 1, 0) = 4;
     // "&NEIN" keeps the form open for another choice.
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
@@ -151,7 +151,7 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
     platform.scriptAlertAnswer(1);
     showLoadDialog(game);
     EXPECT_EQ(game.board.board, CellLayer{});
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.state.level)), std::tuple(false, 1));
+    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.choices.level)), std::tuple(false, 1));
     EXPECT_EQ(platform.alerts().size(), 2u);
     load(RecordFormAction::keyPress(0, '4')); // a mark is something: no question
     EXPECT_EQ(platform.alerts().size(), 2u);

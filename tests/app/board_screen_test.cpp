@@ -101,7 +101,7 @@ TEST(SolveCommandTest, RestartsOnlyABoardLeftInADeadEndAndTellsOfEachSolveThatDi
     // Shown candidates are recomputed after the solve; the pointer is an arrow again.
     game.board = test::puzzleWithGaps(19, 50);
     game.board.candidates.fill(true);
-    game.state.showCandidates = true;
+    game.choices.showCandidates = true;
     game.solveCommand(true);
     EXPECT_EQ(alerts(), 2u);
     EXPECT_EQ(game.board.candidates, CandidateFlags{}); // a full field has none

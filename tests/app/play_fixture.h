@@ -104,8 +104,8 @@ public:
         EXPECT_TRUE(window.menuBarEnabled()) << after;
         EXPECT_EQ(game.state.hintText, hint) << after;
         for (int level = 0; level < 4; ++level)
-            EXPECT_EQ(menuChecked(window, levelCommand(level)), level == game.state.level) << after;
-        const GameState& s = game.state;
+            EXPECT_EQ(menuChecked(window, levelCommand(level)), level == game.choices.level) << after;
+        const PlayerChoices& s = game.choices;
         using enum MenuCommand;
         EXPECT_EQ((std::array{menuChecked(window, Digits), menuChecked(window, Letters),
                               menuChecked(window, ShowCandidates), menuChecked(window, PuzzleSymmetry)}),

@@ -112,14 +112,14 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     click(650, 740);
     command(MenuCommand::NewGame);
     key('M');
-    EXPECT_TRUE(game.state.showCandidates);
+    EXPECT_TRUE(game.choices.showCandidates);
     EXPECT_FALSE(game.state.gameRunning);
     EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
     const auto cell = openCell(1);
     EXPECT_TRUE(
         game.board.candidates[std::size_t(candidateIndex(std::get<0>(cell), std::get<1>(cell), solutionAt(cell), 1))]);
     key('M');
-    EXPECT_FALSE(game.state.showCandidates);
+    EXPECT_FALSE(game.choices.showCandidates);
     EXPECT_EQ(std::count(game.board.candidates.begin(), game.board.candidates.end(), true), 0);
     click(650, 740);
     expectIdle("M");

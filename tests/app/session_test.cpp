@@ -34,7 +34,7 @@ TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeF
     platform.inject(menuEvent(MenuCommand::LevelMedium));
     platform.inject(Event::moved(10.5, 11.5));
     platform.deliverPending();
-    EXPECT_EQ(game.state.level, 0);
+    EXPECT_EQ(game.choices.level, 0);
     EXPECT_EQ((std::pair{game.view.pointer.x, game.view.pointer.y}), (std::pair{10, 12}));
     platform::HeadlessPlatform same{1}; // the engine draws from the platform's seeded source
     for (int i = 0; i < 20; ++i) EXPECT_EQ(game.randomSource.random(4), same.random(4));
@@ -48,7 +48,7 @@ TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop) {
         g.platform.inject(menuEvent(MenuCommand::LevelHard));
         g.platform.run();
         EXPECT_FALSE(g.window.isOpen());
-        EXPECT_EQ(g.game.state.level, 0) << "nothing is handled after the window closed";
+        EXPECT_EQ(g.game.choices.level, 0) << "nothing is handled after the window closed";
         ASSERT_EQ(g.platform.alerts().size(), 1u);
         EXPECT_EQ(g.platform.alerts()[0].text, "Spiel beenden?");
         EXPECT_EQ(g.platform.alerts()[0].buttons, "&JA|&NEIN");
