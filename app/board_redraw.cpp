@@ -34,7 +34,7 @@ void Game::showJudgedCell(GridCell cell, int s, CellJudgement judged) {
 }
 
 void Game::stopTiming() {
-    state.gameRunning = false;
+    play.gameRunning = false;
     refreshClock();
 }
 

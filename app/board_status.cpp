@@ -28,12 +28,12 @@ void Game::actOnVerdict(const BoardVerdict& verdict) {
         platform.beep();
         return;
     }
-    if (!verdict.solved() || !state.gameRunning) return;
+    if (!verdict.solved() || !play.gameRunning) return;
     // The clock takes this moment's time as the record and hands it to the hall of fame (recordChampion).
-    state.gameSolved = true;
+    play.gameSolved = true;
     refreshClock();
-    state.gameRunning = false;
-    state.gameSolved = false;
+    play.gameRunning = false;
+    play.gameSolved = false;
 }
 
 } // namespace quintaro

@@ -28,14 +28,14 @@ constexpr int kButtonBarX = 18, kButtonBarY = 727;
 } // namespace
 
 void Game::runMenuCommand(MenuCommand command) {
-    state.escapeConsumed = false;
+    play.escapeConsumed = false;
     mainWindow->setMenuBarEnabled(false);
     // The time of a game solved last stays in sight until the next command.
-    clock->clearRecord();
+    play.clock->clearRecord();
     if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), command) != kCommandsOnTheBoard.end()) {
-        state.hintText = prompt::ClickCell;
+        view.hintText = prompt::ClickCell;
         Display d = display();
-        drawHelpPanel(d, state.hintText);
+        drawHelpPanel(d, view.hintText);
     }
     performCommand(command);
     // A command that entered a game loop ends when the player leaves the loop.
@@ -64,13 +64,13 @@ void Game::performCommand(MenuCommand command) {
         }
         break;
     case MenuCommand::LoadBoard:
-        state.boardFile = "brett.qbr";
-        showLoadDialog(*this);
+        records.boardFile = "brett.qbr";
+        showLoadDialog();
         countGivensNow();
         runPlayLoop();
         break;
     case MenuCommand::SaveBoard:
-        showSaveDialog(*this);
+        showSaveDialog();
         runPlayLoop();
         break;
     case MenuCommand::SolveBoard:
@@ -128,11 +128,11 @@ void Game::performCommand(MenuCommand command) {
 }
 
 bool Game::loadPuzzleOfLevel() {
-    state.boardFile = collectionFile(choices.level);
+    records.boardFile = collectionFile(choices.level);
     const int record = platform.random(4);
-    if (const ReadStatus status = loadBoardRecord(*this, record); status != ReadStatus::Loaded) {
+    if (const ReadStatus status = loadRecord(record); status != ReadStatus::Loaded) {
         // A broken collection starts no game: the board and its clock stay as they were.
-        platform.messageBox(readFailureMessage(status, filePath(state.boardFile)));
+        platform.messageBox(readFailureMessage(status, filePath(records.boardFile)));
         return false;
     }
     countGivensNow();
@@ -143,7 +143,7 @@ bool Game::loadPuzzleOfLevel() {
 void Game::startNewGame() {
     board.errorCount = 0;
     if (!loadPuzzleOfLevel()) return;
-    clock->startGame();
+    play.clock->startGame();
     runPlayLoop();
 }
 
@@ -152,11 +152,11 @@ void Game::endOfCommand() {
     mainWindow->setBusyPointer(false);
     refreshCheckMarks();
     countGivensNow();
-    state.hintText = prompt::ChooseCommand;
+    view.hintText = prompt::ChooseCommand;
     Display d = display();
-    drawHint(d, state.hintText);
+    drawHint(d, view.hintText);
     mainWindow->surface().paintRectangle(view.buttonBarBackground, kButtonBarX, kButtonBarY);
-    state.gameRunning = false;
+    play.gameRunning = false;
 }
 
 } // namespace quintaro

@@ -64,15 +64,15 @@ void Game::startUp() {
     window.setBackground(view.colourTable[colour::Background]);
     // Still blank background here: painting it back erases the button bar later.
     view.buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
-    state.hintText = prompt::ChooseCommand;
+    view.hintText = prompt::ChooseCommand;
 
-    clockDisplay = &window.createLabel("clock");
-    clockDisplay->setCaption(" 99:99:99");
-    clockDisplay->setGeometry(804, 662, 160, 30);
-    clockDisplay->setBackground(view.colourTable[colour::White]);
-    clockDisplay->setFont(platform::FontRequest::points("ARIAL", 24));
-    clock = std::make_unique<GameClock>(platform, *clockDisplay, state,
-                                        [this](const std::string& record) { recordChampion(record); });
+    play.clockLabel = &window.createLabel("clock");
+    play.clockLabel->setCaption(" 99:99:99");
+    play.clockLabel->setGeometry(804, 662, 160, 30);
+    play.clockLabel->setBackground(view.colourTable[colour::White]);
+    play.clockLabel->setFont(platform::FontRequest::points("ARIAL", 24));
+    play.clock = std::make_unique<GameClock>(platform, *play.clockLabel, play,
+                                             [this](const std::string& record) { recordChampion(record); });
 
     // The empty board's verdict and given count, for the panels of the first screen.
     judgeBoardNow();
@@ -80,9 +80,9 @@ void Game::startUp() {
     Display d = display();
     drawBottomBar(d);
     drawField(d, panels());
-    drawHelpPanel(d, state.hintText);
+    drawHelpPanel(d, view.hintText);
 
-    state.htmlHelp = detectHtmlHelp();
+    help.html = detectHtmlHelp();
     selectFont(d, font::Titles);
 }
 
@@ -97,7 +97,7 @@ void Game::handleEvent(const platform::Event& event) {
     if (event.isInput() && view.hint.textBefore && mainWindow) {
         Display d = display();
         view.cursorFrame.remove(d);
-        takeHintAway(d, view.hint, state.hintText);
+        takeHintAway(d, view.hint, view.hintText);
     }
     playEvent(event);
 }
@@ -144,14 +144,14 @@ void Game::dispatchEvent(const platform::Event& event) {
     }
     // A timed game is not charged for the time the window spends minimised.
     case EventKind::Minimised:
-        if (clock) clock->pause(event.x);
+        if (play.clock) play.clock->pause(event.x);
         break;
     case EventKind::Restored:
-        if (clock) clock->resume(event.x);
+        if (play.clock) play.clock->resume(event.x);
         break;
     }
 }
 
-void Game::refreshClock() { clock->refreshClock(); }
+void Game::refreshClock() { play.clock->refreshClock(); }
 
 } // namespace quintaro

@@ -2,9 +2,11 @@
 // and redraw.
 #pragma once
 
+#include "app/board_dialog.h"
 #include "app/champions.h"
 #include "app/game_folders.h"
-#include "app/game_state.h"
+#include "app/game_in_play.h"
+#include "app/help.h"
 #include "app/menu_command.h"
 #include "app/platform_random.h"
 #include "app/player_choices.h"
@@ -93,6 +95,15 @@ public:
     // The clock label: see GameClock::refreshClock.
     void refreshClock();
 
+    // Reads record 0..3 of records.boardFile into the board (loadBoardRecord).
+    ReadStatus loadRecord(int record);
+    // Lets the player pick the slot of records.boardFile to load (boardFile as the caller set it). When
+    // a record was read, computes the solution the game is judged against (from the givens when they
+    // determine it) and returns true; a cancelled dialog or a failed read changes nothing.
+    bool showLoadDialog();
+    // Sets records.boardFile to "brett.qbr" and lets the player pick the slot to save the board into.
+    void showSaveDialog();
+
     // The game loops: each draws its button bar and takes keys and clicks until the player aborts;
     // the command that started it ends then. runPlayLoop redraws the board and starts the clock
     // thread when a game is timed; runOwnBoardLoop lets the player place givens of their own.
@@ -130,13 +141,12 @@ public:
     PlatformRandom randomSource;
     Board board;
     PlayerChoices choices;
-    GameState state;
     GameInPlay play;
     GameFolders folders;
     PlayerView view;
+    RecordChoice records;
+    HelpPages help;
     platform::MainWindow* mainWindow = nullptr;
-    platform::Label* clockDisplay = nullptr; // the clock label
-    std::unique_ptr<GameClock> clock;
     Champions champions;
 
 private:

@@ -24,17 +24,16 @@ void Game::runPlayLoop() {
     drawButtonBar(d);
     // The redraw stops the timing when it computes the candidates, before a clock would start.
     // An untimed game shows the stopped clock, not the last time of a game left with a key.
-    if (state.gameRunning)
-        clock->startThread();
+    if (play.gameRunning)
+        play.clock->startThread();
     else
         refreshClock();
 }
 
 void Game::runOwnBoardLoop() {
     play.mode = GameMode::OwnBoardLoop;
-    state.ownBoardMode = true;
     // The player's own puzzle is never timed.
-    state.gameRunning = false;
+    play.gameRunning = false;
     refreshClock();
     keysDown_.reset();
     Display d = display();
@@ -61,7 +60,7 @@ void Game::onKeyReleased(int vk) {
     if (vk == key::Load) {
         loadInLoop();
     } else if (vk == key::Save) {
-        withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
+        withButtonPressed(BarButton::Save, [this] { showSaveDialog(); });
     } else if (vk == key::Print) {
         withButtonPressed(BarButton::Print, [this] { printBoard(); });
     } else if (vk == key::Help) {
@@ -69,13 +68,13 @@ void Game::onKeyReleased(int vk) {
     } else if (vk == key::Abort) {
         if (choices.digitMode) abortLoop(false);
     } else if (vk == key::Escape) {
-        if (!state.escapeConsumed) abortLoop(false);
+        if (!play.escapeConsumed) abortLoop(false);
     } else if (vk == key::SolveFirst) {
-        state.pendingKey = char(key::SolveFirst);
+        play.pendingKey = char(key::SolveFirst);
         return;
     } else if (vk == key::SolveSecond) {
-        if (state.pendingKey == key::SolveFirst) solveInLoop();
-        state.pendingKey = 0;
+        if (play.pendingKey == key::SolveFirst) solveInLoop();
+        play.pendingKey = 0;
         return;
     } else if (vk == key::FillCandidates && !own) {
         board.candidates.fill(true);
@@ -84,7 +83,7 @@ void Game::onKeyReleased(int vk) {
         board.candidates.fill(false);
         drawBoard();
     } else if (vk == key::ShowCandidates) {
-        if (!own) state.gameRunning = false;
+        if (!own) play.gameRunning = false;
         board.candidates.fill(false);
         choices.showCandidates = !choices.showCandidates;
         drawBoard();
@@ -96,9 +95,9 @@ void Game::onKeyReleased(int vk) {
         drawBoard();
     } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
         // A game played with help is not a record, as with the candidates shown.
-        if (state.gameRunning) stopTiming();
+        if (play.gameRunning) stopTiming();
         Display d = display();
-        showHint(d, view.hint, state.hintText, board, choices.digitMode);
+        showHint(d, view.hint, view.hintText, board, choices.digitMode);
     }
 }
 
@@ -111,7 +110,7 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
                 loadInLoop();
                 break;
             case BarButton::Save:
-                withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
+                withButtonPressed(BarButton::Save, [this] { showSaveDialog(); });
                 break;
             case BarButton::Restart:
                 pressBarButton(BarButton::Restart);
@@ -143,10 +142,10 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
 
 void Game::loadInLoop() {
     pressBarButton(BarButton::Load);
-    state.boardFile = "brett.qbr";
-    showLoadDialog(*this);
+    records.boardFile = "brett.qbr";
+    showLoadDialog();
     // A game in progress loaded into the own-board loop becomes a puzzle to edit, untimed.
-    if (play.mode == GameMode::OwnBoardLoop) state.gameRunning = false;
+    if (play.mode == GameMode::OwnBoardLoop) play.gameRunning = false;
     countGivensNow();
     drawBoard();
     refreshClock();
@@ -161,12 +160,12 @@ void Game::withButtonPressed(BarButton button, const std::function<void()>& acti
 }
 
 void Game::startClockIfTimed() {
-    if (state.gameRunning) clock->startThread();
+    if (play.gameRunning) play.clock->startThread();
 }
 
 void Game::solveInLoop() {
     // The game's own solve never counts as the player's: no time, no hall of fame.
-    state.gameRunning = false;
+    play.gameRunning = false;
     if (play.mode == GameMode::OwnBoardLoop) {
         solveCommand(false);
         return;
@@ -178,7 +177,7 @@ void Game::solveInLoop() {
 void Game::abortLoop(bool byButton) {
     pressBarButton(BarButton::Abort);
     const bool inPlayLoop = play.mode == GameMode::PlayLoop;
-    if (inPlayLoop) state.gameRunning = false;
+    if (inPlayLoop) play.gameRunning = false;
     platform.pause(kButtonPauseMilliseconds);
     // The mouse leaves the clock stopped; a key leaves the last time standing.
     if (inPlayLoop && byButton) refreshClock();
@@ -187,11 +186,10 @@ void Game::abortLoop(bool byButton) {
         computeGameSolution(board);
     }
     play.mode = GameMode::Idle;
-    state.ownBoardMode = false;
     endOfCommand();
     if (!inPlayLoop) { // the own puzzle's grade (hint.cpp)
         Display d = display();
-        showOwnBoardGrade(d, state.hintText, board.givens);
+        showOwnBoardGrade(d, view.hintText, board.givens);
     }
 }
 

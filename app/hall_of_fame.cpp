@@ -70,7 +70,7 @@ void Game::showHallOfFame() {
         });
     }
     platform.restoreFocus();
-    state.escapeConsumed = true;
+    play.escapeConsumed = true;
 }
 
 } // namespace quintaro

@@ -32,12 +32,12 @@ void Game::confirmQuit() {
 
 void Game::requestClose() {
     confirmQuit();
-    if (mainWindow->isOpen()) state.escapeConsumed = true;
+    if (mainWindow->isOpen()) play.escapeConsumed = true;
 }
 
 void Game::endProgram() {
     // The clock thread sees the game stopped at its next poll; the window's end ends the idle loop.
-    state.gameRunning = false;
+    play.gameRunning = false;
     mainWindow->close();
 }
 
@@ -56,7 +56,7 @@ void Game::showHelpTopic(const std::string& topic) {
 
 void Game::helpCommand(bool fromGame) {
     const HelpTopic& topic = fromGame ? kGameHelp : kMenuHelp;
-    if (state.htmlHelp)
+    if (help.html)
         showHelpTopic(topic.page);
     else
         platform.showHelpPage(filePath(pageOfKeyword(topic.keyword))); // the older help reports nothing

@@ -19,7 +19,7 @@ namespace CharacterCode = platform::CharacterCode;
 // A game inside a fresh working directory of its own, loading from brett.qbr.
 class BoardDialogTest : public PlayTest {
 protected:
-    BoardDialogTest() { game.state.boardFile = "brett.qbr"; }
+    BoardDialogTest() { game.records.boardFile = "brett.qbr"; }
 
     // Four records; record k has symbol k + 1 in cell (5, 5) of grid 3, as board and given.
     static void writeFourMarkedRecords(std::uint8_t clockFlag) {
@@ -37,22 +37,22 @@ protected:
     static int marked(const Board& b) { return cellAt(b.board, 5, 5, 3) - 1; }
     void load(RecordFormAction action) {
         platform.scriptRecordForm(action);
-        showLoadDialog(game);
+        game.showLoadDialog();
     }
 };
 
 TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     writeFourMarkedRecords(0x00);
     game.choices.level = 1;
-    game.state.gameRunning = true;
+    game.play.gameRunning = true;
     // "3" on any option picks record 2, Enter on the fourth option record 3, other characters the last choice.
     for (const auto& [action, record] : {std::pair{RecordFormAction::keyPress(0, '3'), 2},
                                          {RecordFormAction::keyPress(3, CharacterCode::Enter), 3},
                                          {RecordFormAction::keyPress(1, 'x'), 3},
                                          {RecordFormAction::click(1), 1}}) {
-        const int before = game.state.selectedRecord;
+        const int before = game.records.selectedRecord;
         load(action);
-        EXPECT_EQ(std::tuple(marked(game.board), int(game.state.selectedRecord)), std::tuple(record, record));
+        EXPECT_EQ(std::tuple(marked(game.board), int(game.records.selectedRecord)), std::tuple(record, record));
         const auto& shown = platform.lastRecordForm();
         EXPECT_EQ(std::tuple(shown.optionOnAtShow, shown.focusAtShow), std::tuple(before, before));
     }
@@ -60,13 +60,13 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     const auto at = window.geometry();
     EXPECT_EQ(std::tuple(shown.caption, shown.x - at.x, shown.y - at.y), std::tuple("Welches Brett laden?", 686, 266));
     // No timed game was stored: the level stays and the clock stops.
-    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_FALSE(game.play.gameRunning);
     EXPECT_EQ(game.choices.level, 1);
 }
 
 TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
     writeFourMarkedRecords(0x00);
-    game.state.selectedRecord = 2;
+    game.records.selectedRecord = 2;
     SeededRandom rnd(11);
     generateFullField(game.board.solution, rnd);
     const CellLayer full = game.board.solution;
@@ -77,7 +77,7 @@ TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
     for (const RecordFormAction action : {RecordFormAction::cancel(), RecordFormAction::close()}) {
         load(action);
         EXPECT_EQ(game.board.board, shown);
-        EXPECT_EQ(game.state.selectedRecord, 2);
+        EXPECT_EQ(game.records.selectedRecord, 2);
         EXPECT_EQ(game.board.solution, full);
         EXPECT_TRUE(window.isEnabled());
     }
@@ -87,19 +87,19 @@ TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
 TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     writeFourMarkedRecords(0xFF);
     platform.setTime(1000.0);
-    game.state.gameSolved = true; // the last game was solved: its final time must not end this one
+    game.play.gameSolved = true; // the last game was solved: its final time must not end this one
     load(RecordFormAction::keyPress(0, '2'));
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), bool(game.state.clockHold), bool(game.state.gameSolved)),
+    EXPECT_EQ(std::tuple(bool(game.play.gameRunning), bool(game.play.clockHold), bool(game.play.gameSolved)),
               std::tuple(true, false, false));
-    EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
+    EXPECT_DOUBLE_EQ(game.play.gameStart, 1000.0 - 125.5);
     EXPECT_EQ(std::tuple(int(game.choices.level), game.view.panelState.givenCount), std::tuple(2, 1));
 
     // Saving goes to brett.qbr, on the slot chosen last, with the time the clock shows now.
-    game.state.boardFile = "leicht.qbr";
+    game.records.boardFile = "leicht.qbr";
     cellAt(game.board.board, 2, 3, 0) = 7;
     platform.setTime(1010.0);
     platform.scriptRecordForm(RecordFormAction::perform());
-    showSaveDialog(game);
+    game.showSaveDialog();
     EXPECT_EQ(platform.lastRecordForm().caption, "Sichern unter ...");
     Board reread;
     RecordClock clock;
@@ -108,15 +108,15 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     EXPECT_EQ(std::tuple(int(clock.runningByte), clock.elapsedSeconds, int(clock.level)), std::tuple(0xFF, 135.5, 2));
 
     // Saved with no game running, the board comes back untimed and leaves the level alone.
-    game.state.gameRunning = false;
+    game.play.gameRunning = false;
     platform.scriptRecordForm(RecordFormAction::perform());
-    showSaveDialog(game);
+    game.showSaveDialog();
     ASSERT_EQ(readBoardRecord("brett.qbr", 1, reread, clock), ReadStatus::Loaded);
     EXPECT_EQ(int(clock.runningByte), 0x00);
     game.choices.level = 0;
     cellAt(game.board.board, 2, 3, 0) = 0;
     load(RecordFormAction::perform());
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.choices.level), int(cellAt(game.board.board, 2, 3, 0))),
+    EXPECT_EQ(std::tuple(bool(game.play.gameRunning), int(game.choices.level), int(cellAt(game.board.board, 2, 3, 0))),
               std::tuple(false, 0, 7));
 }
 
@@ -138,7 +138,7 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
     platform.scriptAlertAnswer(2);
     platform.scriptRecordForm(RecordFormAction::click(0));
-    showLoadDialog(game);
+    game.showLoadDialog();
     EXPECT_EQ(platform.lastRecordForm().markedEmpty, (std::array{false, true, true, false}));
     ASSERT_EQ(platform.alerts().size(), 1u);
     const platform::AlertRecord& asked = platform.alerts()[0];
@@ -149,9 +149,9 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
     // "&JA" loads the empty board, untimed, at the level of before.
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
     platform.scriptAlertAnswer(1);
-    showLoadDialog(game);
+    game.showLoadDialog();
     EXPECT_EQ(game.board.board, CellLayer{});
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.choices.level)), std::tuple(false, 1));
+    EXPECT_EQ(std::tuple(bool(game.play.gameRunning), int(game.choices.level)), std::tuple(false, 1));
     EXPECT_EQ(platform.alerts().size(), 2u);
     load(RecordFormAction::keyPress(0, '4')); // a mark is something: no question
     EXPECT_EQ(platform.alerts().size(), 2u);
@@ -164,9 +164,9 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
     EXPECT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messagesOverRecordForm(), 0);
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '3'));
-    showSaveDialog(game);
+    game.showSaveDialog();
     platform.scriptRecordForm(RecordFormAction::cancel());
-    showSaveDialog(game);
+    game.showSaveDialog();
     EXPECT_EQ(platform.lastRecordForm().markedEmpty, (std::array{true, true, false, true}));
 }
 

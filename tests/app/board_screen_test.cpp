@@ -13,8 +13,8 @@ namespace {
 class BoardScreenTest : public GameTest {
 protected:
     BoardScreenTest() {
-        game.state.boardFile = "schwer.qbr";
-        EXPECT_EQ(loadBoardRecord(game, 1), ReadStatus::Loaded);
+        game.records.boardFile = "schwer.qbr";
+        EXPECT_EQ(game.loadRecord(1), ReadStatus::Loaded);
         computeSolution(game.board);
         game.drawBoard();
     }

@@ -9,21 +9,21 @@ using platform::Rgb;
 using SessionTest = GameTest;
 
 TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped) {
-    game.state.escapeConsumed = true;
-    game.state.gameRunning = true;
+    game.play.escapeConsumed = true;
+    game.play.gameRunning = true;
     window.setBusyPointer(true);
     platform::Surface& s = window.surface();
     s.setForeground({0, 0, 0});
     s.filledRectangle(18, 727, 707, 752);
-    game.state.hintText = "Rechte Taste löscht Feld!";
+    game.view.hintText = "Rechte Taste löscht Feld!";
     constexpr int kNoCommand = 13; // no item carries this id: only the opening and closing steps run
     platform.inject(Event::menu(kNoCommand));
     platform.deliverPending();
-    EXPECT_FALSE(game.state.escapeConsumed);
-    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_FALSE(game.play.escapeConsumed);
+    EXPECT_FALSE(game.play.gameRunning);
     EXPECT_FALSE(window.busyPointer());
     EXPECT_TRUE(window.menuBarEnabled());
-    EXPECT_EQ(game.state.hintText, "Bitte Menupunkt auswählen!");
+    EXPECT_EQ(game.view.hintText, "Bitte Menupunkt auswählen!");
     for (int y = 727; y <= 752; ++y)
         for (int x = 18; x <= 707; ++x) ASSERT_EQ(s.pixel(x, y), (Rgb{180, 201, 208})) << x << ',' << y;
     EXPECT_EQ(s.pixel(17, 740), (Rgb{64, 64, 64})) << "the recess stays";
@@ -68,7 +68,7 @@ TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop) {
     g.platform.deliverPending();
     EXPECT_TRUE(g.window.isOpen());
     EXPECT_EQ(g.game.play.mode, GameMode::PlayLoop) << "the Escape that answered must not abort the game";
-    EXPECT_TRUE(g.game.state.gameRunning);
+    EXPECT_TRUE(g.game.play.gameRunning);
 }
 
 } // namespace
