@@ -35,7 +35,7 @@ void Game::showJudgedCell(GridCell cell, int s, CellJudgement judged) {
 
 void Game::stopTiming() {
     play.gameRunning = false;
-    refreshClock();
+    play.clock->refreshClock();
 }
 
 void Game::refreshCandidates() {

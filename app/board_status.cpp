@@ -31,7 +31,7 @@ void Game::actOnVerdict(const BoardVerdict& verdict) {
     if (!verdict.solved() || !play.gameRunning) return;
     // The clock takes this moment's time as the record and hands it to the hall of fame (recordChampion).
     play.gameSolved = true;
-    refreshClock();
+    play.clock->refreshClock();
     play.gameRunning = false;
     play.gameSolved = false;
 }

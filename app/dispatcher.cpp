@@ -4,6 +4,10 @@
 #include "app/board_dialog.h"
 #include "app/board_records.h"
 #include "app/game_folders.h"
+#include "app/hall_of_fame.h"
+#include "app/help.h"
+#include "app/menu_bar.h"
+#include "app/printing.h"
 #include "app/prompts.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
@@ -45,7 +49,7 @@ void Game::runMenuCommand(MenuCommand command) {
 void Game::performCommand(MenuCommand command) {
     switch (command) {
     case MenuCommand::About:
-        showAboutBox();
+        showAboutBox(platform, *mainWindow);
         break;
     case MenuCommand::NewGame:
         startNewGame();
@@ -59,7 +63,7 @@ void Game::performCommand(MenuCommand command) {
     case MenuCommand::PrintNewGame:
         // A fresh puzzle on paper, then played untimed.
         if (loadPuzzleOfLevel()) {
-            printBoard();
+            printCommand();
             runPlayLoop();
         }
         break;
@@ -90,7 +94,7 @@ void Game::performCommand(MenuCommand command) {
         drawBoard();
         break;
     case MenuCommand::PrintBoard:
-        printBoard();
+        printCommand();
         break;
     case MenuCommand::LevelEasy:
     case MenuCommand::LevelMedium:
@@ -101,7 +105,7 @@ void Game::performCommand(MenuCommand command) {
     case MenuCommand::Digits:
     case MenuCommand::Letters:
         choices.digitMode = command == MenuCommand::Digits;
-        refreshCheckMarks();
+        refreshCheckMarks(*mainWindow, choices);
         drawBoard();
         drawStatisticsPanelNow();
         break;
@@ -114,10 +118,11 @@ void Game::performCommand(MenuCommand command) {
         choices.puzzleSymmetry = !choices.puzzleSymmetry;
         break;
     case MenuCommand::HallOfFame:
-        showHallOfFame();
+        hallOfFame().show(choices.level, *mainWindow);
+        play.escapeConsumed = true;
         break;
     case MenuCommand::Help:
-        helpCommand(false);
+        showHelp(platform, folders, help, false);
         break;
     case MenuCommand::Quit:
         confirmQuit();
@@ -147,10 +152,15 @@ void Game::startNewGame() {
     runPlayLoop();
 }
 
+void Game::printCommand() {
+    printBoard(platform, board, choices.digitMode, view.levelNames[std::size_t(choices.level)],
+               view.panelState.givenCount);
+}
+
 void Game::endOfCommand() {
     mainWindow->setMenuBarEnabled(true);
     mainWindow->setBusyPointer(false);
-    refreshCheckMarks();
+    refreshCheckMarks(*mainWindow, choices);
     countGivensNow();
     view.hintText = prompt::ChooseCommand;
     Display d = display();

@@ -1,6 +1,8 @@
 // Start-up of the game and the window's events outside of commands.
 #include "app/game.h"
 
+#include "app/hall_of_fame.h"
+#include "app/menu_bar.h"
 #include "app/prompts.h"
 #include "app/event_position.h"
 #include "app/symbol_highlight.h"
@@ -55,12 +57,12 @@ void Game::startUp() {
     choices.digitMode = true;
     choices.puzzleSymmetry = true;
     folders = chooseGameFolders(platform.installedDataFolder(), platform.playerDataFolder());
-    readHallOfFame();
+    hallOfFame().read();
     view.levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 
     mainWindow = &window;
-    buildMenuBar();
-    refreshCheckMarks();
+    buildMenuBar(window);
+    refreshCheckMarks(window, choices);
     window.setBackground(view.colourTable[colour::Background]);
     // Still blank background here: painting it back erases the button bar later.
     view.buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
@@ -71,8 +73,10 @@ void Game::startUp() {
     play.clockLabel->setGeometry(804, 662, 160, 30);
     play.clockLabel->setBackground(view.colourTable[colour::White]);
     play.clockLabel->setFont(platform::FontRequest::points("ARIAL", 24));
-    play.clock = std::make_unique<GameClock>(platform, *play.clockLabel, play,
-                                             [this](const std::string& record) { recordChampion(record); });
+    play.clock = std::make_unique<GameClock>(platform, *play.clockLabel, play, [this](const std::string& record) {
+        hallOfFame().recordChampion(record, choices.level, *mainWindow);
+        play.escapeConsumed = true;
+    });
 
     // The empty board's verdict and given count, for the panels of the first screen.
     judgeBoardNow();
@@ -82,7 +86,7 @@ void Game::startUp() {
     drawField(d, panels());
     drawHelpPanel(d, view.hintText);
 
-    help.html = detectHtmlHelp();
+    help.html = platform.htmlHelpAvailable();
     selectFont(d, font::Titles);
 }
 
@@ -151,7 +155,5 @@ void Game::dispatchEvent(const platform::Event& event) {
         break;
     }
 }
-
-void Game::refreshClock() { play.clock->refreshClock(); }
 
 } // namespace quintaro

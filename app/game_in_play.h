@@ -33,4 +33,10 @@ struct GameInPlay : ClockFlags {
     std::unique_ptr<GameClock> clock;
 };
 
+// The chooser over cell takes the input from now on; an Escape before it counts no longer.
+inline void enterSymbol(GameInPlay& play, GridCell cell, bool candidateNotation) {
+    play.entry = SymbolEntry{true, candidateNotation, false, cell};
+    play.escapeConsumed = false;
+}
+
 } // namespace quintaro

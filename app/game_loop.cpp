@@ -3,6 +3,7 @@
 
 #include "app/board_dialog.h"
 #include "app/game_keys.h"
+#include "app/help.h"
 #include "app/hint.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
@@ -13,6 +14,21 @@ namespace quintaro {
 namespace {
 
 constexpr int kButtonPauseMilliseconds = 200;
+
+// The button drawn pressed, and on the screen at once.
+void pressBarButton(Display d, platform::MainWindow& window, BarButton button) {
+    drawBarButton(d, button, true);
+    window.flush();
+}
+
+void raiseBarButton(Display d, BarButton button) { drawBarButton(d, button, false); }
+
+// The button drawn pressed while the action runs (a dialog, the printer, the help window).
+void withButtonPressed(Display d, platform::MainWindow& window, BarButton button, const std::function<void()>& action) {
+    pressBarButton(d, window, button);
+    action();
+    raiseBarButton(d, button);
+}
 
 } // namespace
 
@@ -27,28 +43,17 @@ void Game::runPlayLoop() {
     if (play.gameRunning)
         play.clock->startThread();
     else
-        refreshClock();
+        play.clock->refreshClock();
 }
 
 void Game::runOwnBoardLoop() {
     play.mode = GameMode::OwnBoardLoop;
     // The player's own puzzle is never timed.
     play.gameRunning = false;
-    refreshClock();
+    play.clock->refreshClock();
     keysDown_.reset();
     Display d = display();
     drawButtonBar(d);
-}
-
-void Game::pressBarButton(BarButton button) {
-    Display d = display();
-    drawBarButton(d, button, true);
-    mainWindow->flush();
-}
-
-void Game::raiseBarButton(BarButton button) {
-    Display d = display();
-    drawBarButton(d, button, false);
 }
 
 void Game::onKeyReleased(int vk) {
@@ -60,11 +65,11 @@ void Game::onKeyReleased(int vk) {
     if (vk == key::Load) {
         loadInLoop();
     } else if (vk == key::Save) {
-        withButtonPressed(BarButton::Save, [this] { showSaveDialog(); });
+        withButtonPressed(display(), *mainWindow, BarButton::Save, [this] { showSaveDialog(); });
     } else if (vk == key::Print) {
-        withButtonPressed(BarButton::Print, [this] { printBoard(); });
+        withButtonPressed(display(), *mainWindow, BarButton::Print, [this] { printCommand(); });
     } else if (vk == key::Help) {
-        withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
+        withButtonPressed(display(), *mainWindow, BarButton::Help, [this] { showHelp(platform, folders, help, true); });
     } else if (vk == key::Abort) {
         if (choices.digitMode) abortLoop(false);
     } else if (vk == key::Escape) {
@@ -110,23 +115,24 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
                 loadInLoop();
                 break;
             case BarButton::Save:
-                withButtonPressed(BarButton::Save, [this] { showSaveDialog(); });
+                withButtonPressed(display(), *mainWindow, BarButton::Save, [this] { showSaveDialog(); });
                 break;
             case BarButton::Restart:
-                pressBarButton(BarButton::Restart);
+                pressBarButton(display(), *mainWindow, BarButton::Restart);
                 platform.pause(kButtonPauseMilliseconds);
                 restartBoard(board);
                 drawBoard();
-                raiseBarButton(BarButton::Restart);
+                raiseBarButton(display(), BarButton::Restart);
                 break;
             case BarButton::Abort:
                 abortLoop(true);
                 break;
             case BarButton::Print:
-                withButtonPressed(BarButton::Print, [this] { printBoard(); });
+                withButtonPressed(display(), *mainWindow, BarButton::Print, [this] { printCommand(); });
                 break;
             case BarButton::Help:
-                withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
+                withButtonPressed(display(), *mainWindow, BarButton::Help,
+                                  [this] { showHelp(platform, folders, help, true); });
                 break;
             }
         }
@@ -141,25 +147,16 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
 }
 
 void Game::loadInLoop() {
-    pressBarButton(BarButton::Load);
+    pressBarButton(display(), *mainWindow, BarButton::Load);
     records.boardFile = "brett.qbr";
     showLoadDialog();
     // A game in progress loaded into the own-board loop becomes a puzzle to edit, untimed.
     if (play.mode == GameMode::OwnBoardLoop) play.gameRunning = false;
     countGivensNow();
     drawBoard();
-    refreshClock();
-    raiseBarButton(BarButton::Load);
-    startClockIfTimed();
-}
-
-void Game::withButtonPressed(BarButton button, const std::function<void()>& action) {
-    pressBarButton(button);
-    action();
-    raiseBarButton(button);
-}
-
-void Game::startClockIfTimed() {
+    play.clock->refreshClock();
+    raiseBarButton(display(), BarButton::Load);
+    // A load may leave a saved game in progress timed: its clock runs from the stored time.
     if (play.gameRunning) play.clock->startThread();
 }
 
@@ -171,16 +168,16 @@ void Game::solveInLoop() {
         return;
     }
     solveCommand(true);
-    refreshClock();
+    play.clock->refreshClock();
 }
 
 void Game::abortLoop(bool byButton) {
-    pressBarButton(BarButton::Abort);
+    pressBarButton(display(), *mainWindow, BarButton::Abort);
     const bool inPlayLoop = play.mode == GameMode::PlayLoop;
     if (inPlayLoop) play.gameRunning = false;
     platform.pause(kButtonPauseMilliseconds);
     // The mouse leaves the clock stopped; a key leaves the last time standing.
-    if (inPlayLoop && byButton) refreshClock();
+    if (inPlayLoop && byButton) play.clock->refreshClock();
     if (play.mode == GameMode::OwnBoardLoop) {
         // The player's own puzzle is judged against its own solution from now on, not the last one's.
         computeGameSolution(board);

@@ -106,7 +106,7 @@ void Game::playEvent(const Event& event) {
     }
     if (play.mode == GameMode::Idle) view.cursor.shown = false;
     if (view.cursor.shown && !play.entry.active) {
-        showCursorFrame(d, view.cursorFrame, cursorCell());
+        showCursorFrame(d, view.cursorFrame, cursorCell(view.cursor));
     }
 }
 
@@ -153,8 +153,6 @@ bool Game::takeKeyboardPlay(const Event& event) {
     }
 }
 
-GridCell Game::cursorCell() const { return gridCellAt(view.cursor.place).value_or(GridCell{0, 5, 5}); }
-
 void Game::onCursorKey(int vk) {
     if (const std::optional<Direction> dir = arrowDirection(vk)) {
         // The first arrow shows where the cursor stands; the next ones move it.
@@ -163,7 +161,7 @@ void Game::onCursorKey(int vk) {
         return;
     }
     if (!view.cursor.shown) return;
-    const GridCell cell = cursorCell();
+    const GridCell cell = cursorCell(view.cursor);
     const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
     const bool filled = cellAt(board.board, cell.column, cell.row, cell.grid) != 0;
     const bool own = play.mode == GameMode::OwnBoardLoop;
@@ -187,10 +185,10 @@ void Game::onCursorKey(int vk) {
 }
 
 void Game::typeIntoCursorCell(int character) {
-    const GridCell cell = cursorCell();
+    const GridCell cell = cursorCell(view.cursor);
     if (play.mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0) return;
     // The symbol entry of a click, finished by the typed digit before its chooser is drawn.
-    enterSymbol(cell, false);
+    enterSymbol(play, cell, false);
     onEntryCharacter(character);
 }
 

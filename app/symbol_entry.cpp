@@ -58,7 +58,8 @@ void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel 
             judgeAndDrawCell({g, c, r}, 0);
             if (choices.showCandidates) refreshCandidates();
         }
-        afterEntry();
+        countSymbols();
+        countGivensNow();
         return;
     }
     openChooser(cell, false, at);
@@ -70,12 +71,7 @@ void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt) {
     const int square = popupSquareAt(popupCorner(cell), pointerAt.x, pointerAt.y);
     if (square != 0) view.popup.hoverSymbol = square;
     drawEntryPopup(cell, candidateNotation);
-    enterSymbol(cell, candidateNotation);
-}
-
-void Game::enterSymbol(GridCell cell, bool candidateNotation) {
-    play.entry = SymbolEntry{true, candidateNotation, false, cell};
-    play.escapeConsumed = false;
+    enterSymbol(play, cell, candidateNotation);
 }
 
 void Game::onEntryCharacter(int code) {
@@ -148,15 +144,11 @@ void Game::finishEntry(int symbol) {
             cellAt(board.givens, c, r, g) = std::uint8_t(symbol);
             drawGivenCell(d, c, r, g, symbol, choices.digitMode);
         }
-        afterEntry();
+        countSymbols();
+        countGivensNow();
     } else if (!play.entry.candidateNotation) {
         countSymbols();
     }
-}
-
-void Game::afterEntry() {
-    countSymbols();
-    countGivensNow();
 }
 
 } // namespace quintaro

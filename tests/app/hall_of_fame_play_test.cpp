@@ -72,7 +72,7 @@ TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing) {
     std::string error;
     ASSERT_TRUE(writeHallOfFame("Champions.qhf", full, error));
     const std::string before = fileBytes("Champions.qhf");
-    game.readHallOfFame();
+    game.hallOfFame().read();
     solveTimedGame(11.0);
     EXPECT_EQ(platform.championForms().size(), 1u) << "no form for a time slower than all ten";
     EXPECT_EQ(fileBytes("Champions.qhf"), before);
@@ -85,7 +85,7 @@ TEST_F(HallOfFamePlayTest, ClearingALevelAsksFirstAndShowsTheFormAgain) {
     insertChampion(hof, 2, 1, "Bob", "02.01.2026", "00:20:00.0");
     std::string error;
     ASSERT_TRUE(writeHallOfFame("Champions.qhf", hof, error));
-    game.readHallOfFame();
+    game.hallOfFame().read();
     platform.scriptHallOfFame(HallOfFameAction::clear(0));
     platform.scriptAlertAnswer(2); // "&NEIN": the form stays
     platform.scriptHallOfFame(HallOfFameAction::clear(0));
