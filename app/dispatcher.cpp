@@ -14,6 +14,7 @@
 #include "engine/solution.h"
 #include "ui/difficulty_panel.h"
 #include "ui/help_panel.h"
+#include "app/symbol_highlight.h"
 #include "ui/statistics_panel.h"
 
 #include <algorithm>
@@ -107,7 +108,12 @@ void Game::performCommand(MenuCommand command) {
         choices.digitMode = command == MenuCommand::Digits;
         refreshCheckMarks(*mainWindow, choices);
         drawBoard();
-        drawStatisticsPanelNow();
+        {
+            // The statistics panel with the status below it, as last counted and judged, in the new symbols.
+            Display d = display();
+            drawStatisticsPanel(d, panels());
+            redrawStatisticsMark(d, choices.digitMode);
+        }
         break;
     case MenuCommand::ShowCandidates:
         choices.showCandidates = !choices.showCandidates;

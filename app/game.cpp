@@ -39,12 +39,6 @@ void Game::countGivensNow() {
     drawGivenCount(d, panels());
 }
 
-void Game::drawStatisticsPanelNow() {
-    Display d = display();
-    drawStatisticsPanel(d, panels());
-    redrawStatisticsMark(d, choices.digitMode);
-}
-
 void Game::startUp() {
     platform::MainWindow& window = platform.mainWindow();
     window.setTitle(kTitle);

@@ -77,8 +77,6 @@ public:
     void drawEntryPopup(GridCell cell, bool candidateNotation);
     // Recounts the givens and redraws their count and the level name.
     void countGivensNow();
-    // Redraws the statistics panel with the status below it, as last counted and judged.
-    void drawStatisticsPanelNow();
     // Recounts the symbols (each shared cell once) and judges the board; the panels show this verdict
     // from now on. Draws nothing.
     BoardVerdict judgeBoardNow();
@@ -105,10 +103,8 @@ public:
     void runOwnBoardLoop();
     // The visible solve (visible_solve.cpp): the passes drawn as they place, the counts and status
     // judged, the player told when the board did not come out solved, the candidates refreshed when
-    // shown; the busy pointer meanwhile. True when the board ended solved.
-    bool solveBoard();
-    // solveBoard; with restartFollowUp, a board left in a dead end (solveRanIntoDeadEnd) is restarted
-    // and solved once more.
+    // shown; the busy pointer meanwhile. With restartFollowUp, a board left in a dead end
+    // (solveRanIntoDeadEnd) is restarted and solved once more.
     void solveCommand(bool restartFollowUp);
 
     // The hall of fame of "Champions.qhf" in the game's folders, over champions.
