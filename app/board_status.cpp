@@ -29,7 +29,8 @@ void Game::actOnVerdict(const BoardVerdict& verdict) {
         return;
     }
     if (!verdict.solved() || !play.gameRunning) return;
-    // The clock takes this moment's time as the record and hands it to the hall of fame (recordChampion).
+    // The clock takes this moment's time as the record and hands it to the hall of fame (the record handler made in
+    // startUp).
     play.gameSolved = true;
     play.clock->refreshClock();
     play.gameRunning = false;

@@ -4,9 +4,12 @@
 #include "app/board_dialog.h"
 #include "app/board_records.h"
 #include "engine/full_field.h"
+#include "engine/rules.h"
+#include "engine/solution.h"
 #include "storage/record_fixture.h"
 
 #include <fstream>
+#include <random>
 #include <tuple>
 
 namespace quintaro {
@@ -180,6 +183,48 @@ TEST_F(BoardDialogTest, AMissingOrShortFileLoadsNothingAndSaysWhichFile) {
     const std::string file = "\"" + (std::filesystem::current_path() / "brett.qbr").string() + "\"";
     EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Die Datei " + file + " fehlt.",
                                                              "Die Datei " + file + " ist zu kurz für dieses Brett."}));
+}
+
+// The record functions on their own parts, no game around them: what one saves, the other gives back,
+// and a read that fails leaves every part as it was.
+TEST_F(BoardDialogTest, ARecordSavedFromPartsLoadsBackIntoOtherParts) {
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rnd(seed);
+    Board saved;
+    for (int k = 0; k < 40; ++k) {
+        const int c = int(rnd() % 9) + 1, r = int(rnd() % 9) + 1, g = int(rnd() % 4);
+        cellAt(saved.givens, c, r, g) = cellAt(saved.board, c, r, g) = std::uint8_t(rnd() % 9 + 1);
+    }
+    cellAt(saved.board, 5, 5, 0) = 3; // never empty, so the game counts as in progress
+    syncSharedBoxes(saved);           // both copies of a shared cell hold the same, as in play
+    ClockFlags timing;
+    timing.gameRunning = true;
+    timing.gameStart = 900.0;
+    const std::int16_t level = std::int16_t(rnd() % 4);
+    const int slot = int(rnd() % 4);
+    platform.setTime(1000.0);
+    PlatformRandom filler(platform);
+    ASSERT_TRUE(saveBoardRecord("brett.qbr", slot, platform, saved, timing, level, filler, kLockPatience));
+
+    Board loaded;
+    ClockFlags loadedTiming;
+    std::int16_t loadedLevel = -1;
+    int givenCount = -1;
+    platform.setTime(2000.0);
+    ASSERT_EQ(loadBoardRecord("brett.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount),
+              ReadStatus::Loaded);
+    EXPECT_EQ(loaded.givens, saved.givens);
+    EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), double(loadedTiming.gameStart)),
+              std::tuple(true, false, 1900.0));
+    EXPECT_EQ(std::tuple(int(loadedLevel), givenCount), std::tuple(int(level), countGivenCells(saved)));
+
+    const Board before = loaded;
+    ASSERT_EQ(loadBoardRecord("fehlt.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount),
+              ReadStatus::Missing);
+    EXPECT_EQ(std::tuple(loaded.board, loaded.givens), std::tuple(before.board, before.givens));
+    EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), int(loadedLevel), givenCount),
+              std::tuple(true, false, int(level), countGivenCells(saved)));
 }
 
 } // namespace
