@@ -2,20 +2,18 @@
 #include "app/board_dialog.h"
 
 #include "app/board_records.h"
-#include "app/game.h"
-#include "engine/solution.h"
 #include "storage/board_slots.h"
 
 namespace quintaro {
 
 namespace {
 
-constexpr const char* kPlayerBoardFile = "brett.qbr";
-
 // The events of the record form while it is open in one mode.
 class RecordDialog final : public platform::RecordFormEvents {
 public:
-    RecordDialog(Game& game, platform::RecordForm& form, bool loading) : game_(game), form_(form), loading_(loading) {}
+    RecordDialog(platform::Platform& platform, platform::MainWindow& window, platform::RecordForm& form,
+                 RecordChoice& choice, const std::string& path, const RecordLoader* load, const RecordSaver* save)
+        : platform_(platform), window_(window), form_(form), choice_(choice), path_(path), load_(load), save_(save) {}
 
     bool loaded = false; // a record was read into the board
 
@@ -23,7 +21,7 @@ public:
 
     // The digits 1..4 pick their slot, Enter the option typed on; every character performs.
     void optionKeyTyped(int k, int character) override {
-        std::int16_t& selected = game_.state.selectedRecord;
+        std::int16_t& selected = choice_.selectedRecord;
         if (character >= '1' && character <= '4')
             selected = std::int16_t(character - '1');
         else if (character == platform::CharacterCode::Enter)
@@ -36,36 +34,31 @@ public:
     void performClicked() override { performChoice(); }
 
     void cancelClicked() override {
-        game_.state.dialogDone = true;
         form_.unload();
-        game_.mainWindow->setEnabled(true);
+        window_.setEnabled(true);
     }
 
-    void closeBoxClicked() override {
-        game_.state.dialogDone = true;
-        game_.mainWindow->setEnabled(true);
-    }
+    void closeBoxClicked() override { window_.setEnabled(true); }
 
 private:
     void performChoice() {
         for (int k = 0; k < 4; ++k) {
             if (form_.option(k)) {
-                game_.state.selectedRecord = std::int16_t(k);
+                choice_.selectedRecord = std::int16_t(k);
                 break;
             }
         }
-        const int record = game_.state.selectedRecord;
-        if (loading_ && !confirmEmptyLoad(record)) return;
+        const int record = choice_.selectedRecord;
+        if (load_ && !confirmEmptyLoad(record)) return;
         ReadStatus status = ReadStatus::Loaded;
-        if (loading_) status = loadBoardRecord(game_, record);
-        game_.state.dialogDone = true;
-        game_.mainWindow->setEnabled(true);
+        if (load_) status = (*load_)(record);
+        window_.setEnabled(true);
         form_.unload();
         // A save that fails tells the player so itself; like a failed load, once the form is closed.
-        if (loading_)
+        if (load_)
             reportLoad(status);
         else
-            saveBoardRecord(game_, record);
+            (*save_)(record);
     }
 
     // An empty slot would replace the board with nothing: the player is asked first. "&NEIN" keeps
@@ -74,56 +67,57 @@ private:
         // A missing or unreadable file asks nothing: the load tells the player what is wrong.
         Board stored;
         RecordClock clock;
-        if (readBoardRecord(game_.filePath(game_.state.boardFile), record, stored, clock) != ReadStatus::Loaded ||
-            !isEmptyPosition(stored))
+        if (readBoardRecord(path_, record, stored, clock) != ReadStatus::Loaded || !isEmptyPosition(stored))
             return true;
         const std::string question = "Brett " + std::to_string(record + 1) + " ist leer. Trotzdem laden?";
-        return game_.platform.alertBox(platform::AlertIcon::Question, question, "&JA|&NEIN", 2) == 1;
+        return platform_.alertBox(platform::AlertIcon::Question, question, "&JA|&NEIN", 2) == 1;
     }
 
     // A slot that could not be read leaves the board as it was; the player learns why, once the
     // form is closed.
     void reportLoad(ReadStatus status) {
         loaded = status == ReadStatus::Loaded;
-        if (!loaded) game_.platform.messageBox(readFailureMessage(status, game_.filePath(game_.state.boardFile)));
+        if (!loaded) platform_.messageBox(readFailureMessage(status, path_));
     }
 
-    Game& game_;
+    platform::Platform& platform_;
+    platform::MainWindow& window_;
     platform::RecordForm& form_;
-    bool loading_;
+    RecordChoice& choice_;
+    const std::string& path_;
+    const RecordLoader* load_; // set when loading
+    const RecordSaver* save_;  // set when saving
 };
 
-bool showRecordDialog(Game& game, bool loading, const char* caption) {
-    platform::MainWindow& window = *game.mainWindow;
+bool showRecordDialog(platform::Platform& platform, platform::MainWindow& window, RecordChoice& choice,
+                      const std::string& path, const char* caption, const RecordLoader* load, const RecordSaver* save) {
     window.setEnabled(false);
     const platform::WindowGeometry at = window.geometry();
-    std::unique_ptr<platform::RecordForm> form = game.platform.loadRecordForm(caption, at.x + 686, at.y + 266);
+    std::unique_ptr<platform::RecordForm> form = platform.loadRecordForm(caption, at.x + 686, at.y + 266);
     // Showing the last choice is no click: it performs nothing.
-    form->setOption(game.state.selectedRecord);
-    form->focusOption(game.state.selectedRecord);
-    const std::array<bool, kRecordCount> empty = emptySlots(game.filePath(game.state.boardFile));
+    form->setOption(choice.selectedRecord);
+    form->focusOption(choice.selectedRecord);
+    const std::array<bool, kRecordCount> empty = emptySlots(path);
     for (int k = 0; k < kRecordCount; ++k)
         if (empty[std::size_t(k)]) form->markEmpty(k);
-    game.state.dialogDone = false;
-    RecordDialog events(game, *form, loading);
+    RecordDialog events(platform, window, *form, choice, path, load, save);
     form->showModal(events);
     // Whatever ended the form, the main window takes input and the keyboard again.
     window.setEnabled(true);
-    game.platform.restoreFocus();
+    platform.restoreFocus();
     return events.loaded;
 }
 
 } // namespace
 
-void showSaveDialog(Game& game) {
-    game.state.boardFile = kPlayerBoardFile;
-    showRecordDialog(game, false, "Sichern unter ...");
+void showSaveDialog(platform::Platform& platform, platform::MainWindow& window, RecordChoice& choice,
+                    const std::string& path, const RecordSaver& save) {
+    showRecordDialog(platform, window, choice, path, "Sichern unter ...", nullptr, &save);
 }
 
-bool showLoadDialog(Game& game) {
-    if (!showRecordDialog(game, true, "Welches Brett laden?")) return false;
-    computeGameSolution(game.board);
-    return true;
+bool showLoadDialog(platform::Platform& platform, platform::MainWindow& window, RecordChoice& choice,
+                    const std::string& path, const RecordLoader& load) {
+    return showRecordDialog(platform, window, choice, path, "Welches Brett laden?", &load, nullptr);
 }
 
 } // namespace quintaro

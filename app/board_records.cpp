@@ -1,33 +1,34 @@
-// Loading and saving one record of the board file named in boardFile, with the clock and level it holds.
+// Loading and saving one record of a board file, with the clock and level it holds.
 #include "app/board_records.h"
 
-#include "app/game.h"
+#include "app/game_folders.h"
+#include "engine/solution.h"
 #include "storage/board_slots.h"
 
 namespace quintaro {
 
-ReadStatus loadBoardRecord(Game& game, int record) {
-    GameState& state = game.state;
-    const bool wasRunning = state.gameRunning;
-    state.gameRunning = false;
-    state.clockHold = true;
+ReadStatus loadBoardRecord(const std::string& file, int record, platform::Platform& platform, Board& board,
+                           ClockFlags& timing, std::int16_t& level, int& givenCount) {
+    const bool wasRunning = timing.gameRunning;
+    timing.gameRunning = false;
+    timing.clockHold = true;
     RecordClock clock;
-    const ReadStatus status = readBoardRecord(game.filePath(state.boardFile), record, game.board, clock);
+    const ReadStatus status = readBoardRecord(file, record, board, clock);
     if (status == ReadStatus::Loaded) {
         // A never-written slot's clock flag is a filler byte: an empty board is never a game in progress.
-        const bool running = (clock.runningByte & 1) != 0 && !isEmptyPosition(game.board);
+        const bool running = (clock.runningByte & 1) != 0 && !isEmptyPosition(board);
         if (running) {
-            state.gameSolved = false;
-            state.gameStart = game.platform.timer() - clock.elapsedSeconds;
-            state.level = clock.level;
-            game.countGivensNow();
+            timing.gameSolved = false;
+            timing.gameStart = platform.timer() - clock.elapsedSeconds;
+            level = clock.level;
+            givenCount = countGivenCells(board);
         }
-        state.gameRunning = running;
+        timing.gameRunning = running;
     } else {
         // Nothing was read: the game on the board goes on as it was, timed or not.
-        state.gameRunning = wasRunning;
+        timing.gameRunning = wasRunning;
     }
-    state.clockHold = false;
+    timing.clockHold = false;
     return status;
 }
 
@@ -46,17 +47,16 @@ std::string readFailureMessage(ReadStatus status, const std::string& file) {
     return "Die Datei \"" + path + "\" kann nicht gelesen werden.";
 }
 
-bool saveBoardRecord(Game& game, int record) {
-    const GameState& state = game.state;
+bool saveBoardRecord(const std::string& file, int record, platform::Platform& platform, Board& board,
+                     const ClockFlags& timing, std::int16_t level, RandomSource& random,
+                     std::chrono::milliseconds lockPatience) {
     RecordClock clock;
-    clock.runningByte = state.gameRunning ? 0xFF : 0x00;
-    clock.elapsedSeconds = game.platform.timer() - state.gameStart;
-    clock.level = state.level;
+    clock.runningByte = timing.gameRunning ? 0xFF : 0x00;
+    clock.elapsedSeconds = platform.timer() - timing.gameStart;
+    clock.level = level;
     std::string error;
-    if (writeBoardRecord(game.filePath(state.boardFile), record, game.board, clock, game.randomSource, error,
-                         game.champions.lockPatience))
-        return true;
-    game.platform.messageBox(error);
+    if (writeBoardRecord(file, record, board, clock, random, error, lockPatience)) return true;
+    platform.messageBox(error);
     return false;
 }
 

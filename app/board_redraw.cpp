@@ -16,10 +16,10 @@ void Game::drawBoard() {
     forEachCell([&](const GridCell& cell) {
         const int c = cell.column, r = cell.row, g = cell.grid;
         if (const int given = cellAt(board.givens, c, r, g); given != 0)
-            drawGivenCell(d, c, r, g, given, state.digitMode);
+            drawGivenCell(d, c, r, g, given, choices.digitMode);
         else
             paintPlayerCell(d, c, r, g, cellAt(board.board, c, r, g), contradictsSolution(board, cell),
-                            state.digitMode);
+                            choices.digitMode);
     });
     countSymbols();
     refreshCandidates();
@@ -30,20 +30,20 @@ void Game::judgeAndDrawCell(GridCell cell, int s) { showJudgedCell(cell, s, judg
 void Game::showJudgedCell(GridCell cell, int s, CellJudgement judged) {
     if (judged.thirdError) stopTiming();
     Display d = display();
-    paintPlayerCell(d, cell.column, cell.row, cell.grid, s, judged.wrong, state.digitMode);
+    paintPlayerCell(d, cell.column, cell.row, cell.grid, s, judged.wrong, choices.digitMode);
 }
 
 void Game::stopTiming() {
-    state.gameRunning = false;
-    refreshClock();
+    play.gameRunning = false;
+    play.clock->refreshClock();
 }
 
 void Game::refreshCandidates() {
     // Candidates shown are help: the game is no longer timed.
-    if (state.showCandidates) stopTiming();
-    computeCandidates(board, state.showCandidates);
+    if (choices.showCandidates) stopTiming();
+    computeCandidates(board, choices.showCandidates);
     Display d = display();
-    drawCandidates(d, board, state.digitMode);
+    drawCandidates(d, board, choices.digitMode);
 }
 
 } // namespace quintaro

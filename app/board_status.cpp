@@ -28,12 +28,13 @@ void Game::actOnVerdict(const BoardVerdict& verdict) {
         platform.beep();
         return;
     }
-    if (!verdict.solved() || !state.gameRunning) return;
-    // The clock takes this moment's time as the record and hands it to the hall of fame (recordChampion).
-    state.gameSolved = true;
-    refreshClock();
-    state.gameRunning = false;
-    state.gameSolved = false;
+    if (!verdict.solved() || !play.gameRunning) return;
+    // The clock takes this moment's time as the record and hands it to the hall of fame (the record handler made in
+    // startUp).
+    play.gameSolved = true;
+    play.clock->refreshClock();
+    play.gameRunning = false;
+    play.gameSolved = false;
 }
 
 } // namespace quintaro

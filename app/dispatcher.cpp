@@ -4,12 +4,17 @@
 #include "app/board_dialog.h"
 #include "app/board_records.h"
 #include "app/game_folders.h"
+#include "app/hall_of_fame.h"
+#include "app/help.h"
+#include "app/menu_bar.h"
+#include "app/printing.h"
 #include "app/prompts.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
 #include "engine/solution.h"
 #include "ui/difficulty_panel.h"
 #include "ui/help_panel.h"
+#include "app/symbol_highlight.h"
 #include "ui/statistics_panel.h"
 
 #include <algorithm>
@@ -28,14 +33,14 @@ constexpr int kButtonBarX = 18, kButtonBarY = 727;
 } // namespace
 
 void Game::runMenuCommand(MenuCommand command) {
-    state.escapeConsumed = false;
+    play.escapeConsumed = false;
     mainWindow->setMenuBarEnabled(false);
     // The time of a game solved last stays in sight until the next command.
-    clock->clearRecord();
+    play.clock->clearRecord();
     if (std::find(kCommandsOnTheBoard.begin(), kCommandsOnTheBoard.end(), command) != kCommandsOnTheBoard.end()) {
-        state.hintText = prompt::ClickCell;
+        view.hintText = prompt::ClickCell;
         Display d = display();
-        drawHelpPanel(d, state.hintText);
+        drawHelpPanel(d, view.hintText);
     }
     performCommand(command);
     // A command that entered a game loop ends when the player leaves the loop.
@@ -45,7 +50,7 @@ void Game::runMenuCommand(MenuCommand command) {
 void Game::performCommand(MenuCommand command) {
     switch (command) {
     case MenuCommand::About:
-        showAboutBox();
+        showAboutBox(platform, *mainWindow);
         break;
     case MenuCommand::NewGame:
         startNewGame();
@@ -59,25 +64,25 @@ void Game::performCommand(MenuCommand command) {
     case MenuCommand::PrintNewGame:
         // A fresh puzzle on paper, then played untimed.
         if (loadPuzzleOfLevel()) {
-            printBoard();
+            printCommand();
             runPlayLoop();
         }
         break;
     case MenuCommand::LoadBoard:
-        state.boardFile = "brett.qbr";
-        showLoadDialog(*this);
+        records.boardFile = "brett.qbr";
+        showLoadDialog();
         countGivensNow();
         runPlayLoop();
         break;
     case MenuCommand::SaveBoard:
-        showSaveDialog(*this);
+        showSaveDialog();
         runPlayLoop();
         break;
     case MenuCommand::SolveBoard:
         solveCommand(true);
         break;
     case MenuCommand::ShuffleBoard:
-        shuffleBoard(board, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, choices.puzzleSymmetry);
         drawBoard();
         countSymbols();
         break;
@@ -90,34 +95,40 @@ void Game::performCommand(MenuCommand command) {
         drawBoard();
         break;
     case MenuCommand::PrintBoard:
-        printBoard();
+        printCommand();
         break;
     case MenuCommand::LevelEasy:
     case MenuCommand::LevelMedium:
     case MenuCommand::LevelHard:
     case MenuCommand::LevelExtreme:
-        state.level = std::int16_t(levelOf(command));
+        choices.level = std::int16_t(levelOf(command));
         break;
     case MenuCommand::Digits:
     case MenuCommand::Letters:
-        state.digitMode = command == MenuCommand::Digits;
-        refreshCheckMarks();
+        choices.digitMode = command == MenuCommand::Digits;
+        refreshCheckMarks(*mainWindow, choices);
         drawBoard();
-        drawStatisticsPanelNow();
+        {
+            // The statistics panel with the status below it, as last counted and judged, in the new symbols.
+            Display d = display();
+            drawStatisticsPanel(d, panels());
+            redrawStatisticsMark(d, choices.digitMode);
+        }
         break;
     case MenuCommand::ShowCandidates:
-        state.showCandidates = !state.showCandidates;
+        choices.showCandidates = !choices.showCandidates;
         board.candidates.fill(false);
         drawBoard();
         break;
     case MenuCommand::PuzzleSymmetry:
-        state.puzzleSymmetry = !state.puzzleSymmetry;
+        choices.puzzleSymmetry = !choices.puzzleSymmetry;
         break;
     case MenuCommand::HallOfFame:
-        showHallOfFame();
+        hallOfFame().show(choices.level, *mainWindow);
+        play.escapeConsumed = true;
         break;
     case MenuCommand::Help:
-        helpCommand(false);
+        showHelp(platform, folders, help, false);
         break;
     case MenuCommand::Quit:
         confirmQuit();
@@ -128,35 +139,40 @@ void Game::performCommand(MenuCommand command) {
 }
 
 bool Game::loadPuzzleOfLevel() {
-    state.boardFile = collectionFile(state.level);
+    records.boardFile = collectionFile(choices.level);
     const int record = platform.random(4);
-    if (const ReadStatus status = loadBoardRecord(*this, record); status != ReadStatus::Loaded) {
+    if (const ReadStatus status = loadRecord(record); status != ReadStatus::Loaded) {
         // A broken collection starts no game: the board and its clock stay as they were.
-        platform.messageBox(readFailureMessage(status, filePath(state.boardFile)));
+        platform.messageBox(readFailureMessage(status, filePath(records.boardFile)));
         return false;
     }
     countGivensNow();
-    shuffleBoard(board, randomSource, state.puzzleSymmetry);
+    shuffleBoard(board, randomSource, choices.puzzleSymmetry);
     return true;
 }
 
 void Game::startNewGame() {
     board.errorCount = 0;
     if (!loadPuzzleOfLevel()) return;
-    clock->startGame();
+    play.clock->startGame();
     runPlayLoop();
+}
+
+void Game::printCommand() {
+    printBoard(platform, board, choices.digitMode, view.levelNames[std::size_t(choices.level)],
+               view.panelState.givenCount);
 }
 
 void Game::endOfCommand() {
     mainWindow->setMenuBarEnabled(true);
     mainWindow->setBusyPointer(false);
-    refreshCheckMarks();
+    refreshCheckMarks(*mainWindow, choices);
     countGivensNow();
-    state.hintText = prompt::ChooseCommand;
+    view.hintText = prompt::ChooseCommand;
     Display d = display();
-    drawHint(d, state.hintText);
+    drawHint(d, view.hintText);
     mainWindow->surface().paintRectangle(view.buttonBarBackground, kButtonBarX, kButtonBarY);
-    state.gameRunning = false;
+    play.gameRunning = false;
 }
 
 } // namespace quintaro

@@ -1,6 +1,8 @@
 // Start-up of the game and the window's events outside of commands.
 #include "app/game.h"
 
+#include "app/hall_of_fame.h"
+#include "app/menu_bar.h"
 #include "app/prompts.h"
 #include "app/event_position.h"
 #include "app/symbol_highlight.h"
@@ -28,19 +30,13 @@ Display Game::display() {
 }
 
 PanelContext Game::panels() {
-    return PanelContext{board, view.panelState, state.digitMode, view.levelNames[std::size_t(state.level)]};
+    return PanelContext{board, view.panelState, choices.digitMode, view.levelNames[std::size_t(choices.level)]};
 }
 
 void Game::countGivensNow() {
     view.panelState.givenCount = countGivenCells(board);
     Display d = display();
     drawGivenCount(d, panels());
-}
-
-void Game::drawStatisticsPanelNow() {
-    Display d = display();
-    drawStatisticsPanel(d, panels());
-    redrawStatisticsMark(d, state.digitMode);
 }
 
 void Game::startUp() {
@@ -52,27 +48,29 @@ void Game::startUp() {
 
     view.colourTable = kProgramColours;
     board = Board{};
-    state.digitMode = true;
-    state.puzzleSymmetry = true;
+    choices.digitMode = true;
+    choices.puzzleSymmetry = true;
     folders = chooseGameFolders(platform.installedDataFolder(), platform.playerDataFolder());
-    readHallOfFame();
+    hallOfFame().read();
     view.levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 
     mainWindow = &window;
-    buildMenuBar();
-    refreshCheckMarks();
+    buildMenuBar(window);
+    refreshCheckMarks(window, choices);
     window.setBackground(view.colourTable[colour::Background]);
     // Still blank background here: painting it back erases the button bar later.
     view.buttonBarBackground = window.surface().saveRectangle(18, 715, 707, 740);
-    state.hintText = prompt::ChooseCommand;
+    view.hintText = prompt::ChooseCommand;
 
-    clockDisplay = &window.createLabel("clock");
-    clockDisplay->setCaption(" 99:99:99");
-    clockDisplay->setGeometry(804, 662, 160, 30);
-    clockDisplay->setBackground(view.colourTable[colour::White]);
-    clockDisplay->setFont(platform::FontRequest::points("ARIAL", 24));
-    clock = std::make_unique<GameClock>(platform, *clockDisplay, state,
-                                        [this](const std::string& record) { recordChampion(record); });
+    play.clockLabel = &window.createLabel("clock");
+    play.clockLabel->setCaption(" 99:99:99");
+    play.clockLabel->setGeometry(804, 662, 160, 30);
+    play.clockLabel->setBackground(view.colourTable[colour::White]);
+    play.clockLabel->setFont(platform::FontRequest::points("ARIAL", 24));
+    play.clock = std::make_unique<GameClock>(platform, *play.clockLabel, play, [this](const std::string& record) {
+        hallOfFame().recordChampion(record, choices.level, *mainWindow);
+        play.escapeConsumed = true;
+    });
 
     // The empty board's verdict and given count, for the panels of the first screen.
     judgeBoardNow();
@@ -80,9 +78,9 @@ void Game::startUp() {
     Display d = display();
     drawBottomBar(d);
     drawField(d, panels());
-    drawHelpPanel(d, state.hintText);
+    drawHelpPanel(d, view.hintText);
 
-    state.htmlHelp = detectHtmlHelp();
+    help.html = platform.htmlHelpAvailable();
     selectFont(d, font::Titles);
 }
 
@@ -97,7 +95,7 @@ void Game::handleEvent(const platform::Event& event) {
     if (event.isInput() && view.hint.textBefore && mainWindow) {
         Display d = display();
         view.cursorFrame.remove(d);
-        takeHintAway(d, view.hint, state.hintText);
+        takeHintAway(d, view.hint, view.hintText);
     }
     playEvent(event);
 }
@@ -137,21 +135,19 @@ void Game::dispatchEvent(const platform::Event& event) {
         // The symbol highlight takes clicks on the statistics panel, in the loops and while idle.
         if (event.code == int(platform::MouseButton::Left) && mainWindow != nullptr) {
             Display d = display();
-            if (clickStatistics(d, board, state.digitMode, at)) break;
+            if (clickStatistics(d, board, choices.digitMode, at)) break;
         }
         if (inLoop) onButtonPressed(platform::MouseButton(event.code), at);
         break;
     }
     // A timed game is not charged for the time the window spends minimised.
     case EventKind::Minimised:
-        if (clock) clock->pause(event.x);
+        if (play.clock) play.clock->pause(event.x);
         break;
     case EventKind::Restored:
-        if (clock) clock->resume(event.x);
+        if (play.clock) play.clock->resume(event.x);
         break;
     }
 }
-
-void Game::refreshClock() { clock->refreshClock(); }
 
 } // namespace quintaro

@@ -2,11 +2,15 @@
 // and redraw.
 #pragma once
 
+#include "app/board_dialog.h"
 #include "app/champions.h"
 #include "app/game_folders.h"
-#include "app/game_state.h"
+#include "app/game_in_play.h"
+#include "app/hall_of_fame.h"
+#include "app/help.h"
 #include "app/menu_command.h"
 #include "app/platform_random.h"
+#include "app/player_choices.h"
 #include "app/player_view.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
@@ -49,11 +53,6 @@ public:
     // The pointer moved to (x, y) in client pixels.
     void movePointer(double x, double y);
 
-    // Builds the menu bar from the menu text and attaches it, replacing the one before.
-    void buildMenuBar();
-    // Sets the check marks of levels, digits/letters, candidates and symmetry from the state.
-    void refreshCheckMarks();
-
     // Where the game's file `name` ("brett.qbr", "leicht.qbr", "Erklärung.htm") is read or written.
     std::string filePath(const std::string& name) const { return gameFilePath(folders, name); }
 
@@ -78,8 +77,6 @@ public:
     void drawEntryPopup(GridCell cell, bool candidateNotation);
     // Recounts the givens and redraws their count and the level name.
     void countGivensNow();
-    // Redraws the statistics panel with the status below it, as last counted and judged.
-    void drawStatisticsPanelNow();
     // Recounts the symbols (each shared cell once) and judges the board; the panels show this verdict
     // from now on. Draws nothing.
     BoardVerdict judgeBoardNow();
@@ -89,8 +86,15 @@ public:
     // board while a game is timed, the clock records the time, the hall of fame takes it and the
     // timing stops.
     void actOnVerdict(const BoardVerdict& verdict);
-    // The clock label: see GameClock::refreshClock.
-    void refreshClock();
+
+    // Reads record 0..3 of records.boardFile into the board (loadBoardRecord).
+    ReadStatus loadRecord(int record);
+    // Lets the player pick the slot of records.boardFile to load (boardFile as the caller set it). When
+    // a record was read, computes the solution the game is judged against (from the givens when they
+    // determine it) and returns true; a cancelled dialog or a failed read changes nothing.
+    bool showLoadDialog();
+    // Sets records.boardFile to "brett.qbr" and lets the player pick the slot to save the board into.
+    void showSaveDialog();
 
     // The game loops: each draws its button bar and takes keys and clicks until the player aborts;
     // the command that started it ends then. runPlayLoop redraws the board and starts the clock
@@ -99,26 +103,12 @@ public:
     void runOwnBoardLoop();
     // The visible solve (visible_solve.cpp): the passes drawn as they place, the counts and status
     // judged, the player told when the board did not come out solved, the candidates refreshed when
-    // shown; the busy pointer meanwhile. True when the board ended solved.
-    bool solveBoard();
-    // solveBoard; with restartFollowUp, a board left in a dead end (solveRanIntoDeadEnd) is restarted
-    // and solved once more.
+    // shown; the busy pointer meanwhile. With restartFollowUp, a board left in a dead end
+    // (solveRanIntoDeadEnd) is restarted and solved once more.
     void solveCommand(bool restartFollowUp);
 
-    // The hall of fame from "Champions.qhf" as it is now (another game may have changed it); empty
-    // when there is none.
-    void readHallOfFame();
-    // Applies change to the tables "Champions.qhf" holds now and stores them under the file's lock
-    // (nothing when change returns false); tells the player when that fails (the old file stays).
-    void changeHallOfFame(const std::function<bool(HallOfFame&)>& change);
-    // A solved timed game's time: where it ranks among its level's ten best as the file holds them
-    // now, the player is asked for a name and the entry is stored, ranked again against the file at
-    // that moment (a cancelled name stores nothing); then the hall of fame shows.
-    void recordChampion(const std::string& finalTime);
-    // The name form, offering the name typed last; sets entryConfirmed and championName.
-    void askChampionName();
-    // The hall-of-fame form, with the lists read afresh from the file, again after each level it cleared.
-    void showHallOfFame();
+    // The hall of fame of "Champions.qhf" in the game's folders, over champions.
+    HallOfFameKeeper hallOfFame() { return HallOfFameKeeper(platform, champions, filePath("Champions.qhf")); }
 
     // A left or right button press in the play loop on cell, the pointer at `at`: opens the chooser
     // on a player's cell (candidate notation with the right button), or empties a filled one with the
@@ -128,30 +118,21 @@ public:
     platform::Platform& platform;
     PlatformRandom randomSource;
     Board board;
-    GameState state;
+    PlayerChoices choices;
     GameInPlay play;
     GameFolders folders;
     PlayerView view;
+    RecordChoice records;
+    HelpPages help;
     platform::MainWindow* mainWindow = nullptr;
-    platform::Label* clockDisplay = nullptr; // the clock label
-    std::unique_ptr<GameClock> clock;
     Champions champions;
 
 private:
-    // Whether the HTML help pages can be shown; otherwise the help goes by keyword.
-    bool detectHtmlHelp();
-    // Asks "Spiel beenden?"; "&JA" ends the program, "&NEIN" (the default) changes nothing.
+    // Asks "Spiel beenden?"; "&JA" stops the timing and closes the main window, which ends the idle
+    // loop; "&NEIN" (the default) changes nothing.
     void confirmQuit();
-    // Stops the timing and closes the main window, which ends the idle loop.
-    void endProgram();
-    // The help of the menu (overview) or of a running game (the explanation).
-    void helpCommand(bool fromGame);
-    // Shows the help page `topic` ("Übersicht.htm"); when it cannot, tells the player which page is
-    // missing or unreadable and where it was looked for.
-    void showHelpTopic(const std::string& topic);
-    void showAboutBox();
-    // Prints the board on one page of the printer; "Druckerfehler!" when printing fails.
-    void printBoard();
+    // Prints the board as it stands (printBoard).
+    void printCommand();
     void endOfCommand();
 
     // The actions of one command; a value no item carries does nothing.
@@ -165,29 +146,21 @@ private:
     void onKeyReleased(int virtualKey);
     // A button press in a game loop at `at`: a button of the bar, then the cell there, if any.
     void onButtonPressed(platform::MouseButton button, Pixel at);
-    void pressBarButton(BarButton button);
-    void raiseBarButton(BarButton button);
     // Key L and the Load button: the load dialog on "brett.qbr", the board redrawn, the clock shown;
     // a loaded game in progress is timed again in the play loop, never in the own-board loop.
     void loadInLoop();
-    // The button drawn pressed while the action runs (a dialog, the printer, the help window).
-    void withButtonPressed(BarButton button, const std::function<void()>& action);
     void abortLoop(bool byButton);
     void solveInLoop();
     // A button press in the own-board loop on cell: the right button erases a given, the left opens
     // the chooser.
     void clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel at);
-    // A load may leave a saved game in progress timed: its clock runs from the stored time.
-    void startClockIfTimed();
 
     // The symbol entry. openChooser opens the chooser over cell, its square under pointerAt
     // highlighted (else the one of before), and starts the entry.
     void openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt);
-    void enterSymbol(GridCell cell, bool candidateNotation);
     void onEntryCharacter(int code);
     void onEntryButton(platform::MouseButton button, Pixel at);
     void finishEntry(int symbol);
-    void afterEntry();
     // When showCandidates: the timing stops and the candidates are computed afresh; either way the
     // shared copies are merged and the marks drawn.
     void refreshCandidates();
@@ -200,8 +173,6 @@ private:
     void onCursorKey(int virtualKey);
     void typeIntoCursorCell(int character);
     void stepHistory(bool back);
-    // The cell under the keyboard cursor.
-    GridCell cursorCell() const;
     // The event handled by what the game is doing.
     void dispatchEvent(const platform::Event& event);
 

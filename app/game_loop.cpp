@@ -3,6 +3,7 @@
 
 #include "app/board_dialog.h"
 #include "app/game_keys.h"
+#include "app/help.h"
 #include "app/hint.h"
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
@@ -14,6 +15,21 @@ namespace {
 
 constexpr int kButtonPauseMilliseconds = 200;
 
+// The button drawn pressed, and on the screen at once.
+void pressBarButton(Display d, platform::MainWindow& window, BarButton button) {
+    drawBarButton(d, button, true);
+    window.flush();
+}
+
+void raiseBarButton(Display d, BarButton button) { drawBarButton(d, button, false); }
+
+// The button drawn pressed while the action runs (a dialog, the printer, the help window).
+void withButtonPressed(Display d, platform::MainWindow& window, BarButton button, const std::function<void()>& action) {
+    pressBarButton(d, window, button);
+    action();
+    raiseBarButton(d, button);
+}
+
 } // namespace
 
 void Game::runPlayLoop() {
@@ -24,32 +40,20 @@ void Game::runPlayLoop() {
     drawButtonBar(d);
     // The redraw stops the timing when it computes the candidates, before a clock would start.
     // An untimed game shows the stopped clock, not the last time of a game left with a key.
-    if (state.gameRunning)
-        clock->startThread();
+    if (play.gameRunning)
+        play.clock->startThread();
     else
-        refreshClock();
+        play.clock->refreshClock();
 }
 
 void Game::runOwnBoardLoop() {
     play.mode = GameMode::OwnBoardLoop;
-    state.ownBoardMode = true;
     // The player's own puzzle is never timed.
-    state.gameRunning = false;
-    refreshClock();
+    play.gameRunning = false;
+    play.clock->refreshClock();
     keysDown_.reset();
     Display d = display();
     drawButtonBar(d);
-}
-
-void Game::pressBarButton(BarButton button) {
-    Display d = display();
-    drawBarButton(d, button, true);
-    mainWindow->flush();
-}
-
-void Game::raiseBarButton(BarButton button) {
-    Display d = display();
-    drawBarButton(d, button, false);
 }
 
 void Game::onKeyReleased(int vk) {
@@ -61,21 +65,21 @@ void Game::onKeyReleased(int vk) {
     if (vk == key::Load) {
         loadInLoop();
     } else if (vk == key::Save) {
-        withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
+        withButtonPressed(display(), *mainWindow, BarButton::Save, [this] { showSaveDialog(); });
     } else if (vk == key::Print) {
-        withButtonPressed(BarButton::Print, [this] { printBoard(); });
+        withButtonPressed(display(), *mainWindow, BarButton::Print, [this] { printCommand(); });
     } else if (vk == key::Help) {
-        withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
+        withButtonPressed(display(), *mainWindow, BarButton::Help, [this] { showHelp(platform, folders, help, true); });
     } else if (vk == key::Abort) {
-        if (state.digitMode) abortLoop(false);
+        if (choices.digitMode) abortLoop(false);
     } else if (vk == key::Escape) {
-        if (!state.escapeConsumed) abortLoop(false);
+        if (!play.escapeConsumed) abortLoop(false);
     } else if (vk == key::SolveFirst) {
-        state.pendingKey = char(key::SolveFirst);
+        play.pendingKey = char(key::SolveFirst);
         return;
     } else if (vk == key::SolveSecond) {
-        if (state.pendingKey == key::SolveFirst) solveInLoop();
-        state.pendingKey = 0;
+        if (play.pendingKey == key::SolveFirst) solveInLoop();
+        play.pendingKey = 0;
         return;
     } else if (vk == key::FillCandidates && !own) {
         board.candidates.fill(true);
@@ -84,21 +88,21 @@ void Game::onKeyReleased(int vk) {
         board.candidates.fill(false);
         drawBoard();
     } else if (vk == key::ShowCandidates) {
-        if (!own) state.gameRunning = false;
+        if (!own) play.gameRunning = false;
         board.candidates.fill(false);
-        state.showCandidates = !state.showCandidates;
+        choices.showCandidates = !choices.showCandidates;
         drawBoard();
     } else if (vk == key::Restart) {
         restartBoard(board);
         drawBoard();
     } else if (vk == key::ShuffleOwnBoard && own) {
-        shuffleBoard(board, randomSource, state.puzzleSymmetry);
+        shuffleBoard(board, randomSource, choices.puzzleSymmetry);
         drawBoard();
     } else if (vk == key::Hint && !own) { // the hint (hint.cpp)
         // A game played with help is not a record, as with the candidates shown.
-        if (state.gameRunning) stopTiming();
+        if (play.gameRunning) stopTiming();
         Display d = display();
-        showHint(d, view.hint, state.hintText, board, state.digitMode);
+        showHint(d, view.hint, view.hintText, board, choices.digitMode);
     }
 }
 
@@ -111,23 +115,24 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
                 loadInLoop();
                 break;
             case BarButton::Save:
-                withButtonPressed(BarButton::Save, [this] { showSaveDialog(*this); });
+                withButtonPressed(display(), *mainWindow, BarButton::Save, [this] { showSaveDialog(); });
                 break;
             case BarButton::Restart:
-                pressBarButton(BarButton::Restart);
+                pressBarButton(display(), *mainWindow, BarButton::Restart);
                 platform.pause(kButtonPauseMilliseconds);
                 restartBoard(board);
                 drawBoard();
-                raiseBarButton(BarButton::Restart);
+                raiseBarButton(display(), BarButton::Restart);
                 break;
             case BarButton::Abort:
                 abortLoop(true);
                 break;
             case BarButton::Print:
-                withButtonPressed(BarButton::Print, [this] { printBoard(); });
+                withButtonPressed(display(), *mainWindow, BarButton::Print, [this] { printCommand(); });
                 break;
             case BarButton::Help:
-                withButtonPressed(BarButton::Help, [this] { helpCommand(true); });
+                withButtonPressed(display(), *mainWindow, BarButton::Help,
+                                  [this] { showHelp(platform, folders, help, true); });
                 break;
             }
         }
@@ -142,56 +147,46 @@ void Game::onButtonPressed(platform::MouseButton button, Pixel at) {
 }
 
 void Game::loadInLoop() {
-    pressBarButton(BarButton::Load);
-    state.boardFile = "brett.qbr";
-    showLoadDialog(*this);
+    pressBarButton(display(), *mainWindow, BarButton::Load);
+    records.boardFile = "brett.qbr";
+    showLoadDialog();
     // A game in progress loaded into the own-board loop becomes a puzzle to edit, untimed.
-    if (play.mode == GameMode::OwnBoardLoop) state.gameRunning = false;
+    if (play.mode == GameMode::OwnBoardLoop) play.gameRunning = false;
     countGivensNow();
     drawBoard();
-    refreshClock();
-    raiseBarButton(BarButton::Load);
-    startClockIfTimed();
-}
-
-void Game::withButtonPressed(BarButton button, const std::function<void()>& action) {
-    pressBarButton(button);
-    action();
-    raiseBarButton(button);
-}
-
-void Game::startClockIfTimed() {
-    if (state.gameRunning) clock->startThread();
+    play.clock->refreshClock();
+    raiseBarButton(display(), BarButton::Load);
+    // A load may leave a saved game in progress timed: its clock runs from the stored time.
+    if (play.gameRunning) play.clock->startThread();
 }
 
 void Game::solveInLoop() {
     // The game's own solve never counts as the player's: no time, no hall of fame.
-    state.gameRunning = false;
+    play.gameRunning = false;
     if (play.mode == GameMode::OwnBoardLoop) {
         solveCommand(false);
         return;
     }
     solveCommand(true);
-    refreshClock();
+    play.clock->refreshClock();
 }
 
 void Game::abortLoop(bool byButton) {
-    pressBarButton(BarButton::Abort);
+    pressBarButton(display(), *mainWindow, BarButton::Abort);
     const bool inPlayLoop = play.mode == GameMode::PlayLoop;
-    if (inPlayLoop) state.gameRunning = false;
+    if (inPlayLoop) play.gameRunning = false;
     platform.pause(kButtonPauseMilliseconds);
     // The mouse leaves the clock stopped; a key leaves the last time standing.
-    if (inPlayLoop && byButton) refreshClock();
+    if (inPlayLoop && byButton) play.clock->refreshClock();
     if (play.mode == GameMode::OwnBoardLoop) {
         // The player's own puzzle is judged against its own solution from now on, not the last one's.
         computeGameSolution(board);
     }
     play.mode = GameMode::Idle;
-    state.ownBoardMode = false;
     endOfCommand();
     if (!inPlayLoop) { // the own puzzle's grade (hint.cpp)
         Display d = display();
-        showOwnBoardGrade(d, state.hintText, board.givens);
+        showOwnBoardGrade(d, view.hintText, board.givens);
     }
 }
 

@@ -1,76 +1,68 @@
 // The hall of fame in play: a solved game's time enters its level's ten best, the forms show and clear them;
 // every change is made to the file as it stands, which another game in the same folder may change too.
-#include "app/game.h"
+#include "app/hall_of_fame.h"
 
 #include "storage/hall_of_fame_file.h"
 
 namespace quintaro {
 
-namespace {
+void HallOfFameKeeper::read() { readHallOfFame(file_, champions_.hallOfFame); }
 
-constexpr const char* kHallOfFameFile = "Champions.qhf";
-
-} // namespace
-
-void Game::readHallOfFame() { quintaro::readHallOfFame(filePath(kHallOfFameFile), champions.hallOfFame); }
-
-void Game::changeHallOfFame(const std::function<bool(HallOfFame&)>& change) {
+void HallOfFameKeeper::change(const std::function<bool(HallOfFame&)>& change) {
     std::string error;
-    if (!updateHallOfFame(filePath(kHallOfFameFile), change, error, champions.lockPatience)) platform.messageBox(error);
+    if (!updateHallOfFame(file_, change, error, champions_.lockPatience)) platform_.messageBox(error);
 }
 
-void Game::recordChampion(const std::string& finalTime) {
-    champions.entryConfirmed = false;
-    const int level = state.level;
+void HallOfFameKeeper::recordChampion(const std::string& finalTime, int level, const platform::MainWindow& window) {
+    champions_.entryConfirmed = false;
     // Another game in the same folder may have entered times since this one last read the file.
-    readHallOfFame();
-    if (championRank(champions.hallOfFame, level, finalTime) != 0) {
-        askChampionName();
+    read();
+    if (championRank(champions_.hallOfFame, level, finalTime) != 0) {
+        askName(window);
         // While the name was typed, another game may have stored an entry too: the time is ranked
         // again against the list as the file holds it when it is written.
-        if (champions.entryConfirmed)
-            changeHallOfFame([&, today = platform.today()](HallOfFame& stored) {
+        if (champions_.entryConfirmed)
+            change([&, today = platform_.today()](HallOfFame& stored) {
                 const int rank = championRank(stored, level, finalTime);
-                if (rank != 0) insertChampion(stored, level, rank, champions.championName, today, finalTime);
+                if (rank != 0) insertChampion(stored, level, rank, champions_.championName, today, finalTime);
                 return rank != 0;
             });
     }
-    showHallOfFame();
+    show(level, window);
 }
 
-void Game::askChampionName() {
-    const platform::WindowGeometry at = mainWindow->geometry();
+void HallOfFameKeeper::askName(const platform::MainWindow& window) {
+    const platform::WindowGeometry at = window.geometry();
     const platform::ChampionNameAnswer answer =
-        platform.askChampionName(champions.championName, at.x + 238, at.y + 281);
+        platform_.askChampionName(champions_.championName, at.x + 238, at.y + 281);
     if (answer.confirmed) {
-        champions.championName = answer.name;
-        champions.entryConfirmed = true;
+        champions_.championName = answer.name;
+        champions_.entryConfirmed = true;
     }
-    platform.restoreFocus();
+    platform_.restoreFocus();
 }
 
-void Game::showHallOfFame() {
+void HallOfFameKeeper::show(int level, const platform::MainWindow& window) {
     const auto confirmClear = [this](int) {
-        return platform.alertBox(platform::AlertIcon::Question, "Wirklich löschen?", "&JA|&NEIN", 1) == 1;
+        return platform_.alertBox(platform::AlertIcon::Question, "Wirklich löschen?", "&JA|&NEIN", 1) == 1;
     };
     // After a clearing the form opens again, on the tab of the current level.
     for (;;) {
-        readHallOfFame();
+        read();
         platform::HallOfFameLists lists;
-        for (int level = 0; level < kHallLevels; ++level)
-            for (const HallOfFameListRow& row : hallOfFameRows(champions.hallOfFame, level))
-                lists[std::size_t(level)].push_back({row.rank, row.name, row.date, row.time});
-        const platform::WindowGeometry at = mainWindow->geometry();
+        for (int l = 0; l < kHallLevels; ++l)
+            for (const HallOfFameListRow& row : hallOfFameRows(champions_.hallOfFame, l))
+                lists[std::size_t(l)].push_back({row.rank, row.name, row.date, row.time});
+        const platform::WindowGeometry at = window.geometry();
         const platform::HallOfFameAnswer answer =
-            platform.showHallOfFame(lists, state.level, at.x + 128, at.y + 184, confirmClear);
+            platform_.showHallOfFame(lists, level, at.x + 128, at.y + 184, confirmClear);
         if (!answer.clear) break;
-        changeHallOfFame([level = answer.level](HallOfFame& stored) {
-            clearLevel(stored, level);
+        change([cleared = answer.level](HallOfFame& stored) {
+            clearLevel(stored, cleared);
             return true;
         });
     }
-    platform.restoreFocus();
-    state.escapeConsumed = true;
+    platform_.restoreFocus();
 }
 
 } // namespace quintaro

@@ -21,4 +21,9 @@ struct KeyboardCursor {
     bool shown = false;      // the arrow keys show the frame; the next mouse click takes it away
 };
 
+// The cell under the cursor.
+inline GridCell cursorCell(const KeyboardCursor& cursor) {
+    return gridCellAt(cursor.place).value_or(GridCell{0, 5, 5});
+}
+
 } // namespace quintaro

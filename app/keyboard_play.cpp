@@ -92,13 +92,13 @@ void Game::playEvent(const Event& event) {
             if (const std::optional<GridCell> cell = cellAtPixel(view.screen, pixelOf(event)))
                 view.cursor.place = fieldPlaceOf(*cell);
     }
-    const BoardLayers before = layersOf(board, state.showCandidates);
+    const BoardLayers before = layersOf(board, choices.showCandidates);
     if (const HistoryMove move = inLoop && !play.entry.active ? historyMoveOf(event) : HistoryMove::None;
         move != HistoryMove::None) {
         stepHistory(move == HistoryMove::Undo);
     } else {
         if (!takeKeyboardPlay(event)) dispatchEvent(event);
-        const BoardLayers after = layersOf(board, state.showCandidates);
+        const BoardLayers after = layersOf(board, choices.showCandidates);
         if (mayStartAfresh(event) && after != before)
             startAfresh(play.history);
         else
@@ -106,7 +106,7 @@ void Game::playEvent(const Event& event) {
     }
     if (play.mode == GameMode::Idle) view.cursor.shown = false;
     if (view.cursor.shown && !play.entry.active) {
-        showCursorFrame(d, view.cursorFrame, cursorCell());
+        showCursorFrame(d, view.cursorFrame, cursorCell(view.cursor));
     }
 }
 
@@ -143,7 +143,8 @@ bool Game::takeKeyboardPlay(const Event& event) {
         return true;
     case EventKind::Character:
         // In letter mode the letters are the loops' keys, so only digits go straight into a cell.
-        if (play.entry.active || !view.cursor.shown || !state.digitMode || !symbolTyped(event.code, state.digitMode))
+        if (play.entry.active || !view.cursor.shown || !choices.digitMode ||
+            !symbolTyped(event.code, choices.digitMode))
             return false;
         typeIntoCursorCell(event.code);
         return true;
@@ -151,8 +152,6 @@ bool Game::takeKeyboardPlay(const Event& event) {
         return false;
     }
 }
-
-GridCell Game::cursorCell() const { return gridCellAt(view.cursor.place).value_or(GridCell{0, 5, 5}); }
 
 void Game::onCursorKey(int vk) {
     if (const std::optional<Direction> dir = arrowDirection(vk)) {
@@ -162,7 +161,7 @@ void Game::onCursorKey(int vk) {
         return;
     }
     if (!view.cursor.shown) return;
-    const GridCell cell = cursorCell();
+    const GridCell cell = cursorCell(view.cursor);
     const bool given = cellAt(board.givens, cell.column, cell.row, cell.grid) != 0;
     const bool filled = cellAt(board.board, cell.column, cell.row, cell.grid) != 0;
     const bool own = play.mode == GameMode::OwnBoardLoop;
@@ -186,15 +185,15 @@ void Game::onCursorKey(int vk) {
 }
 
 void Game::typeIntoCursorCell(int character) {
-    const GridCell cell = cursorCell();
+    const GridCell cell = cursorCell(view.cursor);
     if (play.mode == GameMode::PlayLoop && cellAt(board.givens, cell.column, cell.row, cell.grid) != 0) return;
     // The symbol entry of a click, finished by the typed digit before its chooser is drawn.
-    enterSymbol(cell, false);
+    enterSymbol(play, cell, false);
     onEntryCharacter(character);
 }
 
 void Game::stepHistory(bool back) {
-    if (!(back ? undoStep : redoStep)(play.history, board, state.showCandidates)) return;
+    if (!(back ? undoStep : redoStep)(play.history, board, choices.showCandidates)) return;
     // The redraw judges nothing again: the error count stays as it is.
     drawBoard();
     if (play.mode == GameMode::OwnBoardLoop) countGivensNow();

@@ -1,5 +1,7 @@
 // The menu bar of the main window and its check marks.
-#include "app/game.h"
+#include "app/menu_bar.h"
+
+#include "app/menu_command.h"
 #include "app/menu_text.h"
 
 #include <algorithm>
@@ -20,7 +22,7 @@ bool isCheckable(int id) {
 
 } // namespace
 
-void Game::buildMenuBar() {
+void buildMenuBar(platform::MainWindow& window) {
     std::vector<platform::MenuNode> menus = readMenuText(menuText());
     // Only the items that mirror a setting show a check box; the others are plain commands.
     const auto markCheckable = [](auto& self, std::vector<platform::MenuNode>& nodes) -> void {
@@ -30,15 +32,15 @@ void Game::buildMenuBar() {
         }
     };
     markCheckable(markCheckable, menus);
-    mainWindow->setMenuBar(menus);
+    window.setMenuBar(menus);
 }
 
-void Game::refreshCheckMarks() {
-    for (const MenuCommand item : kCheckableItems) mainWindow->setMenuChecked(menuId(item), false);
-    mainWindow->setMenuChecked(menuId(levelCommand(state.level)), true);
-    mainWindow->setMenuChecked(menuId(state.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
-    if (state.showCandidates) mainWindow->setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
-    if (state.puzzleSymmetry) mainWindow->setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
+void refreshCheckMarks(platform::MainWindow& window, const PlayerChoices& choices) {
+    for (const MenuCommand item : kCheckableItems) window.setMenuChecked(menuId(item), false);
+    window.setMenuChecked(menuId(levelCommand(choices.level)), true);
+    window.setMenuChecked(menuId(choices.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
+    if (choices.showCandidates) window.setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
+    if (choices.puzzleSymmetry) window.setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
 }
 
 } // namespace quintaro

@@ -28,7 +28,8 @@ struct PlayerView {
     HintMark hint;         // key T's hint while it stands (hint.cpp)
     KeyboardCursor cursor; // keyboard play (keyboard_play.cpp)
     CellFrame cursorFrame;
-    Pixel pointer; // where the pointer was last reported; the chooser a key opens highlights the square under it
+    std::string hintText; // the prompt of the help panel
+    Pixel pointer;        // where the pointer was last reported; the chooser a key opens highlights the square under it
 };
 
 } // namespace quintaro

@@ -1,5 +1,5 @@
 // Printing the board on one page: heading, the four grids with their symbols, and a footer.
-#include "app/game.h"
+#include "app/printing.h"
 
 #include "engine/grid_cell.h"
 #include "engine/rules.h"
@@ -53,7 +53,8 @@ void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool d
 
 } // namespace
 
-void Game::printBoard() {
+void printBoard(platform::Platform& platform, Board& board, bool digitMode, const std::string& levelName,
+                int& givenCount) {
     platform::PrintStart start = platform::PrintStart::Failed;
     std::unique_ptr<platform::Printer> printer = platform.startPrinting("Brett drucken", start);
     // A cancelled print dialog is the player's choice: nothing to print, nothing to report.
@@ -61,9 +62,8 @@ void Game::printBoard() {
         bool printed = false;
         if (printer) {
             const PrintLayout layout = printLayout(printer->pageWidth(), printer->pageHeight());
-            view.panelState.givenCount = countGivenCells(board);
-            drawPage(printer->page(), layout, board, state.digitMode,
-                     printFooter(view.levelNames[std::size_t(state.level)], view.panelState.givenCount));
+            givenCount = countGivenCells(board);
+            drawPage(printer->page(), layout, board, digitMode, printFooter(levelName, givenCount));
             printed = !printer->failed() && printer->finish();
             // A failed document is dropped, not left half open.
             if (!printed) printer->abort();

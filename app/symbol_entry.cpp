@@ -28,12 +28,12 @@ void Game::movePointer(double x, double y) {
 }
 
 void Game::drawEntryPopup(GridCell cell, bool candidateNotation) {
-    state.clockHold = true;
-    state.hintText = candidateNotation ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
+    play.clockHold = true;
+    view.hintText = candidateNotation ? "Bitte Kandidaten notieren!" : "Rechte Taste löscht Feld!";
     Display d = display();
-    drawHint(d, state.hintText);
-    quintaro::drawEntryPopup(d, view.popup, cell.column, cell.row, cell.grid, state.digitMode);
-    state.clockHold = false;
+    drawHint(d, view.hintText);
+    quintaro::drawEntryPopup(d, view.popup, cell.column, cell.row, cell.grid, choices.digitMode);
+    play.clockHold = false;
 }
 
 void Game::clickCell(platform::MouseButton button, GridCell cell, Pixel at) {
@@ -43,7 +43,7 @@ void Game::clickCell(platform::MouseButton button, GridCell cell, Pixel at) {
     if (right && cellAt(board.board, c, r, g) != 0) {
         cellAt(board.board, c, r, g) = 0;
         judgeAndDrawCell({g, c, r}, 0);
-        if (state.showCandidates) refreshCandidates();
+        if (choices.showCandidates) refreshCandidates();
         countSymbols();
         return;
     }
@@ -56,9 +56,10 @@ void Game::clickOwnBoardCell(platform::MouseButton button, GridCell cell, Pixel 
         if (cellAt(board.givens, c, r, g) != 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
-            if (state.showCandidates) refreshCandidates();
+            if (choices.showCandidates) refreshCandidates();
         }
-        afterEntry();
+        countSymbols();
+        countGivensNow();
         return;
     }
     openChooser(cell, false, at);
@@ -70,20 +71,15 @@ void Game::openChooser(GridCell cell, bool candidateNotation, Pixel pointerAt) {
     const int square = popupSquareAt(popupCorner(cell), pointerAt.x, pointerAt.y);
     if (square != 0) view.popup.hoverSymbol = square;
     drawEntryPopup(cell, candidateNotation);
-    enterSymbol(cell, candidateNotation);
-}
-
-void Game::enterSymbol(GridCell cell, bool candidateNotation) {
-    play.entry = SymbolEntry{true, candidateNotation, false, cell};
-    state.escapeConsumed = false;
+    enterSymbol(play, cell, candidateNotation);
 }
 
 void Game::onEntryCharacter(int code) {
-    std::optional<int> typed = symbolTyped(code, state.digitMode);
+    std::optional<int> typed = symbolTyped(code, choices.digitMode);
     if (code == platform::CharacterCode::Escape) {
         typed = 0;
         play.entry.rightPressed = false;
-        state.escapeConsumed = true;
+        play.escapeConsumed = true;
     }
     if (!typed) return;
     const int s = *typed;
@@ -107,15 +103,16 @@ void Game::onEntryButton(platform::MouseButton button, Pixel at) {
 
 void Game::finishEntry(int symbol) {
     const int c = play.entry.cell.column, r = play.entry.cell.row, g = play.entry.cell.grid;
-    state.clockHold = true;
+    const bool ownBoard = play.mode == GameMode::OwnBoardLoop;
+    play.clockHold = true;
     Display d = display();
     restorePopupBackground(d, view.popup);
     const bool erase = symbol < 0;
     if (!play.entry.candidateNotation) {
         if (!erase) {
             cellAt(board.board, c, r, g) = std::uint8_t(symbol);
-            if (!state.ownBoardMode) judgeAndDrawCell({g, c, r}, symbol);
-        } else if (!state.ownBoardMode) {
+            if (!ownBoard) judgeAndDrawCell({g, c, r}, symbol);
+        } else if (!ownBoard) {
             cellAt(board.board, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
         }
@@ -129,33 +126,29 @@ void Game::finishEntry(int symbol) {
         }
         refreshCandidates();
     }
-    state.clockHold = false;
+    play.clockHold = false;
     play.entry.active = false;
-    state.hintText = std::string(prompt::ClickCell) + (view.screen.largeFontMode ? "   " : " ");
-    drawHint(d, state.hintText);
+    view.hintText = std::string(prompt::ClickCell) + (view.screen.largeFontMode ? "   " : " ");
+    drawHint(d, view.hintText);
     syncSharedBoxes(board);
-    if (state.showCandidates) refreshCandidates();
+    if (choices.showCandidates) refreshCandidates();
 
-    if (state.ownBoardMode) {
+    if (ownBoard) {
         // "0", Escape or the right button over any cell erase it in both layers, so that board and
         // givens never disagree; a symbol becomes a given.
         if (erase || symbol == 0) {
             cellAt(board.board, c, r, g) = cellAt(board.givens, c, r, g) = 0;
             judgeAndDrawCell({g, c, r}, 0);
-            if (state.showCandidates) refreshCandidates();
+            if (choices.showCandidates) refreshCandidates();
         } else {
             cellAt(board.givens, c, r, g) = std::uint8_t(symbol);
-            drawGivenCell(d, c, r, g, symbol, state.digitMode);
+            drawGivenCell(d, c, r, g, symbol, choices.digitMode);
         }
-        afterEntry();
+        countSymbols();
+        countGivensNow();
     } else if (!play.entry.candidateNotation) {
         countSymbols();
     }
-}
-
-void Game::afterEntry() {
-    countSymbols();
-    countGivensNow();
 }
 
 } // namespace quintaro

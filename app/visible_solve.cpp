@@ -4,39 +4,40 @@
 #include "engine/candidates.h"
 #include "engine/solution.h"
 
+#include <functional>
+
 namespace quintaro {
 
 namespace {
 
-// Shows each placement as the solver makes it and judges it.
+// Hands each placement to show as the solver makes it.
 class PlacementPainter final : public PlacementObserver {
 public:
-    explicit PlacementPainter(Game& game) : game_(game) {}
-    void placed(const Placement& p) override { game_.showJudgedCell({p.grid, p.column, p.row}, p.symbol, p.judged); }
+    explicit PlacementPainter(std::function<void(const Placement&)> show) : show_(std::move(show)) {}
+    void placed(const Placement& p) override { show_(p); }
 
 private:
-    Game& game_;
+    std::function<void(const Placement&)> show_;
 };
 
 } // namespace
 
-bool Game::solveBoard() {
-    mainWindow->setBusyPointer(true);
-    PlacementPainter painter(*this);
-    runSolvePasses(board, &painter);
-    const bool solved = countSymbols().solved();
-    if (!solved)
-        platform.alertBox(platform::AlertIcon::None, "Das Brett läßt sich nicht eindeutig lösen?", "&Schade", 1);
-    if (state.showCandidates) refreshCandidates();
-    mainWindow->setBusyPointer(false);
-    return solved;
-}
-
 void Game::solveCommand(bool restartFollowUp) {
-    solveBoard();
+    PlacementPainter painter([this](const Placement& p) {
+        showJudgedCell({p.grid, p.column, p.row}, p.symbol, p.judged);
+    });
+    const auto solve = [&] {
+        mainWindow->setBusyPointer(true);
+        runSolvePasses(board, &painter);
+        if (!countSymbols().solved())
+            platform.alertBox(platform::AlertIcon::None, "Das Brett läßt sich nicht eindeutig lösen?", "&Schade", 1);
+        if (choices.showCandidates) refreshCandidates();
+        mainWindow->setBusyPointer(false);
+    };
+    solve();
     if (restartFollowUp && solveRanIntoDeadEnd(board)) {
         restartBoard(board);
-        solveBoard();
+        solve();
     }
 }
 

@@ -27,7 +27,7 @@ struct RunningGame {
         platform.deliverPending();
     }
 
-    bool playing() const { return game.play.mode == GameMode::PlayLoop && game.state.gameRunning; }
+    bool playing() const { return game.play.mode == GameMode::PlayLoop && game.play.gameRunning; }
 
     // Every empty cell of every grid that takes a symbol, in grid, column, row order; a cell of a
     // shared box comes once for each grid it belongs to. Empty when a cell has no known solution.

@@ -4,9 +4,12 @@
 #include "app/board_dialog.h"
 #include "app/board_records.h"
 #include "engine/full_field.h"
+#include "engine/rules.h"
+#include "engine/solution.h"
 #include "storage/record_fixture.h"
 
 #include <fstream>
+#include <random>
 #include <tuple>
 
 namespace quintaro {
@@ -19,7 +22,7 @@ namespace CharacterCode = platform::CharacterCode;
 // A game inside a fresh working directory of its own, loading from brett.qbr.
 class BoardDialogTest : public PlayTest {
 protected:
-    BoardDialogTest() { game.state.boardFile = "brett.qbr"; }
+    BoardDialogTest() { game.records.boardFile = "brett.qbr"; }
 
     // Four records; record k has symbol k + 1 in cell (5, 5) of grid 3, as board and given.
     static void writeFourMarkedRecords(std::uint8_t clockFlag) {
@@ -37,22 +40,22 @@ protected:
     static int marked(const Board& b) { return cellAt(b.board, 5, 5, 3) - 1; }
     void load(RecordFormAction action) {
         platform.scriptRecordForm(action);
-        showLoadDialog(game);
+        game.showLoadDialog();
     }
 };
 
 TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     writeFourMarkedRecords(0x00);
-    game.state.level = 1;
-    game.state.gameRunning = true;
+    game.choices.level = 1;
+    game.play.gameRunning = true;
     // "3" on any option picks record 2, Enter on the fourth option record 3, other characters the last choice.
     for (const auto& [action, record] : {std::pair{RecordFormAction::keyPress(0, '3'), 2},
                                          {RecordFormAction::keyPress(3, CharacterCode::Enter), 3},
                                          {RecordFormAction::keyPress(1, 'x'), 3},
                                          {RecordFormAction::click(1), 1}}) {
-        const int before = game.state.selectedRecord;
+        const int before = game.records.selectedRecord;
         load(action);
-        EXPECT_EQ(std::tuple(marked(game.board), int(game.state.selectedRecord)), std::tuple(record, record));
+        EXPECT_EQ(std::tuple(marked(game.board), int(game.records.selectedRecord)), std::tuple(record, record));
         const auto& shown = platform.lastRecordForm();
         EXPECT_EQ(std::tuple(shown.optionOnAtShow, shown.focusAtShow), std::tuple(before, before));
     }
@@ -60,13 +63,13 @@ TEST_F(BoardDialogTest, SlotKeysPickTheRecordAndTheFormOpensOnTheLastChoice) {
     const auto at = window.geometry();
     EXPECT_EQ(std::tuple(shown.caption, shown.x - at.x, shown.y - at.y), std::tuple("Welches Brett laden?", 686, 266));
     // No timed game was stored: the level stays and the clock stops.
-    EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.state.level, 1);
+    EXPECT_FALSE(game.play.gameRunning);
+    EXPECT_EQ(game.choices.level, 1);
 }
 
 TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
     writeFourMarkedRecords(0x00);
-    game.state.selectedRecord = 2;
+    game.records.selectedRecord = 2;
     SeededRandom rnd(11);
     generateFullField(game.board.solution, rnd);
     const CellLayer full = game.board.solution;
@@ -77,7 +80,7 @@ TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
     for (const RecordFormAction action : {RecordFormAction::cancel(), RecordFormAction::close()}) {
         load(action);
         EXPECT_EQ(game.board.board, shown);
-        EXPECT_EQ(game.state.selectedRecord, 2);
+        EXPECT_EQ(game.records.selectedRecord, 2);
         EXPECT_EQ(game.board.solution, full);
         EXPECT_TRUE(window.isEnabled());
     }
@@ -87,19 +90,19 @@ TEST_F(BoardDialogTest, CancelAndCloseLeaveBoardChoiceAndSolutionAsTheyWere) {
 TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     writeFourMarkedRecords(0xFF);
     platform.setTime(1000.0);
-    game.state.gameSolved = true; // the last game was solved: its final time must not end this one
+    game.play.gameSolved = true; // the last game was solved: its final time must not end this one
     load(RecordFormAction::keyPress(0, '2'));
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), bool(game.state.clockHold), bool(game.state.gameSolved)),
+    EXPECT_EQ(std::tuple(bool(game.play.gameRunning), bool(game.play.clockHold), bool(game.play.gameSolved)),
               std::tuple(true, false, false));
-    EXPECT_DOUBLE_EQ(game.state.gameStart, 1000.0 - 125.5);
-    EXPECT_EQ(std::tuple(int(game.state.level), game.view.panelState.givenCount), std::tuple(2, 1));
+    EXPECT_DOUBLE_EQ(game.play.gameStart, 1000.0 - 125.5);
+    EXPECT_EQ(std::tuple(int(game.choices.level), game.view.panelState.givenCount), std::tuple(2, 1));
 
     // Saving goes to brett.qbr, on the slot chosen last, with the time the clock shows now.
-    game.state.boardFile = "leicht.qbr";
+    game.records.boardFile = "leicht.qbr";
     cellAt(game.board.board, 2, 3, 0) = 7;
     platform.setTime(1010.0);
     platform.scriptRecordForm(RecordFormAction::perform());
-    showSaveDialog(game);
+    game.showSaveDialog();
     EXPECT_EQ(platform.lastRecordForm().caption, "Sichern unter ...");
     Board reread;
     RecordClock clock;
@@ -108,15 +111,15 @@ TEST_F(BoardDialogTest, ClockAndLevelGoThroughLoadAndSaveOnlyForARunningGame) {
     EXPECT_EQ(std::tuple(int(clock.runningByte), clock.elapsedSeconds, int(clock.level)), std::tuple(0xFF, 135.5, 2));
 
     // Saved with no game running, the board comes back untimed and leaves the level alone.
-    game.state.gameRunning = false;
+    game.play.gameRunning = false;
     platform.scriptRecordForm(RecordFormAction::perform());
-    showSaveDialog(game);
+    game.showSaveDialog();
     ASSERT_EQ(readBoardRecord("brett.qbr", 1, reread, clock), ReadStatus::Loaded);
     EXPECT_EQ(int(clock.runningByte), 0x00);
-    game.state.level = 0;
+    game.choices.level = 0;
     cellAt(game.board.board, 2, 3, 0) = 0;
     load(RecordFormAction::perform());
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.state.level), int(cellAt(game.board.board, 2, 3, 0))),
+    EXPECT_EQ(std::tuple(bool(game.play.gameRunning), int(game.choices.level), int(cellAt(game.board.board, 2, 3, 0))),
               std::tuple(false, 0, 7));
 }
 
@@ -132,13 +135,13 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
         for (const test::RecordBytes& rec : recs)
             out.write(reinterpret_cast<const char*>(rec.bytes.data()), std::streamsize(rec.bytes.size()));
     }
-    game.state.level = 1;
+    game.choices.level = 1;
     cellAt(game.board.board, 1, 1, 0) = 4;
     // "&NEIN" keeps the form open for another choice.
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
     platform.scriptAlertAnswer(2);
     platform.scriptRecordForm(RecordFormAction::click(0));
-    showLoadDialog(game);
+    game.showLoadDialog();
     EXPECT_EQ(platform.lastRecordForm().markedEmpty, (std::array{false, true, true, false}));
     ASSERT_EQ(platform.alerts().size(), 1u);
     const platform::AlertRecord& asked = platform.alerts()[0];
@@ -149,9 +152,9 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
     // "&JA" loads the empty board, untimed, at the level of before.
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '2'));
     platform.scriptAlertAnswer(1);
-    showLoadDialog(game);
+    game.showLoadDialog();
     EXPECT_EQ(game.board.board, CellLayer{});
-    EXPECT_EQ(std::tuple(bool(game.state.gameRunning), int(game.state.level)), std::tuple(false, 1));
+    EXPECT_EQ(std::tuple(bool(game.play.gameRunning), int(game.choices.level)), std::tuple(false, 1));
     EXPECT_EQ(platform.alerts().size(), 2u);
     load(RecordFormAction::keyPress(0, '4')); // a mark is something: no question
     EXPECT_EQ(platform.alerts().size(), 2u);
@@ -164,9 +167,9 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
     EXPECT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messagesOverRecordForm(), 0);
     platform.scriptRecordForm(RecordFormAction::keyPress(0, '3'));
-    showSaveDialog(game);
+    game.showSaveDialog();
     platform.scriptRecordForm(RecordFormAction::cancel());
-    showSaveDialog(game);
+    game.showSaveDialog();
     EXPECT_EQ(platform.lastRecordForm().markedEmpty, (std::array{true, true, false, true}));
 }
 
@@ -180,6 +183,48 @@ TEST_F(BoardDialogTest, AMissingOrShortFileLoadsNothingAndSaysWhichFile) {
     const std::string file = "\"" + (std::filesystem::current_path() / "brett.qbr").string() + "\"";
     EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Die Datei " + file + " fehlt.",
                                                              "Die Datei " + file + " ist zu kurz für dieses Brett."}));
+}
+
+// The record functions on their own parts, no game around them: what one saves, the other gives back,
+// and a read that fails leaves every part as it was.
+TEST_F(BoardDialogTest, ARecordSavedFromPartsLoadsBackIntoOtherParts) {
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rnd(seed);
+    Board saved;
+    for (int k = 0; k < 40; ++k) {
+        const int c = int(rnd() % 9) + 1, r = int(rnd() % 9) + 1, g = int(rnd() % 4);
+        cellAt(saved.givens, c, r, g) = cellAt(saved.board, c, r, g) = std::uint8_t(rnd() % 9 + 1);
+    }
+    cellAt(saved.board, 5, 5, 0) = 3; // never empty, so the game counts as in progress
+    syncSharedBoxes(saved);           // both copies of a shared cell hold the same, as in play
+    ClockFlags timing;
+    timing.gameRunning = true;
+    timing.gameStart = 900.0;
+    const std::int16_t level = std::int16_t(rnd() % 4);
+    const int slot = int(rnd() % 4);
+    platform.setTime(1000.0);
+    PlatformRandom filler(platform);
+    ASSERT_TRUE(saveBoardRecord("brett.qbr", slot, platform, saved, timing, level, filler, kLockPatience));
+
+    Board loaded;
+    ClockFlags loadedTiming;
+    std::int16_t loadedLevel = -1;
+    int givenCount = -1;
+    platform.setTime(2000.0);
+    ASSERT_EQ(loadBoardRecord("brett.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount),
+              ReadStatus::Loaded);
+    EXPECT_EQ(loaded.givens, saved.givens);
+    EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), double(loadedTiming.gameStart)),
+              std::tuple(true, false, 1900.0));
+    EXPECT_EQ(std::tuple(int(loadedLevel), givenCount), std::tuple(int(level), countGivenCells(saved)));
+
+    const Board before = loaded;
+    ASSERT_EQ(loadBoardRecord("fehlt.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount),
+              ReadStatus::Missing);
+    EXPECT_EQ(std::tuple(loaded.board, loaded.givens), std::tuple(before.board, before.givens));
+    EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), int(loadedLevel), givenCount),
+              std::tuple(true, false, int(level), countGivenCells(saved)));
 }
 
 } // namespace

@@ -13,8 +13,8 @@ namespace {
 class BoardScreenTest : public GameTest {
 protected:
     BoardScreenTest() {
-        game.state.boardFile = "schwer.qbr";
-        EXPECT_EQ(loadBoardRecord(game, 1), ReadStatus::Loaded);
+        game.records.boardFile = "schwer.qbr";
+        EXPECT_EQ(game.loadRecord(1), ReadStatus::Loaded);
         computeSolution(game.board);
         game.drawBoard();
     }
@@ -101,7 +101,7 @@ TEST(SolveCommandTest, RestartsOnlyABoardLeftInADeadEndAndTellsOfEachSolveThatDi
     // Shown candidates are recomputed after the solve; the pointer is an arrow again.
     game.board = test::puzzleWithGaps(19, 50);
     game.board.candidates.fill(true);
-    game.state.showCandidates = true;
+    game.choices.showCandidates = true;
     game.solveCommand(true);
     EXPECT_EQ(alerts(), 2u);
     EXPECT_EQ(game.board.candidates, CandidateFlags{}); // a full field has none

@@ -28,13 +28,13 @@ TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel) {
     solveTimedGame(3725.26);
     EXPECT_EQ(game.view.panelState.statusText, "Brett gelöst!!! ");
     ASSERT_EQ(platform.championForms().size(), 1u);
-    EXPECT_EQ(game.clock->finalTime(), "01:02:05.3");
+    EXPECT_EQ(game.play.clock->finalTime(), "01:02:05.3");
     ASSERT_EQ(platform.hallOfFameForms().size(), 1u);
     const auto& rows = platform.hallOfFameForms()[0].lists[0];
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (platform::HallOfFameRow{" 1.", "Jörg", "08.12.2026", "01:02:05.3"}));
     EXPECT_EQ(fileBytes("Champions.qhf").substr(0, 30), "J\xF6rg\r\n08.12.2026\r\n01:02:05.3\r\n");
-    EXPECT_TRUE(game.state.escapeConsumed) << "an Escape that closed the form must not abort the game";
+    EXPECT_TRUE(game.play.escapeConsumed) << "an Escape that closed the form must not abort the game";
 
     // The next one is offered the same name.
     solveTimedGame(50.0);
@@ -50,7 +50,7 @@ TEST_F(HallOfFamePlayTest, TheFinalTimeStaysOnTheClockUntilTheNextCommand) {
     EXPECT_EQ(clockLabel.caption(), "00:01:22.4");
     // Neither the loop going on, its clock thread's last poll, nor the Abort button take it away.
     platform.advanceTime(3.0);
-    game.clock->tick();
+    game.play.clock->tick();
     platform.deliverPending();
     key('N'); // the board restarted in the same loop
     click(650, 740);
@@ -72,7 +72,7 @@ TEST_F(HallOfFamePlayTest, ACancelledNameStoresNothingAndASlowTimeAsksNothing) {
     std::string error;
     ASSERT_TRUE(writeHallOfFame("Champions.qhf", full, error));
     const std::string before = fileBytes("Champions.qhf");
-    game.readHallOfFame();
+    game.hallOfFame().read();
     solveTimedGame(11.0);
     EXPECT_EQ(platform.championForms().size(), 1u) << "no form for a time slower than all ten";
     EXPECT_EQ(fileBytes("Champions.qhf"), before);
@@ -85,7 +85,7 @@ TEST_F(HallOfFamePlayTest, ClearingALevelAsksFirstAndShowsTheFormAgain) {
     insertChampion(hof, 2, 1, "Bob", "02.01.2026", "00:20:00.0");
     std::string error;
     ASSERT_TRUE(writeHallOfFame("Champions.qhf", hof, error));
-    game.readHallOfFame();
+    game.hallOfFame().read();
     platform.scriptHallOfFame(HallOfFameAction::clear(0));
     platform.scriptAlertAnswer(2); // "&NEIN": the form stays
     platform.scriptHallOfFame(HallOfFameAction::clear(0));

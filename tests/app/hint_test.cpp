@@ -41,17 +41,17 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
     key(VK::Left);
     const std::vector<std::uint32_t> before = screen();
     key('T');
-    EXPECT_EQ(game.state.hintText, std::to_string(solutionAt(cell)) + ": einzige Zahl im Feld");
+    EXPECT_EQ(game.view.hintText, std::to_string(solutionAt(cell)) + ": einzige Zahl im Feld");
     EXPECT_TRUE(framed(cell));
-    EXPECT_FALSE(game.state.gameRunning) << "a hint untimes the game";
-    EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
+    EXPECT_FALSE(game.play.gameRunning) << "a hint untimes the game";
+    EXPECT_EQ(game.play.clockLabel->caption(), " 99:99:99");
     key('Q'); // a key without a task: the frame and the hint go all the same
     EXPECT_TRUE(screen() == before) << "the cell, the cursor and the help panel as they were";
-    EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!");
+    EXPECT_EQ(game.view.hintText, "Bitte ein Feld anklicken!");
 
     type(wrong, '0' + solutionAt(wrong) % 9 + 1);
     key('T');
-    EXPECT_EQ(game.state.hintText, "Diese Zahl ist falsch");
+    EXPECT_EQ(game.view.hintText, "Diese Zahl ist falsch");
     EXPECT_TRUE(framed(wrong));
     EXPECT_FALSE(framed(cell));
     clickCell(wrong, platform::MouseButton::Right);
@@ -61,7 +61,7 @@ TEST_F(HintTest, TheStepIsNamedAndFramedAWrongEntryFirstAndTheNextInputLeavesNoT
     command(MenuCommand::ClearBoard); // a cleared field: nothing can follow
     command(MenuCommand::StartGame);
     key('T');
-    EXPECT_EQ(game.state.hintText, "Keine Zahl folgt zwingend");
+    EXPECT_EQ(game.view.hintText, "Keine Zahl folgt zwingend");
     const std::vector<std::uint32_t> now = screen();
     EXPECT_EQ(std::count(now.begin(), now.end(), 0xFF00FFu), 0) << "no frame";
 }
@@ -77,9 +77,9 @@ TEST_F(HintTest, AnOwnPuzzleIsGradedWhenItsLoopEnds) {
     const Grade grade = gradePuzzle(other.game.board.givens);
     ASSERT_TRUE(grade.complete);
     expectIdle("own puzzle", gradeLine(grade));
-    EXPECT_TRUE(game.state.hintText.starts_with("Lösbar: ")) << game.state.hintText;
+    EXPECT_TRUE(game.view.hintText.starts_with("Lösbar: ")) << game.view.hintText;
     command(MenuCommand::NewGame);
-    EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!") << "the next command writes over the grade";
+    EXPECT_EQ(game.view.hintText, "Bitte ein Feld anklicken!") << "the next command writes over the grade";
 }
 
 } // namespace

@@ -102,10 +102,10 @@ public:
     void expectIdle(const std::string& after, const std::string& hint = "Bitte Menupunkt auswählen!") const {
         EXPECT_EQ(game.play.mode, GameMode::Idle) << after;
         EXPECT_TRUE(window.menuBarEnabled()) << after;
-        EXPECT_EQ(game.state.hintText, hint) << after;
+        EXPECT_EQ(game.view.hintText, hint) << after;
         for (int level = 0; level < 4; ++level)
-            EXPECT_EQ(menuChecked(window, levelCommand(level)), level == game.state.level) << after;
-        const GameState& s = game.state;
+            EXPECT_EQ(menuChecked(window, levelCommand(level)), level == game.choices.level) << after;
+        const PlayerChoices& s = game.choices;
         using enum MenuCommand;
         EXPECT_EQ((std::array{menuChecked(window, Digits), menuChecked(window, Letters),
                               menuChecked(window, ShowCandidates), menuChecked(window, PuzzleSymmetry)}),

@@ -19,11 +19,11 @@ TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
     command(MenuCommand::LevelHard);
     platform.setTime(1000.0);
     command(MenuCommand::NewGame);
-    EXPECT_EQ(game.state.boardFile, "schwer.qbr");
+    EXPECT_EQ(game.records.boardFile, "schwer.qbr");
     EXPECT_EQ(game.view.panelState.givenCount, 92);
     EXPECT_EQ(game.play.mode, GameMode::PlayLoop);
     EXPECT_FALSE(window.menuBarEnabled());
-    EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken!");
+    EXPECT_EQ(game.view.hintText, "Bitte ein Feld anklicken!");
     // Shuffled: no record of the collection stands as it was read.
     for (int k = 0; k < 4; ++k) {
         Board raw;
@@ -32,14 +32,14 @@ TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
         EXPECT_NE(raw.givens, game.board.givens) << k;
     }
     EXPECT_FALSE(game.board.noSolution);
-    EXPECT_TRUE(game.state.gameRunning);
-    EXPECT_EQ(game.clockDisplay->caption(), " 00:00:00");
+    EXPECT_TRUE(game.play.gameRunning);
+    EXPECT_EQ(game.play.clockLabel->caption(), " 00:00:00");
     EXPECT_EQ(platform.startedThreads(), 1u);
 
     platform.setTime(1065.05);
-    game.clock->tick();
+    game.play.clock->tick();
     platform.deliverPending();
-    EXPECT_EQ(game.clockDisplay->caption(), " 00:01:05");
+    EXPECT_EQ(game.play.clockLabel->caption(), " 00:01:05");
 }
 
 TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted) {
@@ -48,9 +48,9 @@ TEST_F(PlayLoopTest, ThreeWrongEntriesStopTheTimingAndAFourthIsStillCounted) {
         const auto cell = openCell(3, i);
         type(cell, '0' + solutionAt(cell) % 9 + 1);
         EXPECT_EQ(game.board.errorCount, i + 1);
-        EXPECT_EQ(game.state.gameRunning, i < 2) << i;
+        EXPECT_EQ(game.play.gameRunning, i < 2) << i;
     }
-    EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
+    EXPECT_EQ(game.play.clockLabel->caption(), " 99:99:99");
     EXPECT_EQ(game.view.panelState.statusText, "Falsche Zahl! ");
 }
 
@@ -83,14 +83,15 @@ TEST_F(PlayLoopTest, AbortByButtonKeyAOrEscapeButNotAfterAConsumedEscape) {
         command(k.digits ? MenuCommand::Digits : MenuCommand::Letters);
         command(MenuCommand::NewGame);
         platform.setTime(platform.timer() + 3);
-        game.clock->refreshClock();
+        game.play.clock->refreshClock();
         k.act(*this);
         EXPECT_EQ(game.play.mode == GameMode::Idle, k.aborts) << k.how;
         if (k.aborts) {
             expectIdle(k.how);
-            EXPECT_FALSE(game.state.gameRunning);
+            EXPECT_FALSE(game.play.gameRunning);
             // The mouse stops the clock; a key leaves the last time standing.
-            EXPECT_EQ(game.clockDisplay->caption() == " 99:99:99", std::string(k.how).starts_with("button")) << k.how;
+            EXPECT_EQ(game.play.clockLabel->caption() == " 99:99:99", std::string(k.how).starts_with("button"))
+                << k.how;
         } else {
             click(650, 740);
         }
@@ -103,8 +104,8 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     key('N');
     key('O');
     EXPECT_EQ(game.view.panelState.statusText, "Brett gelöst!!! ");
-    EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.clock->finalTime(), "X") << "the game's own solve records no time";
+    EXPECT_FALSE(game.play.gameRunning);
+    EXPECT_EQ(game.play.clock->finalTime(), "X") << "the game's own solve records no time";
     key('O'); // O alone only clears the pending K
     key('N'); // restart: back to the givens
     EXPECT_EQ(game.view.panelState.statusText, "Keine Fehler! ");
@@ -112,14 +113,14 @@ TEST_F(PlayLoopTest, KThenOSolvesUntimedAndMToggledCandidatesUntimeTheGame) {
     click(650, 740);
     command(MenuCommand::NewGame);
     key('M');
-    EXPECT_TRUE(game.state.showCandidates);
-    EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99");
+    EXPECT_TRUE(game.choices.showCandidates);
+    EXPECT_FALSE(game.play.gameRunning);
+    EXPECT_EQ(game.play.clockLabel->caption(), " 99:99:99");
     const auto cell = openCell(1);
     EXPECT_TRUE(
         game.board.candidates[std::size_t(candidateIndex(std::get<0>(cell), std::get<1>(cell), solutionAt(cell), 1))]);
     key('M');
-    EXPECT_FALSE(game.state.showCandidates);
+    EXPECT_FALSE(game.choices.showCandidates);
     EXPECT_EQ(std::count(game.board.candidates.begin(), game.board.candidates.end(), true), 0);
     click(650, 740);
     expectIdle("M");
@@ -142,9 +143,9 @@ TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock) {
     key('L', 'l');
     EXPECT_EQ(game.board.board, saved.board);
     EXPECT_EQ(game.board.solution, saved.solution);
-    EXPECT_TRUE(game.state.gameRunning);
-    EXPECT_DOUBLE_EQ(game.state.gameStart, 500.0 - 30.0);
-    EXPECT_EQ(game.clockDisplay->caption(), " 00:00:30");
+    EXPECT_TRUE(game.play.gameRunning);
+    EXPECT_DOUBLE_EQ(game.play.gameStart, 500.0 - 30.0);
+    EXPECT_EQ(game.play.clockLabel->caption(), " 00:00:30");
     EXPECT_EQ(platform.startedThreads(), 2u) << "the loaded game in progress runs a clock";
 
     // A cancelled load changes nothing, not even the solution the board is judged against.
@@ -159,7 +160,7 @@ TEST_F(PlayLoopTest, SavingAndLoadingDuringAGameKeepItsEntriesAndClock) {
     platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '3'));
     key('L', 'l');
     EXPECT_EQ(game.board.board, before.board);
-    EXPECT_TRUE(game.state.gameRunning);
+    EXPECT_TRUE(game.play.gameRunning);
     EXPECT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messagesOverRecordForm(), 0) << "the form closes before the message";
 }
@@ -172,18 +173,18 @@ TEST_F(PlayLoopTest, NoClockRunsInTheOwnBoardLoopOrAnyUntimedLoop) {
     platform.setTime(131.0);
     platform.scriptRecordForm(platform::RecordFormAction::keyPress(0, '1'));
     key('S', 's');
-    game.clock->refreshClock();
+    game.play.clock->refreshClock();
     key('A');
-    ASSERT_EQ(game.clockDisplay->caption(), " 00:00:31");
+    ASSERT_EQ(game.play.clockLabel->caption(), " 00:00:31");
     const std::size_t threads = platform.startedThreads();
     // Stopped, and still so two seconds later, with no clock thread started.
     const auto stopped = [&](const std::string& where) {
-        EXPECT_FALSE(game.state.gameRunning) << where;
-        EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99") << where;
+        EXPECT_FALSE(game.play.gameRunning) << where;
+        EXPECT_EQ(game.play.clockLabel->caption(), " 99:99:99") << where;
         platform.advanceTime(2.0);
-        game.clock->tick();
+        game.play.clock->tick();
         platform.deliverPending();
-        EXPECT_EQ(game.clockDisplay->caption(), " 99:99:99") << where;
+        EXPECT_EQ(game.play.clockLabel->caption(), " 99:99:99") << where;
         EXPECT_EQ(platform.startedThreads(), threads) << where;
     };
     command(MenuCommand::OwnBoard);
@@ -239,7 +240,7 @@ TEST_F(PlayLoopTest, AMissingCollectionIsToldAndStartsNoGame) {
               std::vector<std::string>{"Die Datei \"" + (std::filesystem::current_path() / "extrem.qbr").string() +
                                        "\" fehlt."});
     EXPECT_EQ(game.board.board, before.board);
-    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_FALSE(game.play.gameRunning);
     expectIdle("a missing collection");
 }
 

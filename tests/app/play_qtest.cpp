@@ -57,8 +57,8 @@ private slots:
         for (const bool right : {true, false}) {
             window_->action(8)->trigger(); // "Neues Spiel"
             QVERIFY(QTest::qWaitFor([this] { return game_.play.mode == GameMode::PlayLoop; }));
-            QVERIFY(!window_->menuBarEnabled() && game_.state.gameRunning);
-            QVERIFY(game_.clockDisplay->caption().starts_with(" 00:00:"));
+            QVERIFY(!window_->menuBarEnabled() && game_.play.gameRunning);
+            QVERIFY(game_.play.clockLabel->caption().starts_with(" 00:00:"));
             QVERIFY(game_.board.board == game_.board.givens); // nothing of the last game's entries is left
             int c = 1, r = 1; // the first empty cell of grid 0, row by row, outside the boxes it shares
             while (r <= 6 && cellAt(game_.board.givens, c, r, 0) != 0)
@@ -79,12 +79,12 @@ private slots:
             else
                 QTest::keyClick(&canvas(), Qt::Key_Escape);
             QTRY_VERIFY(game_.play.mode == GameMode::Idle);
-            QVERIFY(window_->menuBarEnabled() && !game_.state.gameRunning);
-            QCOMPARE(game_.state.hintText, std::string(prompt::ChooseCommand));
+            QVERIFY(window_->menuBarEnabled() && !game_.play.gameRunning);
+            QCOMPARE(game_.view.hintText, std::string(prompt::ChooseCommand));
             QCOMPARE(int(cellAt(game_.board.board, c, r, 0)), typed); // the symbol stays where it was typed
             QCOMPARE(int(game_.board.errorCount), right ? 0 : 1);
             if (right) // the mouse leaves the clock stopped
-                QCOMPARE(game_.clockDisplay->caption(), std::string(" 99:99:99"));
+                QCOMPARE(game_.play.clockLabel->caption(), std::string(" 99:99:99"));
         }
     }
 };

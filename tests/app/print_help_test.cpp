@@ -33,7 +33,7 @@ TEST_F(PrintHelpTest, APrintedLeichtPuzzleHasItsHeadingGridsSymbolsAndFooterOnTh
     EXPECT_EQ(job.documentName, "Brett drucken");
     EXPECT_TRUE(job.finished);
     EXPECT_EQ(game.play.mode, GameMode::PlayLoop) << "the printed puzzle is then played";
-    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_FALSE(game.play.gameRunning);
 
     const PrintOperation* heading = findText("QUINTARO");
     ASSERT_NE(heading, nullptr);
@@ -99,7 +99,7 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
               }));
     click(650, 740);
     // The keyword help shows the same pages and reports nothing.
-    game.state.htmlHelp = false;
+    game.help.html = false;
     command(MenuCommand::Help);
     EXPECT_EQ(platform.helpPages().back(), "Übersicht.htm");
     EXPECT_EQ(platform.messages().size(), 2u);

@@ -9,21 +9,21 @@ using platform::Rgb;
 using SessionTest = GameTest;
 
 TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped) {
-    game.state.escapeConsumed = true;
-    game.state.gameRunning = true;
+    game.play.escapeConsumed = true;
+    game.play.gameRunning = true;
     window.setBusyPointer(true);
     platform::Surface& s = window.surface();
     s.setForeground({0, 0, 0});
     s.filledRectangle(18, 727, 707, 752);
-    game.state.hintText = "Rechte Taste löscht Feld!";
+    game.view.hintText = "Rechte Taste löscht Feld!";
     constexpr int kNoCommand = 13; // no item carries this id: only the opening and closing steps run
     platform.inject(Event::menu(kNoCommand));
     platform.deliverPending();
-    EXPECT_FALSE(game.state.escapeConsumed);
-    EXPECT_FALSE(game.state.gameRunning);
+    EXPECT_FALSE(game.play.escapeConsumed);
+    EXPECT_FALSE(game.play.gameRunning);
     EXPECT_FALSE(window.busyPointer());
     EXPECT_TRUE(window.menuBarEnabled());
-    EXPECT_EQ(game.state.hintText, "Bitte Menupunkt auswählen!");
+    EXPECT_EQ(game.view.hintText, "Bitte Menupunkt auswählen!");
     for (int y = 727; y <= 752; ++y)
         for (int x = 18; x <= 707; ++x) ASSERT_EQ(s.pixel(x, y), (Rgb{180, 201, 208})) << x << ',' << y;
     EXPECT_EQ(s.pixel(17, 740), (Rgb{64, 64, 64})) << "the recess stays";
@@ -34,7 +34,7 @@ TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeF
     platform.inject(menuEvent(MenuCommand::LevelMedium));
     platform.inject(Event::moved(10.5, 11.5));
     platform.deliverPending();
-    EXPECT_EQ(game.state.level, 0);
+    EXPECT_EQ(game.choices.level, 0);
     EXPECT_EQ((std::pair{game.view.pointer.x, game.view.pointer.y}), (std::pair{10, 12}));
     platform::HeadlessPlatform same{1}; // the engine draws from the platform's seeded source
     for (int i = 0; i < 20; ++i) EXPECT_EQ(game.randomSource.random(4), same.random(4));
@@ -48,7 +48,7 @@ TEST(SessionEndTest, ClosingTheWindowOrQuittingEndsTheIdleLoop) {
         g.platform.inject(menuEvent(MenuCommand::LevelHard));
         g.platform.run();
         EXPECT_FALSE(g.window.isOpen());
-        EXPECT_EQ(g.game.state.level, 0) << "nothing is handled after the window closed";
+        EXPECT_EQ(g.game.choices.level, 0) << "nothing is handled after the window closed";
         ASSERT_EQ(g.platform.alerts().size(), 1u);
         EXPECT_EQ(g.platform.alerts()[0].text, "Spiel beenden?");
         EXPECT_EQ(g.platform.alerts()[0].buttons, "&JA|&NEIN");
@@ -68,7 +68,7 @@ TEST(SessionEndTest, DecliningToQuitKeepsTheGameAndItsLoop) {
     g.platform.deliverPending();
     EXPECT_TRUE(g.window.isOpen());
     EXPECT_EQ(g.game.play.mode, GameMode::PlayLoop) << "the Escape that answered must not abort the game";
-    EXPECT_TRUE(g.game.state.gameRunning);
+    EXPECT_TRUE(g.game.play.gameRunning);
 }
 
 } // namespace

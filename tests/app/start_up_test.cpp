@@ -33,7 +33,7 @@ TEST_F(StartUpTest, WindowOpensOnceAtItsPlaceWithTitleMenusClockLabelAndFirstScr
     EXPECT_EQ(window.geometry(), (WindowGeometry{114, 62, 1052, 835}));
     platform::HeadlessLabel* clockLabel = window.label("clock");
     ASSERT_NE(clockLabel, nullptr);
-    EXPECT_EQ(game.clockDisplay, clockLabel);
+    EXPECT_EQ(game.play.clockLabel, clockLabel);
     EXPECT_EQ(clockLabel->caption(), " 99:99:99");
     EXPECT_EQ((std::array{clockLabel->x(), clockLabel->y(), clockLabel->width(), clockLabel->height()}),
               (std::array{804, 662, 160, 30}));

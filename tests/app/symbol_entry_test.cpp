@@ -25,14 +25,14 @@ TEST_F(SymbolEntryTest, TheChooserFollowsThePointerAndAClickTakesTheSquareUnderI
     const platform::SavedRectangle before = window.surface().saveRectangle(x - 27, y - 27, x + 28, y + 28);
     clickCell(cell);
     ASSERT_TRUE(game.play.entry.active);
-    EXPECT_EQ(game.state.hintText, "Rechte Taste löscht Feld!");
+    EXPECT_EQ(game.view.hintText, "Rechte Taste löscht Feld!");
     const int sx = x - 26 + 9, sy = y - 26 + 18 * 2 + 9; // square 7, lower left
     deliver(Event::moved(sx, sy));
     EXPECT_EQ(window.surface().pixel(sx - 7, sy - 7), (Rgb{192, 192, 192})) << "the hovered square is light grey";
     click(sx, sy);
     EXPECT_FALSE(game.play.entry.active);
     EXPECT_EQ(boardAt(cell), 7);
-    EXPECT_EQ(game.state.hintText, "Bitte ein Feld anklicken! ");
+    EXPECT_EQ(game.view.hintText, "Bitte ein Feld anklicken! ");
     EXPECT_EQ(game.board.errorCount, solutionAt(cell) == 7 ? 0 : 1);
     // Around the cell the chooser's place is as it was.
     const platform::SavedRectangle after = window.surface().saveRectangle(x - 27, y - 27, x + 28, y + 28);
@@ -101,7 +101,7 @@ TEST_F(SymbolEntryTest, KeysEnterZeroAndEscapeEmptyAndTheRightButtonClears) {
     type(cell, '3');
     type(cell, CharacterCode::Escape);
     EXPECT_EQ(boardAt(cell), 0);
-    EXPECT_TRUE(game.state.escapeConsumed);
+    EXPECT_TRUE(game.play.escapeConsumed);
 
     type(cell, '3');
     clickCell(cell, MouseButton::Right); // a right click on a filled cell empties it at once
@@ -128,7 +128,7 @@ TEST_F(SymbolEntryTest, CandidateNotationTogglesMarksAndTheRightButtonClearsThem
         deliver(Event::character(character));
     };
     clickCell(cell, MouseButton::Right);
-    EXPECT_EQ(game.state.hintText, "Bitte Kandidaten notieren!");
+    EXPECT_EQ(game.view.hintText, "Bitte Kandidaten notieren!");
     deliver(Event::character('4'));
     note('6');
     EXPECT_TRUE(candidate(cell, 4) && candidate(cell, 6));
@@ -201,7 +201,6 @@ public:
 
 TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBothLayers) {
     EXPECT_EQ(game.play.mode, GameMode::OwnBoardLoop);
-    EXPECT_TRUE(game.state.ownBoardMode);
     const auto layers = [&](Cell k) { return std::pair{at(game.board.givens, k), boardAt(k)}; };
     type(5, 5, 0, '4');
     type(1, 1, 2, '9');
@@ -217,7 +216,6 @@ TEST_F(OwnBoardTest, LeftClicksPlaceGivensAndRightClicksOrZeroRemoveThemFromBoth
     EXPECT_EQ(game.view.panelState.givenCount, 0);
 
     key(VK::Escape, CharacterCode::Escape);
-    EXPECT_FALSE(game.state.ownBoardMode);
     expectIdle("own board", "Nicht durch Logik lösbar");
 }
 
@@ -253,11 +251,11 @@ TEST_F(OwnBoardTest, AnOwnPuzzleIsJudgedAgainstItsOwnSolution) {
 }
 
 TEST_F(OwnBoardTest, TheGamesOwnSolveIsNeverTimed) {
-    game.state.gameRunning = true; // as after loading a saved game in progress
+    game.play.gameRunning = true; // as after loading a saved game in progress
     key('K');
     key('O');
-    EXPECT_FALSE(game.state.gameRunning);
-    EXPECT_EQ(game.clock->finalTime(), "X");
+    EXPECT_FALSE(game.play.gameRunning);
+    EXPECT_EQ(game.play.clock->finalTime(), "X");
     EXPECT_EQ(platform.alerts().size(), 1u) << "an empty board cannot be solved";
 }
 

@@ -26,16 +26,16 @@ TEST_F(WindowPauseTest, AMinimisedHourIsNotCountedInTheLabelOrTheRecord) {
     platform.setTime(4615.0);
     platform.scriptChampionName({true, "Ida"});
     type(last, '0' + solutionAt(last));
-    EXPECT_EQ(game.clock->finalTime(), "00:00:15.0");
+    EXPECT_EQ(game.play.clock->finalTime(), "00:00:15.0");
 
     // No game is timed now: minimising and restoring leave everything as it stands.
-    const double start = game.state.gameStart;
+    const double start = game.play.gameStart;
     platform.setMinimised(true);
     platform.deliverPending();
     platform.advanceTime(60.0);
     platform.setMinimised(false);
     platform.deliverPending();
-    EXPECT_EQ(game.state.gameStart, start);
+    EXPECT_EQ(game.play.gameStart, start);
     EXPECT_EQ(window.label("clock")->caption(), "00:00:15.0");
 }
 

@@ -1,5 +1,5 @@
-// Quitting with a question first, the help pages, and the about box.
-#include "app/game.h"
+// The help pages of the menu and of a running game, and the about box.
+#include "app/help.h"
 
 #include <filesystem>
 
@@ -20,31 +20,10 @@ const char* pageOfKeyword(const std::string& keyword) {
     return keyword == kMenuHelp.keyword ? kMenuHelp.page : kGameHelp.page;
 }
 
-} // namespace
-
-void Game::confirmQuit() {
-    const int answer = platform.alertBox(platform::AlertIcon::Question, "Spiel beenden?", "&JA|&NEIN", 2);
-    if (answer == 1)
-        endProgram();
-    else
-        platform.restoreFocus();
-}
-
-void Game::requestClose() {
-    confirmQuit();
-    if (mainWindow->isOpen()) state.escapeConsumed = true;
-}
-
-void Game::endProgram() {
-    // The clock thread sees the game stopped at its next poll; the window's end ends the idle loop.
-    state.gameRunning = false;
-    mainWindow->close();
-}
-
-bool Game::detectHtmlHelp() { return platform.htmlHelpAvailable(); }
-
-void Game::showHelpTopic(const std::string& topic) {
-    const std::string path = filePath(topic);
+// Shows the help page `topic` ("Übersicht.htm"); when it cannot, tells the player which page is
+// missing or unreadable and where it was looked for.
+void showHelpTopic(platform::Platform& platform, const GameFolders& folders, const std::string& topic) {
+    const std::string path = gameFilePath(folders, topic);
     if (platform.showHelpPage(path)) return;
     const std::string shown = messagePath(path);
     std::error_code error;
@@ -54,16 +33,18 @@ void Game::showHelpTopic(const std::string& topic) {
         platform.messageBox("Die Hilfeseite \"" + topic + "\" fehlt; gesucht wurde \"" + shown + "\".");
 }
 
-void Game::helpCommand(bool fromGame) {
+} // namespace
+
+void showHelp(platform::Platform& platform, const GameFolders& folders, HelpPages help, bool fromGame) {
     const HelpTopic& topic = fromGame ? kGameHelp : kMenuHelp;
-    if (state.htmlHelp)
-        showHelpTopic(topic.page);
+    if (help.html)
+        showHelpTopic(platform, folders, topic.page);
     else
-        platform.showHelpPage(filePath(pageOfKeyword(topic.keyword))); // the older help reports nothing
+        platform.showHelpPage(gameFilePath(folders, pageOfKeyword(topic.keyword))); // the older help reports nothing
 }
 
-void Game::showAboutBox() {
-    const platform::WindowGeometry at = mainWindow->geometry();
+void showAboutBox(platform::Platform& platform, const platform::MainWindow& window) {
+    const platform::WindowGeometry at = window.geometry();
     platform.showAboutBox({"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "von Norvik"}, at.x + 206, at.y + 188);
     platform.restoreFocus();
 }
