@@ -46,8 +46,7 @@ void Game::drawStatisticsPanelNow() {
 void Game::startUp() {
     platform::MainWindow& window = platform.mainWindow();
     window.setTitle(kTitle);
-    const platform::ScreenSize screenSize = platform.screenSize();
-    window.open(windowPosition(screenSize.width, screenSize.height));
+    window.open(windowPosition(platform.screenSize()));
     window.activate();
 
     view.colourTable = kProgramColours;
