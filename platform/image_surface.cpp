@@ -280,7 +280,7 @@ struct ImageSurface::Impl {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setRenderHint(QPainter::TextAntialiasing, false);
-            if (!whole().contains(clip)) {
+            if (!clip.contains(whole())) {
                 // On the device pixels of the clip's game pixels, as the other primitives cover them.
                 const int left = scale.toDevice(clip.left), top = scale.toDevice(clip.top);
                 painter.setClipRect(QRectF(left / scale.ratio, top / scale.ratio,
@@ -313,10 +313,15 @@ struct ImageSurface::Impl {
         if (target.empty()) return;
         if (saved.drawing() && (dw != saved.deviceWidth() || dh != saved.deviceHeight())) {
             const SavedDrawing& drawing = *saved.drawing();
-            Coverage ground;
-            ground.setFill(target.left, target.top, target.right, target.bottom, packed(drawing.base));
-            apply(ground, MixMode::Copy, target);
-            for (const OpPointer& op : drawing.ops) draw(*op, x - drawing.box.left, y - drawing.box.top, target);
+            // What lay outside the surface was saved as black, the rest on the colour it was cleared to.
+            Coverage outside, ground;
+            outside.setFill(target.left, target.top, target.right, target.bottom, 0);
+            apply(outside, MixMode::Copy, target);
+            const Box inside = drawing.box.cut(whole()).shifted(x - drawing.box.left, y - drawing.box.top).cut(target);
+            ground.setFill(inside.left, inside.top, inside.right, inside.bottom, packed(drawing.base));
+            if (inside.empty()) return;
+            apply(ground, MixMode::Copy, inside);
+            for (const OpPointer& op : drawing.ops) draw(*op, x - drawing.box.left, y - drawing.box.top, inside);
             return;
         }
         const int clipTop = scale.toDevice(target.top), clipBottom = scale.toDevice(target.bottom + 1);
