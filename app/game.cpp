@@ -42,8 +42,7 @@ void Game::countGivensNow() {
 void Game::startUp() {
     platform::MainWindow& window = platform.mainWindow();
     window.setTitle(kTitle);
-    const platform::ScreenSize screenSize = platform.screenSize();
-    window.open(windowPosition(screenSize.width, screenSize.height));
+    window.open(windowPosition(platform.screenSize()));
     window.activate();
 
     view.colourTable = kProgramColours;

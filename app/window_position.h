@@ -1,15 +1,20 @@
-// Where the main window opens: centred, a little above the middle, never above the screen's top.
+// Where the main window opens at the first start: at factor 1 where it fits the screen's free area, else
+// smaller; centred, a little above the middle, never above the free area's top.
 #pragma once
 
 #include "platform/main_window.h"
+#include "platform/platform.h"
 
 namespace quintaro {
 
+// The outer size at factor 1: the client area of 1052 x 787 game pixels and the frame allowance.
 constexpr int kWindowWidth = 1052;
 constexpr int kWindowHeight = 835;
 
-// x = (screenWidth - 1052) / 2, y = (screenHeight - 835) / 2 - 32 raised to 0; both rounded to the
-// nearest integer, ties to even. x may be negative: a narrow screen cuts the window at the left.
-platform::WindowGeometry windowPosition(int screenWidth, int screenHeight);
+// Zoom 1 where 1052 x 835 fits the free area, else the largest factor at which the client area, scaled,
+// and the frame allowance, not scaled, fit. Relative to the free area's corner, with the outer size w x h
+// at that factor: x = (width - w) / 2, y = (height - h) / 2 - 32 raised to 0, both rounded half to even.
+// A free area of no size gives factor 1/4 at its corner.
+platform::WindowGeometry windowPosition(const platform::ScreenSize& free);
 
 } // namespace quintaro

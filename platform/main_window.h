@@ -12,8 +12,10 @@
 namespace quintaro::platform {
 
 struct WindowGeometry {
-    int x = 0, y = 0; // outer top-left corner on the screen
-    int outerWidth = 0, outerHeight = 0;
+    int x = 0, y = 0;                    // outer top-left corner on the screen
+    int outerWidth = 0, outerHeight = 0; // at factor 1, in the game's pixels
+    double zoom = 1;                     // window pixels per game pixel of the client area
+    bool fullScreen = false;             // zoom and corner are then those the window has outside full screen
     friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
 };
 
@@ -27,8 +29,11 @@ public:
 
     virtual void setTitle(const std::string& utf8) = 0;
     virtual std::string title() const = 0;
-    // Shows the window at (x, y) (outer corner; may lie off screen) with its fixed outer size.
+    // Shows the window at (x, y) (outer corner; may lie off screen), its client area the game's
+    // outerWidth x (outerHeight - kFrameAllowance) pixels scaled by zoom, or full screen. The player may
+    // resize it after; the game keeps drawing in its own pixels, and pointer positions arrive in them.
     virtual void open(const WindowGeometry& geometry) = 0;
+    // Where the window is now, its sizes at factor 1, the factor it shows the game at, full screen or not.
     virtual WindowGeometry geometry() const = 0;
     virtual void activate() = 0;
     // Closes the window for good; the platform's run() then returns.

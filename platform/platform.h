@@ -16,8 +16,10 @@ namespace quintaro::platform {
 
 enum class AlertIcon { None, Information, Question, Warning, Critical };
 
+// The part of the primary screen the desktop leaves to windows (less its panels), in logical pixels.
 struct ScreenSize {
     int width = 0, height = 0;
+    int left = 0, top = 0; // its corner on the screen
 };
 
 // Everything here is called on the window thread, except where a method says otherwise.

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace quintaro::platform {
+
+// What a surface drew in a rectangle, kept so that it can be painted back sharp at another resolution.
+struct SavedDrawing;
 
 // The size is in the game's pixels; the pixels themselves are kept at the resolution of the surface
 // they came from (twice as many each way on a surface backed at 200 %).
@@ -18,6 +22,12 @@ public:
     SavedRectangle(int width, int height, int deviceWidth, int deviceHeight, std::vector<std::uint32_t> pixels)
         : width_(width), height_(height), deviceWidth_(deviceWidth), deviceHeight_(deviceHeight),
           pixels_(std::move(pixels)) {}
+    // The same, with what was drawn there (may be null: then only the pixels are known).
+    SavedRectangle(int width, int height, int deviceWidth, int deviceHeight, std::vector<std::uint32_t> pixels,
+                   std::shared_ptr<const SavedDrawing> drawing)
+        : SavedRectangle(width, height, deviceWidth, deviceHeight, std::move(pixels)) {
+        drawing_ = std::move(drawing);
+    }
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -26,6 +36,7 @@ public:
     bool empty() const { return pixels_.empty(); }
     // Row-major 0xRRGGBB values, deviceWidth per row; pixels that lay outside the surface hold 0.
     const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+    const std::shared_ptr<const SavedDrawing>& drawing() const { return drawing_; }
 
 private:
     int width_ = 0;
@@ -33,6 +44,7 @@ private:
     int deviceWidth_ = 0;
     int deviceHeight_ = 0;
     std::vector<std::uint32_t> pixels_;
+    std::shared_ptr<const SavedDrawing> drawing_;
 };
 
 } // namespace quintaro::platform

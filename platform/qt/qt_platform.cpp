@@ -89,21 +89,24 @@ public:
     void beep() override { QApplication::beep(); }
 
     ChampionNameAnswer askChampionName(const std::string& offered, int x, int y) override {
-        const ChampionNameAnswer answer = QtChampionForm(&window_.widget(), offered, x, y).showModal();
+        const QPoint at = window_.formCorner(x, y);
+        const ChampionNameAnswer answer = QtChampionForm(&window_.widget(), offered, at.x(), at.y()).showModal();
         restoreFocus();
         return answer;
     }
 
     HallOfFameAnswer showHallOfFame(const HallOfFameLists& lists, int level, int x, int y,
                                     const ConfirmClear& confirmClear) override {
-        QtHallOfFameForm form(&window_.widget(), lists, level, x, y, confirmClear);
+        const QPoint at = window_.formCorner(x, y);
+        QtHallOfFameForm form(&window_.widget(), lists, level, at.x(), at.y(), confirmClear);
         const HallOfFameAnswer answer = form.showModal();
         restoreFocus();
         return answer;
     }
 
     void showAboutBox(const std::vector<std::string>& lines, int x, int y) override {
-        QtAboutBox(&window_.widget(), lines, x, y).showModal();
+        const QPoint at = window_.formCorner(x, y);
+        QtAboutBox(&window_.widget(), lines, at.x(), at.y()).showModal();
         restoreFocus();
     }
 
@@ -131,8 +134,8 @@ public:
     }
 
     ScreenSize screenSize() const override {
-        const QSize s = QGuiApplication::primaryScreen()->size();
-        return {s.width(), s.height()};
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        return {free.width(), free.height(), free.x(), free.y()};
     }
 
     int largeFontMetric() const override {
@@ -187,7 +190,8 @@ public:
     }
 
     std::unique_ptr<RecordForm> loadRecordForm(const std::string& caption, int x, int y) override {
-        return std::make_unique<QtRecordForm>(&window_.widget(), caption, x, y);
+        const QPoint at = window_.formCorner(x, y);
+        return std::make_unique<QtRecordForm>(&window_.widget(), caption, at.x(), at.y());
     }
 
     double timer() const override { return steadySeconds(); }

@@ -1,5 +1,6 @@
 // The real game on the Qt platform, played through its window: a new game from the menu, symbols typed into
-// cells chosen with the mouse, the loop left by the Abort button and by Escape.
+// cells chosen with the mouse, the loop left by the Abort button and by Escape; at the factor the window
+// opens at on the small test screen, then zoomed to twice the size.
 #include "app/game.h"
 #include "app/prompts.h"
 #include "platform/qt/qt_main_window.h"
@@ -24,11 +25,18 @@ private:
 
     platform::Canvas& canvas() { return window_->widget().canvas(); }
 
+    // Where the middle of game pixel (x, y) lies in the canvas, as the window scales the game now.
+    QPoint at(int x, int y) {
+        const QPointF a = canvas().toWidget(x, y), b = canvas().toWidget(x + 1, y + 1);
+        return ((a + b) / 2).toPoint();
+    }
+
     // Clicks the middle of cell (c, r) of grid 0 and types s into the chooser; true once the chooser
-    // opened and closed again.
+    // opened over that cell and closed again.
     bool typeInto(int c, int r, int s) {
-        QTest::mousePress(&canvas(), Qt::LeftButton, {}, QPoint(213 + 33 * (c - 1) + 16, 15 + 33 * (r - 1) + 16));
+        QTest::mousePress(&canvas(), Qt::LeftButton, {}, at(213 + 33 * (c - 1) + 16, 15 + 33 * (r - 1) + 16));
         if (!QTest::qWaitFor([this] { return game_.play.entry.active; })) return false;
+        if (!(game_.play.entry.cell == GridCell{0, c, r})) return false;
         QTest::keyClick(&canvas(), char('0' + s));
         return QTest::qWaitFor([this] { return !game_.play.entry.active; });
     }
@@ -54,7 +62,13 @@ private slots:
     // the second by Escape.
     void symbolsAreJudgedAsTypedAndTheGameEndsEitherWay() {
         constexpr platform::Rgb kDarkBlue{0, 0, 188}, kRed{255, 0, 0};
+        // The offscreen screen of 800 x 600 is too small for factor 1.
+        QVERIFY(window_->geometry().zoom < 1);
         for (const bool right : {true, false}) {
+            if (!right) {
+                window_->zoomTo(2);
+                QTRY_COMPARE(canvas().area().factor, 2.0);
+            }
             window_->action(8)->trigger(); // "Neues Spiel"
             QVERIFY(QTest::qWaitFor([this] { return game_.play.mode == GameMode::PlayLoop; }));
             QVERIFY(!window_->menuBarEnabled() && game_.play.gameRunning);
@@ -75,7 +89,7 @@ private slots:
             QVERIFY(game_.play.mode == GameMode::PlayLoop && !window_->menuBarEnabled());
 
             if (right)
-                QTest::mousePress(&canvas(), Qt::LeftButton, {}, QPoint(650, 740)); // "Abbruch"
+                QTest::mousePress(&canvas(), Qt::LeftButton, {}, at(650, 740)); // "Abbruch"
             else
                 QTest::keyClick(&canvas(), Qt::Key_Escape);
             QTRY_VERIFY(game_.play.mode == GameMode::Idle);

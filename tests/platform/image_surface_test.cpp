@@ -1,4 +1,5 @@
-// Pixel rules of the image surface: line and rectangle coverage, mix modes, text, saved rectangles.
+// Pixel rules of the image surface: line and rectangle coverage, mix modes, text, saved rectangles, and
+// what was drawn drawn again sharp at a new resolution.
 #include "platform/headless/headless_platform.h"
 #include "platform/image_surface.h"
 #include "platform/qt_image_surface.h"
@@ -7,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
 #include <stdexcept>
 
 namespace quintaro::platform {
@@ -180,6 +184,82 @@ TEST_F(ImageSurfaceTest, At200PercentEveryPixelIsABlockOfFourAndTextIsDrawnFiner
         for (int x = 0; x < 128; x += 2)
             split += image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1);
     EXPECT_GT(split, 20) << "a text scaled up from 100 % would fill whole blocks";
+}
+
+// Draws `count` random primitives, the same for every surface given the same seed: lines and rectangles in
+// all mix modes and widths, text in two fonts, and rectangles saved and painted back elsewhere (at whole
+// ratios only: elsewhere at a fractional one, the copied pixels land on other device pixel edges).
+void drawRandomly(ImageSurface& s, std::uint32_t seed, int count, bool paintBack) {
+    std::mt19937 random(seed);
+    auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const std::array colours{kWhite, kBlack, kRed, kPaper, kInk};
+    std::optional<SavedRectangle> saved;
+    for (int i = 0; i < count; ++i) {
+        s.setForeground(colours[std::size_t(any(0, 4))]);
+        s.setBackground(colours[std::size_t(any(0, 4))]);
+        s.setLineWidth(any(1, 3));
+        s.setFill(any(0, 1) == 1);
+        s.setMixMode(any(0, 5) == 0 ? MixMode::Xor : any(0, 5) == 0 ? MixMode::Merge : MixMode::Copy);
+        s.setTextBackground(any(0, 1) ? TextBackground::Opaque : TextBackground::Transparent);
+        const int x1 = any(-5, 68), y1 = any(-5, 52), x2 = any(-5, 68), y2 = any(-5, 52);
+        switch (any(0, 5)) {
+        case 0:
+            s.line(x1, y1, x2, y2);
+            break;
+        case 1:
+            s.rectangle(x1, y1, x2, y2);
+            break;
+        case 2:
+            s.filledRectangle(x1, y1, x2, y2);
+            break;
+        case 3:
+            s.setFont(any(0, 1) ? FontRequest::pixels("ARIAL", 14, 7, 700) : FontRequest::points("System", 9.75, 700));
+            s.text(x1, y1, any(0, 1) ? "5" : "Zeit 7");
+            break;
+        case 4:
+            if (paintBack) saved = s.saveRectangle(x1, y1, x1 + any(0, 20), y1 + any(0, 20));
+            break;
+        case 5:
+            if (saved) s.paintRectangle(*saved, x2, y2);
+            break;
+        }
+    }
+}
+
+TEST_F(ImageSurfaceTest, ANewResolutionDrawsEverythingAsIfItHadBeenDrawnThereFromTheStart) {
+    const std::uint32_t seed = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    std::mt19937 seeds(seed);
+    for (int round = 0; round < 24; ++round) {
+        const double ratio = std::array{2.0, 3.0, 1.5, 1.25}[std::size_t(round % 4)];
+        const bool paintBack = ratio == int(ratio);
+        const std::uint32_t drawing = seeds();
+        const int count = int(seeds() % 120);
+        ImageSurface direct(64, 48, ratio), rescaled(64, 48), twice(64, 48, 2.0);
+        drawRandomly(direct, drawing, count, paintBack);
+        drawRandomly(rescaled, drawing, count, paintBack);
+        drawRandomly(twice, drawing, count, paintBack);
+        rescaled.setPixelRatio(ratio);
+        twice.setPixelRatio(1);
+        twice.setPixelRatio(ratio);
+        ASSERT_EQ(imageOf(rescaled), imageOf(direct)) << "round " << round << " ratio " << ratio;
+        ASSERT_EQ(imageOf(twice), imageOf(direct)) << "round " << round << " ratio " << ratio;
+        // And back: what 100 % shows is what it showed before.
+        ImageSurface plain(64, 48);
+        drawRandomly(plain, drawing, count, paintBack);
+        rescaled.setPixelRatio(1);
+        ASSERT_EQ(imageOf(rescaled), imageOf(plain)) << "round " << round;
+    }
+}
+
+TEST_F(ImageSurfaceTest, AFullListOfPrimitivesGivesWayToPixelsAndStillRescales) {
+    // Xor lines hide nothing, so none of them is dropped as hidden.
+    surface.setMixMode(MixMode::Xor);
+    surface.setForeground(kRed);
+    for (int i = 0; i < 20001; ++i) surface.line(i % 64, 0, i % 64, 47);
+    surface.setPixelRatio(2);
+    EXPECT_EQ(surface.pixel(0, 10), (Rgb{0, 255, 255})); // 313 times: once more red than not
+    EXPECT_EQ(imageOf(surface).pixel(1, 21), imageOf(surface).pixel(0, 20));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // The Qt main window at widget level: input becomes game events, the menu bar is built from data,
-// close requests are reported, labels take captions from other threads.
+// close requests are reported, labels take captions from other threads; the client area scales with the window.
 #include "platform/qt/qt_key_codes.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt_image_surface.h"
 
 #include <QAction>
 #include <QMenu>
@@ -116,6 +117,66 @@ private slots:
         QCOMPARE(events[0].kind, EventKind::Minimised);
         QCOMPARE(events[1].kind, EventKind::Restored);
         QVERIFY(events[0].x > 0 && events[1].x >= events[0].x);
+    }
+
+    void atTwiceTheSizeLinesAreTwiceAsThickAndPointerPositionsMapBack() {
+        window->close();
+        window = std::make_unique<QtMainWindow>([this](const Event& e) { events.push_back(e); });
+        window->setBackground({0xB4, 0xC8, 0xD0});
+        window->open({10, 20, 1052, 835, 2.0});
+        Canvas& canvas = window->widget().canvas();
+        QCOMPARE(canvas.size(), QSize(2104, 1574));
+        QCOMPARE(window->geometry().zoom, 2.0);
+        Surface& s = window->surface();
+        QCOMPARE(QSize(s.width(), s.height()), QSize(1052, 787)); // the game keeps its pixels
+        s.setForeground({0, 0, 188});
+        s.line(5, 5, 50, 5);
+        const QImage& image = imageOf(dynamic_cast<ImageSurface&>(s));
+        QCOMPARE(image.pixel(10, 10), qRgb(0, 0, 188));
+        QCOMPARE(image.pixel(10, 11), qRgb(0, 0, 188));
+        QCOMPARE(image.pixel(10, 12), qRgb(0xB4, 0xC8, 0xD0));
+        QCOMPARE(image.pixel(101, 10), qRgb(0, 0, 188));
+        QCOMPARE(image.pixel(102, 10), qRgb(0xB4, 0xC8, 0xD0));
+
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(201, 401));
+        QCOMPARE(events.back(), Event::pressed(MouseButton::Left, 100, 200));
+        // The label keeps its place in the game and its text grows with it.
+        Label& label = window->createLabel("clock");
+        label.setFont(FontRequest::points("ARIAL", 24));
+        label.setGeometry(804, 662, 160, 30);
+        auto& qtLabel = dynamic_cast<QtLabel&>(label);
+        QCOMPARE(qtLabel.widget().geometry(), QRect(1608, 1324, 320, 60));
+        QCOMPARE(qtLabel.widget().font().pixelSize(), 64);
+
+        // Wider than the game: it stays at twice the size, centred, and the bands take no presses.
+        window->widget().resize(2304, window->widget().height());
+        QCOMPARE(canvas.area().factor, 2.0);
+        QCOMPARE(canvas.area().left, 100);
+        QCOMPARE(qtLabel.widget().geometry(), QRect(1708, 1324, 320, 60));
+        const std::size_t before = events.size();
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(50, 401));
+        QCOMPARE(events.size(), before);
+        QTest::mousePress(&canvas, Qt::RightButton, {}, QPoint(301, 401));
+        QCOMPARE(events.back(), Event::pressed(MouseButton::Right, 100, 200));
+        // A form the game places 238, 281 from the window's corner lands over the same part of the game.
+        const QPoint canvasCorner = canvas.mapToGlobal(QPoint(0, 0));
+        const QPoint around = canvasCorner - window->widget().pos();
+        const WindowGeometry at = window->geometry();
+        QCOMPARE(window->formCorner(at.x + 238, at.y + 281),
+                 canvasCorner + QPoint(100 + 2 * (238 - around.x()), 2 * (281 - around.y())));
+
+        // Half the size: the image stays at the game's pixels and is shown smaller.
+        window->zoomTo(0.5);
+        QCOMPARE(canvas.area().factor, 0.5);
+        QCOMPARE(image.width(), 1052);
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(50, 100));
+        QCOMPARE(events.back(), Event::pressed(MouseButton::Left, 101, 201)); // the device pixel's middle
+    }
+
+    void atFactorOneFormsKeepTheirOffsetFromTheWindowsCorner() {
+        const WindowGeometry at = window->geometry();
+        QCOMPARE(at.zoom, 1.0);
+        QCOMPARE(window->formCorner(at.x + 686, at.y + 266), window->widget().pos() + QPoint(686, 266));
     }
 
     void labelCaptionFromAnotherThreadIsQueued() {
