@@ -3,10 +3,12 @@
 
 #include "app/undo_history.h"
 #include "engine/grid_cell.h"
+#include "engine/puzzle_number.h"
 #include "platform/label.h"
 #include "ui/clock.h"
 
 #include <memory>
+#include <optional>
 
 namespace quintaro {
 
@@ -25,8 +27,9 @@ struct SymbolEntry {
 // ClockFlags; the clock, made at start-up, refers to them and to its label.
 struct GameInPlay : ClockFlags {
     GameMode mode = GameMode::Idle;
-    bool escapeConsumed = false; // an Escape was used up; the game loops ignore it
-    char pendingKey = 0;         // first key of the two-key solve sequence ("K"), 0 for none
+    std::optional<PuzzleNumber> puzzle; // the number of the freshly made puzzle on the board; none for any other board
+    bool escapeConsumed = false;        // an Escape was used up; the game loops ignore it
+    char pendingKey = 0;                // first key of the two-key solve sequence ("K"), 0 for none
     SymbolEntry entry;
     UndoHistory history; // the steps keyboard play can take back
     platform::Label* clockLabel = nullptr;

@@ -11,6 +11,7 @@ struct PlayerChoices {
     bool digitMode = true;       // symbols shown as digits, else as letters
     bool showCandidates = false; // every empty cell shows the symbols it still admits
     bool puzzleSymmetry = true;  // the next shuffle keeps the puzzle symmetric
+    bool freshPuzzles = true;    // a new game plays a freshly made puzzle, else a record of the level's collection
 
     friend bool operator==(const PlayerChoices&, const PlayerChoices&) = default;
 };
