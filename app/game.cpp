@@ -81,6 +81,8 @@ void Game::startUp() {
 
     help.html = platform.htmlHelpAvailable();
     selectFont(d, font::Titles);
+    // Posted, so the first new game's puzzle is made for the level and choice the start-up settled on.
+    platform.post([this] { prepareFreshPuzzle(); });
 }
 
 int Game::run() {

@@ -88,7 +88,7 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
     b.candidateBytes[candidateIndex(1, 1, 1, 0)] = 0x55; // a stale byte the writer must not keep
     test::CountingRandom filler;
     std::vector<std::uint8_t> out(kRecordSize, 0xEE);
-    encodeBoardRecord(b, RecordClock{0xFF, 1234.5, 3}, filler,
+    encodeBoardRecord(b, RecordClock{0xFF, 1234.5, 3, std::nullopt}, filler,
                       std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
 
     RecordBytes expected;
