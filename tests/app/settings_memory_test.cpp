@@ -1,11 +1,8 @@
-// The settings between runs: where the window opens from them, and a write told once when it fails.
+// The settings between runs: where the window opens from them and what quitting puts into them.
 #include "app/settings_memory.h"
 #include "app/window_position.h"
-#include "private_settings.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace quintaro {
 namespace {
@@ -39,25 +36,6 @@ TEST(SettingsMemoryTest, TheKeptWindowOpensWhereItStillFitsTodaysScreenElseTheFi
     const PlayerSettings written = withWindow(PlayerSettings{}, at);
     EXPECT_EQ(written.window, (WindowPlace{200, 50, 526, 394}));
     EXPECT_EQ(openingGeometry(written, free), at);
-}
-
-TEST(SettingsMemoryTest, AFailedWriteIsToldOnceAndAnUnchangedValueIsNotWrittenAgain) {
-    const PrivateSettingsFolder folder;
-    SettingsMemory memory{folder.path() + "/quintaro", PlayerSettings{}, false};
-    PlayerSettings hard;
-    hard.level = 2;
-    EXPECT_EQ(rememberSettings(memory, PlayerSettings{}), "") << "nothing changed, nothing written";
-    EXPECT_FALSE(std::ifstream(memory.path).good());
-    // A folder where the file should be.
-    std::filesystem::create_directories(memory.path);
-    const std::string told = rememberSettings(memory, hard);
-    EXPECT_EQ(told.rfind("Die Einstellungen werden nicht gespeichert: ", 0), 0u) << told;
-    hard.digitMode = false;
-    EXPECT_EQ(rememberSettings(memory, hard), "") << "told once a run";
-    memory.path = folder.settingsFile();
-    hard.level = 3;
-    EXPECT_EQ(rememberSettings(memory, hard), "");
-    EXPECT_EQ(readPlayerSettings(memory.path).settings, hard);
 }
 
 } // namespace
