@@ -51,7 +51,7 @@ void Game::runMenuCommand(MenuCommand command) {
 void Game::performCommand(MenuCommand command) {
     switch (command) {
     case MenuCommand::About:
-        showAboutBox(platform, *mainWindow);
+        showAboutBox(platform, *mainWindow, folders);
         break;
     case MenuCommand::NewGame:
         startNewGame();

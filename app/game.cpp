@@ -6,8 +6,8 @@
 #include "app/prompts.h"
 #include "app/event_position.h"
 #include "app/symbol_highlight.h"
-#include "app/window_position.h"
 #include "engine/solution.h"
+#include "storage/kept_game_file.h"
 #include "ui/bottom_bar.h"
 #include "ui/difficulty_panel.h"
 #include "ui/field.h"
@@ -42,13 +42,15 @@ void Game::countGivensNow() {
 void Game::startUp() {
     platform::MainWindow& window = platform.mainWindow();
     window.setTitle(kTitle);
-    window.open(windowPosition(platform.screenSize()));
+    // The last run's settings; without a settings file every value is the classic start's.
+    settings.path = settingsFilePath();
+    settings.attempted = readPlayerSettings(settings.path).settings;
+    window.open(openingGeometry(settings.attempted, platform.screenSize()));
     window.activate();
 
     view.colourTable = kProgramColours;
     board = Board{};
-    choices.digitMode = true;
-    choices.puzzleSymmetry = true;
+    choices = choicesOf(settings.attempted);
     folders = chooseGameFolders(platform.installedDataFolder(), platform.playerDataFolder());
     hallOfFame().read();
     view.levelNames = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
@@ -81,8 +83,19 @@ void Game::startUp() {
 
     help.html = platform.htmlHelpAvailable();
     selectFont(d, font::Titles);
-    // Posted, so the first new game's puzzle is made for the level and choice the start-up settled on.
+
+    offerKeptGame();
+    rememberChoices();
+    // The first new game's puzzle, made for the level and choice as they stand once start-up is over:
+    // posted, so it follows the choices as they stand when the first events come.
     platform.post([this] { prepareFreshPuzzle(); });
+}
+
+std::string Game::keptGamesPath() const { return messagePath(filePath(kKeptGamesFileName)); }
+
+void Game::rememberChoices() {
+    const std::string failure = rememberSettings(settings, withChoices(settings.attempted, choices));
+    if (!failure.empty()) platform.messageBox(failure);
 }
 
 int Game::run() {
@@ -99,6 +112,8 @@ void Game::handleEvent(const platform::Event& event) {
         takeHintAway(d, view.hint, view.hintText);
     }
     playEvent(event);
+    // Every change of the choices, by a menu command or a key of a game loop, is written here.
+    rememberChoices();
 }
 
 void Game::dispatchEvent(const platform::Event& event) {

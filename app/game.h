@@ -13,6 +13,7 @@
 #include "app/player_choices.h"
 #include "app/player_view.h"
 #include "app/puzzle_supply.h"
+#include "app/settings_memory.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
 #include "engine/player_cell.h"
@@ -56,6 +57,8 @@ public:
 
     // Where the game's file `name` ("brett.qbr", "leicht.qbr", "Erklärung.htm") is read or written.
     std::string filePath(const std::string& name) const { return gameFilePath(folders, name); }
+    // The absolute path of the file of kept games in the player's folder.
+    std::string keptGamesPath() const;
 
     // The drawing context of the main window's client area.
     Display display();
@@ -127,12 +130,22 @@ public:
     HelpPages help;
     platform::MainWindow* mainWindow = nullptr;
     Champions champions;
+    SettingsMemory settings;
     PuzzleSupply puzzles{platform}; // the next new game's fresh puzzle, made ahead
 
 private:
     // Asks "Spiel beenden?"; "&JA" stops the timing and closes the main window, which ends the idle
     // loop; "&NEIN" (the default) changes nothing.
     void confirmQuit();
+    // At quit: the settings written with the window as it stands, and a game the board holds unsolved
+    // (holdsUnsolvedGame) kept with its clock's time as the question came up; a failure is told.
+    void keepAtQuit(bool timed, double elapsedSeconds);
+    // At start-up: takes the newest kept game and asks "Letztes Spiel fortsetzen?"; "&JA" puts it on the
+    // board and starts the play loop on it, a timed game's clock going on from its kept time. A kept file
+    // that cannot be read is told about and the start is the classic one.
+    void offerKeptGame();
+    // Writes the settings when the choices differ from what was last written; tells a failure once a run.
+    void rememberChoices();
     // Prints the board as it stands (printBoard).
     void printCommand();
     void endOfCommand();

@@ -1,6 +1,9 @@
 // The help pages of the menu and of a running game, and the about box.
 #include "app/help.h"
 
+#include "storage/kept_game_file.h"
+#include "storage/player_settings.h"
+
 #include <filesystem>
 
 namespace quintaro {
@@ -43,9 +46,12 @@ void showHelp(platform::Platform& platform, const GameFolders& folders, HelpPage
         platform.showHelpPage(gameFilePath(folders, pageOfKeyword(topic.keyword))); // the older help reports nothing
 }
 
-void showAboutBox(platform::Platform& platform, const platform::MainWindow& window) {
+void showAboutBox(platform::Platform& platform, const platform::MainWindow& window, const GameFolders& folders) {
     const platform::WindowGeometry at = window.geometry();
-    platform.showAboutBox({"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "von Norvik"}, at.x + 206, at.y + 188);
+    platform.showAboutBox({"Quintaro V6.0", "Ein Zahlenrätsel aus vier Gittern", "von Norvik", "",
+                           "Einstellungen: " + settingsFilePath(),
+                           "Aufbewahrte Spiele: " + messagePath(gameFilePath(folders, kKeptGamesFileName))},
+                          at.x + 206, at.y + 188);
     platform.restoreFocus();
 }
 

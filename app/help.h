@@ -15,7 +15,7 @@ struct HelpPages {
 // HTML help tells the player which page is missing or unreadable and where it was looked for.
 void showHelp(platform::Platform& platform, const GameFolders& folders, HelpPages help, bool fromGame);
 
-// The about box, placed over window.
-void showAboutBox(platform::Platform& platform, const platform::MainWindow& window);
+// The about box, placed over window; it names where the settings and the kept games are stored.
+void showAboutBox(platform::Platform& platform, const platform::MainWindow& window, const GameFolders& folders);
 
 } // namespace quintaro

@@ -75,8 +75,8 @@ KeptGame decodeGame(std::string_view bytes) {
     std::size_t at = kRecordDataSize;
     game.errors = static_cast<std::int16_t>(number(bytes, at, 2));
     if (bytes[at + 2] != 0)
-        game.puzzle = KeptPuzzleNumber{static_cast<int>(number(bytes, at + 3, 1)),
-                                       static_cast<std::uint32_t>(number(bytes, at + 4, 4))};
+        game.puzzle = PuzzleNumber{static_cast<int>(number(bytes, at + 3, 1)),
+                                   static_cast<std::uint32_t>(number(bytes, at + 4, 4))};
     return game;
 }
 

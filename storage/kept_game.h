@@ -9,27 +9,21 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/puzzle_number.h"
 #include "storage/board_record.h"
 
 namespace quintaro {
 
-// The number of a freshly made puzzle: its level and the seed it was made from.
-struct KeptPuzzleNumber {
-    int level = 0; // 0..3
-    std::uint32_t seed = 0;
-    bool operator==(const KeptPuzzleNumber&) const = default;
-};
-
 // One unsolved game as the player left it.
 struct KeptGame {
     CellLayer givens{};
-    CellLayer board{};                      // the givens and the player's entries, 0 = empty
-    CandidateFlags candidates{};            // by candidateIndex; only the flags of cells and symbols 1..9 are kept
-    std::int16_t errors = 0;                // wrong entries so far, 0..32767
-    std::int16_t level = 0;                 // 0..3
-    double elapsedSeconds = 0.0;            // the clock's time when the game was kept, 0..kMaxElapsedSeconds
-    bool timed = false;                     // the clock ran: a solve can enter the hall of fame
-    std::optional<KeptPuzzleNumber> puzzle; // a freshly made puzzle's number; none for any other board
+    CellLayer board{};                  // the givens and the player's entries, 0 = empty
+    CandidateFlags candidates{};        // by candidateIndex; only the flags of cells and symbols 1..9 are kept
+    std::int16_t errors = 0;            // wrong entries so far, 0..32767
+    std::int16_t level = 0;             // 0..3
+    double elapsedSeconds = 0.0;        // the clock's time when the game was kept, 0..kMaxElapsedSeconds
+    bool timed = false;                 // the clock ran: a solve can enter the hall of fame
+    std::optional<PuzzleNumber> puzzle; // a freshly made puzzle's number; none for any other board
     bool operator==(const KeptGame&) const = default;
 };
 

@@ -6,12 +6,13 @@
 set -u
 game=$1
 pid=
+start=$PWD
 
 fail() {
     echo "smoke: $*"
     [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && echo "smoke: the game is not running"
     if command -v import >/dev/null; then
-        import -window root smoke_failure.png 2>/dev/null && echo "smoke: the screen is in $PWD/smoke_failure.png"
+        import -window root "$start/smoke_failure.png" 2>/dev/null && echo "smoke: the screen is in $start/smoke_failure.png"
     fi
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     exit 1
@@ -52,7 +53,15 @@ enter() {
     xdotool key "$3"
 }
 
-"$game" &
+# The game plays in a folder of its own with a copy of the collections, its settings in another: what it
+# keeps at quit touches neither the build folder's files nor the settings of whoever runs the tests.
+own=$(mktemp -d)
+trap 'rm -rf "$own"' EXIT
+mkdir "$own/play" "$own/config"
+cp ./*.qbr ./*.htm "$own/play/" || fail "no collections in $PWD"
+cd "$own/play" || fail "cannot enter $own/play"
+game=$(command -v "$game" || echo "$game")
+XDG_CONFIG_HOME="$own/config" "$game" &
 pid=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --name Quintaro | head -n 1)
 [ -n "$window" ] || fail "no window named Quintaro within 10 seconds"
@@ -101,4 +110,6 @@ wait "$pid"
 status=$?
 pid=
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
-echo "smoke: played two games and quit cleanly"
+[ -s spielstand.qsp ] || fail "the game left unsolved was not kept"
+[ -s "$own/config/quintaro/quintaro.conf" ] || fail "no settings were written"
+echo "smoke: played two games and quit cleanly, the unsolved one kept"

@@ -4,6 +4,7 @@
 #include "app/game.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/rgb_printer.h"
+#include "private_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ struct HeadlessGame {
         platform.setEventHandler(&game);
         game.startUp();
     }
+    PrivateSettingsFolder settingsFolder;
     platform::HeadlessPlatform platform{1, {1280, 1024}};
     Game game{platform};
     platform::HeadlessMainWindow& window = platform.window();

@@ -53,6 +53,7 @@ public:
     const fs::path root = fs::temp_directory_path() / ("quintaro-folders-" + std::to_string(::getpid()) + "-" +
                                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     const fs::path player = root / "home" / ".local" / "share" / "quintaro";
+    PrivateSettingsFolder settingsFolder;
     platform::HeadlessPlatform platform{3, {1280, 1024}};
     Game game{platform};
 };

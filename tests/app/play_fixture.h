@@ -117,6 +117,7 @@ public:
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("quintaro-play-" + std::to_string(::getpid()) + "-" +
                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    PrivateSettingsFolder settingsFolder;
     platform::HeadlessPlatform platform{7, {1280, 1024}};
     Game game{platform};
     platform::HeadlessMainWindow& window = platform.window();

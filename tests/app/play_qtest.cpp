@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_platform.h"
+#include "private_settings.h"
 #include "ui/cells.h"
 
 #include <QAction>
@@ -119,6 +120,7 @@ private slots:
 
 // The platform owns the application object, so it is made before the test runs instead of by QTEST_MAIN.
 int main(int argc, char** argv) {
+    const PrivateSettingsFolder settingsFolder;
     auto platform = platform::createQtPlatform(argc, argv);
     PlayTest test(*platform);
     return QTest::qExec(&test, argc, argv);

@@ -105,12 +105,15 @@ TEST_F(PrintHelpTest, HelpOpensTheOverviewFromTheMenuAndTheExplanationFromAGame)
     EXPECT_EQ(platform.messages().size(), 2u);
 }
 
-TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindow) {
+TEST_F(PrintHelpTest, TheAboutBoxOpensBesideTheMainWindowAndNamesWhereTheGameKeepsTheSettingsAndGames) {
     command(MenuCommand::About);
     ASSERT_EQ(platform.aboutBoxes().size(), 1u);
     const platform::WindowGeometry at = window.geometry();
     EXPECT_EQ((std::pair{platform.aboutBoxes()[0].x, platform.aboutBoxes()[0].y}), (std::pair{at.x + 206, at.y + 188}));
-    EXPECT_EQ(platform.aboutBoxes()[0].lines.front(), "Quintaro V6.0");
+    const std::vector<std::string>& lines = platform.aboutBoxes()[0].lines;
+    EXPECT_EQ(lines.front(), "Quintaro V6.0");
+    EXPECT_EQ(lines.at(lines.size() - 2), "Einstellungen: " + settingsFolder.settingsFile());
+    EXPECT_EQ(lines.back(), "Aufbewahrte Spiele: " + (dir / "spielstand.qsp").string());
     expectIdle("about");
 }
 

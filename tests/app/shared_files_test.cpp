@@ -64,6 +64,7 @@ struct Player {
         return names;
     }
 
+    PrivateSettingsFolder settingsFolder;
     platform::HeadlessPlatform platform;
     Game game{platform};
 };

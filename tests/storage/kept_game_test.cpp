@@ -32,8 +32,7 @@ KeptGame randomGame(SeededRandom& random) {
     g.level = static_cast<std::int16_t>(random.random(4));
     g.elapsedSeconds = random.random(1'000'000) / 10.0;
     g.timed = random.random(2) == 1;
-    if (random.random(2))
-        g.puzzle = KeptPuzzleNumber{random.random(4), static_cast<std::uint32_t>(random.random(1 << 30))};
+    if (random.random(2)) g.puzzle = PuzzleNumber{random.random(4), static_cast<std::uint32_t>(random.random(1 << 30))};
     return g;
 }
 
@@ -71,11 +70,11 @@ TEST(KeptGameBytes, UpToFourGamesReadBackNewestFirstAndValuesOutOfRangeAreClampe
     g.errors = -3;
     g.level = 9;
     g.elapsedSeconds = 1e300;
-    g.puzzle = KeptPuzzleNumber{-1, 77};
+    g.puzzle = PuzzleNumber{-1, 77};
     const KeptGame back = decodeKeptGames(encodeKeptGames({g})).games.at(0);
     EXPECT_EQ(back.board[cellIndex(1, 1, 0)], 0);
     EXPECT_EQ(std::tuple(back.errors, back.level, back.elapsedSeconds), std::tuple(0, 3, kMaxElapsedSeconds));
-    EXPECT_EQ(back.puzzle, (KeptPuzzleNumber{0, 77}));
+    EXPECT_EQ(back.puzzle, (PuzzleNumber{0, 77}));
 }
 
 TEST(KeptGameBytes, EveryCutChangedByteForeignOrNewerFileAndUnwrittenValueIsFound) {
