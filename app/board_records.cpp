@@ -8,7 +8,8 @@
 namespace quintaro {
 
 ReadStatus loadBoardRecord(const std::string& file, int record, platform::Platform& platform, Board& board,
-                           ClockFlags& timing, std::int16_t& level, int& givenCount) {
+                           ClockFlags& timing, std::int16_t& level, int& givenCount,
+                           std::optional<PuzzleNumber>& puzzle) {
     const bool wasRunning = timing.gameRunning;
     timing.gameRunning = false;
     timing.clockHold = true;
@@ -24,6 +25,7 @@ ReadStatus loadBoardRecord(const std::string& file, int record, platform::Platfo
             givenCount = countGivenCells(board);
         }
         timing.gameRunning = running;
+        puzzle = clock.puzzle;
     } else {
         // Nothing was read: the game on the board goes on as it was, timed or not.
         timing.gameRunning = wasRunning;
@@ -48,12 +50,13 @@ std::string readFailureMessage(ReadStatus status, const std::string& file) {
 }
 
 bool saveBoardRecord(const std::string& file, int record, platform::Platform& platform, Board& board,
-                     const ClockFlags& timing, std::int16_t level, RandomSource& random,
-                     std::chrono::milliseconds lockPatience) {
+                     const ClockFlags& timing, std::int16_t level, const std::optional<PuzzleNumber>& puzzle,
+                     RandomSource& random, std::chrono::milliseconds lockPatience) {
     RecordClock clock;
     clock.runningByte = timing.gameRunning ? 0xFF : 0x00;
     clock.elapsedSeconds = platform.timer() - timing.gameStart;
     clock.level = level;
+    clock.puzzle = puzzle;
     std::string error;
     if (writeBoardRecord(file, record, board, clock, random, error, lockPatience)) return true;
     platform.messageBox(error);

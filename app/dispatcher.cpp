@@ -10,6 +10,7 @@
 #include "app/printing.h"
 #include "app/prompts.h"
 #include "engine/candidates.h"
+#include "engine/fresh_puzzle.h"
 #include "engine/shuffle.h"
 #include "engine/solution.h"
 #include "ui/difficulty_panel.h"
@@ -59,6 +60,7 @@ void Game::performCommand(MenuCommand command) {
         runPlayLoop();
         break;
     case MenuCommand::OwnBoard:
+        play.puzzle.reset();
         runOwnBoardLoop();
         break;
     case MenuCommand::PrintNewGame:
@@ -91,6 +93,7 @@ void Game::performCommand(MenuCommand command) {
         runPlayLoop();
         break;
     case MenuCommand::ClearBoard:
+        play.puzzle.reset();
         clearBoard(board);
         drawBoard();
         break;
@@ -102,6 +105,7 @@ void Game::performCommand(MenuCommand command) {
     case MenuCommand::LevelHard:
     case MenuCommand::LevelExtreme:
         choices.level = std::int16_t(levelOf(command));
+        prepareFreshPuzzle();
         break;
     case MenuCommand::Digits:
     case MenuCommand::Letters:
@@ -123,6 +127,10 @@ void Game::performCommand(MenuCommand command) {
     case MenuCommand::PuzzleSymmetry:
         choices.puzzleSymmetry = !choices.puzzleSymmetry;
         break;
+    case MenuCommand::FreshPuzzles:
+        choices.freshPuzzles = !choices.freshPuzzles;
+        prepareFreshPuzzle();
+        break;
     case MenuCommand::HallOfFame:
         hallOfFame().show(choices.level, *mainWindow);
         play.escapeConsumed = true;
@@ -139,6 +147,22 @@ void Game::performCommand(MenuCommand command) {
 }
 
 bool Game::loadPuzzleOfLevel() {
+    // A puzzle still being made is not waited for: the collection's record is there at once, and the
+    // puzzle stays for the next game.
+    if (std::optional<FreshPuzzle> fresh = choices.freshPuzzles ? puzzles.take(choices.level) : std::nullopt) {
+        // As a collection record loads: the timing stops, the level stays.
+        play.gameRunning = false;
+        board = puzzleBoard(fresh->givens);
+        countGivensNow();
+        shuffleCheckedBoard(board, randomSource, choices.puzzleSymmetry);
+        play.puzzle = fresh->number;
+        // Until the first entry replaces it, the help panel names the puzzle, so it can be made again.
+        view.hintText = puzzleTitle(fresh->number);
+        Display d = display();
+        drawHint(d, view.hintText);
+        prepareFreshPuzzle();
+        return true;
+    }
     records.boardFile = collectionFile(choices.level);
     const int record = platform.random(4);
     if (const ReadStatus status = loadRecord(record); status != ReadStatus::Loaded) {
@@ -146,9 +170,15 @@ bool Game::loadPuzzleOfLevel() {
         platform.messageBox(readFailureMessage(status, filePath(records.boardFile)));
         return false;
     }
+    play.puzzle.reset();
     countGivensNow();
     shuffleBoard(board, randomSource, choices.puzzleSymmetry);
+    prepareFreshPuzzle();
     return true;
+}
+
+void Game::prepareFreshPuzzle() {
+    if (choices.freshPuzzles) puzzles.prepare(choices.level, randomSource);
 }
 
 void Game::startNewGame() {
@@ -160,7 +190,7 @@ void Game::startNewGame() {
 
 void Game::printCommand() {
     printBoard(platform, board, choices.digitMode, view.levelNames[std::size_t(choices.level)],
-               view.panelState.givenCount);
+               play.puzzle ? puzzleTitle(*play.puzzle) : std::string(), view.panelState.givenCount);
 }
 
 void Game::endOfCommand() {

@@ -86,6 +86,9 @@ void Game::startUp() {
 
     offerKeptGame();
     rememberChoices();
+    // The first new game's puzzle, made for the level and choice as they stand once start-up is over:
+    // posted, so it follows the choices as they stand when the first events come.
+    platform.post([this] { prepareFreshPuzzle(); });
 }
 
 std::string Game::keptGamesPath() const { return messagePath(filePath(kKeptGamesFileName)); }

@@ -12,6 +12,7 @@
 #include "app/platform_random.h"
 #include "app/player_choices.h"
 #include "app/player_view.h"
+#include "app/puzzle_supply.h"
 #include "app/settings_memory.h"
 #include "engine/board.h"
 #include "engine/board_verdict.h"
@@ -130,6 +131,7 @@ public:
     platform::MainWindow* mainWindow = nullptr;
     Champions champions;
     SettingsMemory settings;
+    PuzzleSupply puzzles{platform}; // the next new game's fresh puzzle, made ahead
 
 private:
     // Asks "Spiel beenden?"; "&JA" stops the timing and closes the main window, which ends the idle
@@ -150,9 +152,14 @@ private:
 
     // The actions of one command; a value no item carries does nothing.
     void performCommand(MenuCommand command);
-    // Reads a random record of the level's collection, counts its givens and shuffles it. False, with
-    // the player told which file failed, when the collection cannot be read.
+    // The one place a new game's puzzle comes from: with freshPuzzles, the fresh puzzle made ahead for
+    // the level when it is ready (its number kept in play.puzzle and shown in the help panel), then the
+    // next one prepared; else, or when none is ready, a random record of the level's collection (no
+    // number). Either way counts its givens and shuffles it. False, with the player told which file
+    // failed, when the collection was needed and cannot be read.
     bool loadPuzzleOfLevel();
+    // With freshPuzzles, has the next fresh puzzle of the level made ahead (PuzzleSupply::prepare).
+    void prepareFreshPuzzle();
     void startNewGame();
 
     // The game loops.

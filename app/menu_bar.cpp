@@ -12,9 +12,10 @@ namespace quintaro {
 namespace {
 
 // The items that mirror a setting and so carry a check mark.
-constexpr std::array kCheckableItems{MenuCommand::LevelEasy,      MenuCommand::LevelMedium,   MenuCommand::LevelHard,
-                                     MenuCommand::LevelExtreme,   MenuCommand::Digits,        MenuCommand::Letters,
-                                     MenuCommand::ShowCandidates, MenuCommand::PuzzleSymmetry};
+constexpr std::array kCheckableItems{
+    MenuCommand::LevelEasy,      MenuCommand::LevelMedium,    MenuCommand::LevelHard,
+    MenuCommand::LevelExtreme,   MenuCommand::Digits,         MenuCommand::Letters,
+    MenuCommand::ShowCandidates, MenuCommand::PuzzleSymmetry, MenuCommand::FreshPuzzles};
 
 bool isCheckable(int id) {
     return std::any_of(kCheckableItems.begin(), kCheckableItems.end(), [id](MenuCommand c) { return menuId(c) == id; });
@@ -41,6 +42,7 @@ void refreshCheckMarks(platform::MainWindow& window, const PlayerChoices& choice
     window.setMenuChecked(menuId(choices.digitMode ? MenuCommand::Digits : MenuCommand::Letters), true);
     if (choices.showCandidates) window.setMenuChecked(menuId(MenuCommand::ShowCandidates), true);
     if (choices.puzzleSymmetry) window.setMenuChecked(menuId(MenuCommand::PuzzleSymmetry), true);
+    if (choices.freshPuzzles) window.setMenuChecked(menuId(MenuCommand::FreshPuzzles), true);
 }
 
 } // namespace quintaro

@@ -19,7 +19,8 @@ enum class MenuCommand {
     RestartBoard = 25,
     ClearBoard = 26,
     PrintBoard = 27,
-    LevelEasy = 30, // the four levels in order, Leicht to Extrem
+    FreshPuzzles = 28, // new games play freshly made puzzles, else the collections' records
+    LevelEasy = 30,    // the four levels in order, Leicht to Extrem
     LevelMedium = 31,
     LevelHard = 32,
     LevelExtreme = 33,

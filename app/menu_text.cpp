@@ -38,6 +38,8 @@ const std::vector<std::string>& menuText() {
         item(ShuffleBoard, "Brett &mischen"),
         "-",
         item(OwnBoard, "&Eigenes Brett"),
+        "-",
+        item(FreshPuzzles, "&Neue Rätsel erzeugen"),
         "",
         "Sch&wierigkeit",
         item(LevelEasy, "&Leicht"),

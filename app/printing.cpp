@@ -54,7 +54,7 @@ void drawPage(platform::Surface& s, const PrintLayout& p, const Board& b, bool d
 } // namespace
 
 void printBoard(platform::Platform& platform, Board& board, bool digitMode, const std::string& levelName,
-                int& givenCount) {
+                const std::string& puzzleName, int& givenCount) {
     platform::PrintStart start = platform::PrintStart::Failed;
     std::unique_ptr<platform::Printer> printer = platform.startPrinting("Brett drucken", start);
     // A cancelled print dialog is the player's choice: nothing to print, nothing to report.
@@ -63,7 +63,7 @@ void printBoard(platform::Platform& platform, Board& board, bool digitMode, cons
         if (printer) {
             const PrintLayout layout = printLayout(printer->pageWidth(), printer->pageHeight());
             givenCount = countGivenCells(board);
-            drawPage(printer->page(), layout, board, digitMode, printFooter(levelName, givenCount));
+            drawPage(printer->page(), layout, board, digitMode, printFooter(levelName, givenCount, puzzleName));
             printed = !printer->failed() && printer->finish();
             // A failed document is dropped, not left half open.
             if (!printed) printer->abort();

@@ -8,10 +8,10 @@
 
 namespace quintaro {
 
-// Prints board on one page of the printer, symbols as digits or letters, the footer naming levelName
-// and the givens, which it recounts into givenCount; "Druckerfehler!" when printing fails. A cancelled
-// print dialog prints nothing and changes nothing.
+// Prints board on one page of the printer, symbols as digits or letters, the footer naming levelName,
+// then puzzleName unless it is empty, and the givens, which it recounts into givenCount; "Druckerfehler!"
+// when printing fails. A cancelled print dialog prints nothing and changes nothing.
 void printBoard(platform::Platform& platform, Board& board, bool digitMode, const std::string& levelName,
-                int& givenCount);
+                const std::string& puzzleName, int& givenCount);
 
 } // namespace quintaro

@@ -15,7 +15,7 @@ constexpr const char* kPlayerBoardFile = "brett.qbr";
 
 ReadStatus Game::loadRecord(int record) {
     return loadBoardRecord(filePath(records.boardFile), record, platform, board, play, choices.level,
-                           view.panelState.givenCount);
+                           view.panelState.givenCount, play.puzzle);
 }
 
 bool Game::showLoadDialog() {
@@ -28,8 +28,8 @@ bool Game::showLoadDialog() {
 void Game::showSaveDialog() {
     records.boardFile = kPlayerBoardFile;
     quintaro::showSaveDialog(platform, *mainWindow, records, filePath(records.boardFile), [this](int record) {
-        saveBoardRecord(filePath(records.boardFile), record, platform, board, play, choices.level, randomSource,
-                        champions.lockPatience);
+        saveBoardRecord(filePath(records.boardFile), record, platform, board, play, choices.level, play.puzzle,
+                        randomSource, champions.lockPatience);
     });
 }
 

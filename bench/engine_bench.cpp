@@ -1,4 +1,5 @@
-// Speed of the engine: hidden solve, candidates, dead-end test, shuffles (each path against its reference), new game.
+// Speed of the engine: hidden solve, candidates, dead-end test, shuffles (each path against its reference), new game
+// of a collection's record and of a fresh puzzle.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "engine/candidates.h"
+#include "engine/fresh_puzzle.h"
 #include "engine/full_field.h"
 #include "engine/grid_cell.h"
 #include "engine/random_source.h"
@@ -180,6 +182,23 @@ void BM_NewGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
+
+// The same for a fresh puzzle made ahead: its board set up, then the checked shuffle with its hidden
+// solve. Twenty puzzles of each level, made before the timing.
+void BM_NewGameFreshPuzzle(benchmark::State& state) {
+    std::vector<CellLayer> made;
+    for (int level = 0; level < 4; ++level)
+        for (std::uint32_t seed = 0; seed < 20; ++seed)
+            if (const auto fresh = makeFreshPuzzle({level, seed})) made.push_back(fresh->givens);
+    SeededRandom rnd(11);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Board b = puzzleBoard(made[i++ % made.size()]);
+        shuffleCheckedBoard(b, rnd, true);
+        benchmark::DoNotOptimize(b.solution);
+    }
+}
+BENCHMARK(BM_NewGameFreshPuzzle)->Unit(benchmark::kMicrosecond);
 
 void BM_GenerateFullField(benchmark::State& state) {
     SeededRandom rnd(13);

@@ -1,4 +1,5 @@
-// Speed of the input path on the headless platform: a click opening the chooser, a typed symbol drawn and judged.
+// Speed of the input path on the headless platform: a click opening the chooser, a typed symbol drawn and judged,
+// a new game.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
@@ -119,6 +120,37 @@ void BM_InputTypedSymbol(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InputTypedSymbol)->Unit(benchmark::kMicrosecond);
+
+// "Neues Spiel" of level Extrem from the menu event until the play loop stands drawn and timed: with a
+// fresh puzzle made ahead (argument 1) or, the option off, a record of extrem.qbr (0). Leaving the
+// loop and making the next puzzle are untimed.
+void BM_NewGameCommand(benchmark::State& state) {
+    const bool fresh = state.range(0) != 0;
+    platform::HeadlessPlatform platform{1, {1280, 1024}};
+    Game game{platform};
+    platform.setEventHandler(&game);
+    game.startUp();
+    game.choices.freshPuzzles = fresh;
+    platform.inject(platform::Event::menu(menuId(MenuCommand::LevelExtreme)));
+    platform.deliverPending();
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Idle here, so the clock bodies among them end at once; the headless worker runs only when asked.
+        platform.runStartedThreads();
+        platform.inject(platform::Event::menu(menuId(MenuCommand::NewGame)));
+        state.ResumeTiming();
+        platform.deliverPending();
+        state.PauseTiming();
+        if (game.play.mode != GameMode::PlayLoop || game.play.puzzle.has_value() != fresh) {
+            state.SkipWithError(fresh ? "no fresh puzzle was played" : "no collection record was played");
+            break;
+        }
+        platform.click(platform::MouseButton::Left, 650, 740); // "Abbruch"
+        platform.deliverPending();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NewGameCommand)->Arg(0)->Arg(1)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace quintaro

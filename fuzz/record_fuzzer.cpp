@@ -48,13 +48,14 @@ void checkRecord(std::span<const std::uint8_t> bytes) {
     CountingRandom filler;
     std::vector<std::uint8_t> out(kRecordSize);
     encodeBoardRecord(b, clock, filler, std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
-    for (int i = kFillerOffset; i < kRecordSize; ++i) require(out[i] >= 1 && out[i] <= 9);
+    for (int i = clock.puzzle ? kPuzzleNumberOffset + kPuzzleNumberSize : kFillerOffset; i < kRecordSize; ++i)
+        require(out[i] >= 1 && out[i] <= 9);
     Board back;
     RecordClock backClock;
     require(decodeBoardRecord(out, back, backClock));
     require(back.board == b.board && back.givens == b.givens && back.candidates == b.candidates);
     require(backClock.runningByte == clock.runningByte && backClock.elapsedSeconds == clock.elapsedSeconds &&
-            backClock.level == clock.level);
+            backClock.level == clock.level && backClock.puzzle == clock.puzzle);
 }
 
 void checkFileRepair(const std::uint8_t* data, std::size_t size) {

@@ -17,8 +17,10 @@ std::string saveFailure(const std::string& reason) { return "Das Brett konnte ni
 
 ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock) {
     if (record < 0 || record >= kRecordCount) return ReadStatus::Unreadable;
-    // Only the record's data are read: a huge file, a FIFO or a device never holds the game up.
-    const FileRange range = readFileRange(path, std::int64_t{record} * kRecordSize, kRecordDataSize);
+    // Only the record's data and the puzzle number after them are read: a huge file, a FIFO or a
+    // device never holds the game up.
+    const FileRange range =
+        readFileRange(path, std::int64_t{record} * kRecordSize, kPuzzleNumberOffset + kPuzzleNumberSize);
     if (range.kind == FileKind::Missing) return ReadStatus::Missing;
     if (range.kind != FileKind::Regular) return ReadStatus::Unreadable;
     if (!decodeBoardRecord(range.bytes, b, clock)) return ReadStatus::TooShort;

@@ -21,9 +21,10 @@ enum class ReadStatus {
 };
 
 // Reads record 0..3 of the board file at path into b.board, b.givens, b.candidateBytes and
-// b.candidates, and its clock fields into clock, as decodeBoardRecord does: damaged cell bytes load
-// as empty cells, a damaged elapsed time as 0, the level clamped to 0..3. Reads only those bytes and
-// never waits on a FIFO. Nothing changes unless the result is Loaded.
+// b.candidates, and its clock fields and puzzle number into clock, as decodeBoardRecord does: damaged
+// cell bytes load as empty cells, a damaged elapsed time as 0, the level clamped to 0..3, a damaged
+// or cut-off number as none. Reads only those bytes and never waits on a FIFO. Nothing changes unless the result is
+// Loaded.
 ReadStatus readBoardRecord(const std::string& path, int record, Board& b, RecordClock& clock);
 
 // Writes b.board, b.givens and the candidates (as 0x00/0xFF bytes; b.candidateBytes is refreshed)

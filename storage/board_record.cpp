@@ -6,12 +6,32 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace quintaro {
 
 namespace {
 
 std::uint8_t fillerByte(RandomSource& filler) { return static_cast<std::uint8_t>(filler.random(9) + 1); }
+
+constexpr std::string_view kMarker{kPuzzleNumberMarker};
+
+std::optional<PuzzleNumber> decodePuzzleNumber(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < static_cast<std::size_t>(kPuzzleNumberOffset + kPuzzleNumberSize)) return std::nullopt;
+    const auto* first = reinterpret_cast<const char*>(bytes.data()) + kPuzzleNumberOffset;
+    const std::string_view field(first, kPuzzleNumberSize);
+    if (!field.starts_with(kMarker)) return std::nullopt;
+    const std::size_t end = field.find('\0', kMarker.size());
+    if (end == std::string_view::npos) return std::nullopt;
+    return parsePuzzleNumber(field.substr(kMarker.size(), end - kMarker.size()));
+}
+
+void encodePuzzleNumber(PuzzleNumber number, std::span<std::uint8_t, kRecordSize> out) {
+    const std::string text = std::string(kMarker) + formatPuzzleNumber(number);
+    std::copy(text.begin(), text.end(), out.begin() + kPuzzleNumberOffset);
+    out[kPuzzleNumberOffset + text.size()] = 0;
+}
 
 } // namespace
 
@@ -48,6 +68,7 @@ bool decodeBoardRecord(std::span<const std::uint8_t> bytes, Board& b, RecordCloc
 
     const auto level = static_cast<std::int16_t>(bytes[kLevelOffset] | (bytes[kLevelOffset + 1] << 8));
     clock.level = std::clamp<std::int16_t>(level, 0, 3);
+    clock.puzzle = decodePuzzleNumber(bytes);
     return true;
 }
 
@@ -73,6 +94,7 @@ void encodeBoardRecord(Board& b, const RecordClock& clock, RandomSource& filler,
     out[kLevelOffset + 1] = static_cast<std::uint8_t>(level >> 8);
 
     for (int i = kFillerOffset; i < kRecordSize; ++i) out[i] = fillerByte(filler);
+    if (clock.puzzle && isValidPuzzleNumber(*clock.puzzle)) encodePuzzleNumber(*clock.puzzle, out);
 }
 
 void fillEmptyRecord(std::span<std::uint8_t, kRecordSize> out, RandomSource& filler) {

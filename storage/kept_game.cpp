@@ -45,7 +45,7 @@ void encodeGame(const KeptGame& game, std::string& out) {
     b.candidates = game.candidates;
     const double elapsed = std::isfinite(game.elapsedSeconds) ? game.elapsedSeconds : 0.0;
     const RecordClock clock{static_cast<std::uint8_t>(game.timed ? 1 : 0), std::clamp(elapsed, 0.0, kMaxElapsedSeconds),
-                            std::clamp<std::int16_t>(game.level, 0, 3)};
+                            std::clamp<std::int16_t>(game.level, 0, 3), std::nullopt};
     std::array<std::uint8_t, kRecordSize> record{};
     NoFiller filler;
     encodeBoardRecord(b, clock, filler, record);

@@ -37,8 +37,9 @@ PagePoint printedSymbolAt(const PrintLayout& p, int g, int c, int r, const std::
     return {x + shift, y + 3};
 }
 
-std::string printFooter(const std::string& levelName, int givenCount) {
-    return "Schwierigkeitsgrad: " + levelName + "mit " + std::to_string(givenCount) + " Zahlen";
+std::string printFooter(const std::string& levelName, int givenCount, const std::string& puzzleName) {
+    const std::string puzzle = puzzleName.empty() ? std::string() : "(" + puzzleName + ") ";
+    return "Schwierigkeitsgrad: " + levelName + puzzle + "mit " + std::to_string(givenCount) + " Zahlen";
 }
 
 } // namespace quintaro

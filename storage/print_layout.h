@@ -34,7 +34,9 @@ PrintLayout printLayout(int pageWidth, int pageHeight);
 // or 4 for letters, 7 more for the narrow "I", and 3 pixels down.
 PagePoint printedSymbolAt(const PrintLayout& layout, int g, int c, int r, const std::string& text, bool digitMode);
 
-// "Schwierigkeitsgrad: " + level name (with its own blanks) + "mit " + count + " Zahlen".
-std::string printFooter(const std::string& levelName, int givenCount);
+// "Schwierigkeitsgrad: " + level name (with its own blanks) + "mit " + count + " Zahlen"; a puzzle
+// name ("Rätsel L3-12345") that is not empty stands in brackets after the level name:
+// "Schwierigkeitsgrad: Extrem (Rätsel L3-12345) mit 80 Zahlen".
+std::string printFooter(const std::string& levelName, int givenCount, const std::string& puzzleName = {});
 
 } // namespace quintaro

@@ -18,7 +18,7 @@ std::vector<std::uint8_t> collectionFile(const std::vector<CellLayer>& puzzles, 
         Board b;
         b.board = puzzles[n];
         b.givens = puzzles[n];
-        encodeBoardRecord(b, RecordClock{0x00, 0.0, static_cast<std::int16_t>(level)}, filler, record);
+        encodeBoardRecord(b, RecordClock{0x00, 0.0, static_cast<std::int16_t>(level), std::nullopt}, filler, record);
     }
     return file;
 }

@@ -205,23 +205,31 @@ TEST_F(BoardDialogTest, ARecordSavedFromPartsLoadsBackIntoOtherParts) {
     const int slot = int(rnd() % 4);
     platform.setTime(1000.0);
     PlatformRandom filler(platform);
-    ASSERT_TRUE(saveBoardRecord("brett.qbr", slot, platform, saved, timing, level, filler, kLockPatience));
+    // The longest number and none at all, as the seed falls.
+    const std::optional<PuzzleNumber> number =
+        rnd() % 3 == 0 ? std::nullopt
+                       : std::optional(PuzzleNumber{int(rnd() % 4), std::uint32_t(rnd() % 1000) * 999'999});
+    ASSERT_TRUE(saveBoardRecord("brett.qbr", slot, platform, saved, timing, level, number, filler, kLockPatience));
 
     Board loaded;
     ClockFlags loadedTiming;
     std::int16_t loadedLevel = -1;
     int givenCount = -1;
+    std::optional<PuzzleNumber> loadedNumber = PuzzleNumber{3, 1};
     platform.setTime(2000.0);
-    ASSERT_EQ(loadBoardRecord("brett.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount),
+    ASSERT_EQ(loadBoardRecord("brett.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount, loadedNumber),
               ReadStatus::Loaded);
+    EXPECT_EQ(loadedNumber, number);
     EXPECT_EQ(loaded.givens, saved.givens);
     EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), double(loadedTiming.gameStart)),
               std::tuple(true, false, 1900.0));
     EXPECT_EQ(std::tuple(int(loadedLevel), givenCount), std::tuple(int(level), countGivenCells(saved)));
 
     const Board before = loaded;
-    ASSERT_EQ(loadBoardRecord("fehlt.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount),
+    loadedNumber = PuzzleNumber{2, 7};
+    ASSERT_EQ(loadBoardRecord("fehlt.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount, loadedNumber),
               ReadStatus::Missing);
+    EXPECT_EQ(loadedNumber, (PuzzleNumber{2, 7}));
     EXPECT_EQ(std::tuple(loaded.board, loaded.givens), std::tuple(before.board, before.givens));
     EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), int(loadedLevel), givenCount),
               std::tuple(true, false, int(level), countGivenCells(saved)));

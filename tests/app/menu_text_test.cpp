@@ -46,7 +46,8 @@ TEST(MenuTextTest, ProgramMenuHasFourDropDownsWithTheirItemsInOrder) {
         shape({MenuNode::submenu("&Optionen", {item(LoadBoard, "&lade Brett"), item(SaveBoard, "&sichere Brett"), line,
                                                item(SolveBoard, "&Brett lösen"), item(ClearBoard, "B&rett löschen"),
                                                item(PrintBoard, "Brett &drucken"), item(ShuffleBoard, "Brett &mischen"),
-                                               line, item(OwnBoard, "&Eigenes Brett")})}));
+                                               line, item(OwnBoard, "&Eigenes Brett"), line,
+                                               item(FreshPuzzles, "&Neue Rätsel erzeugen")})}));
     EXPECT_EQ(
         shape({bar[2]}),
         shape({MenuNode::submenu("Sch&wierigkeit",

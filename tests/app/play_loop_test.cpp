@@ -13,7 +13,12 @@ using platform::MouseButton;
 namespace CharacterCode = platform::CharacterCode;
 namespace VK = platform::VirtualKey;
 
-class PlayLoopTest : public PlayTest {};
+// The play loop over the collections' records, as with "Neue Rätsel erzeugen" unticked: no worker makes
+// puzzles beside the clock, and the records and shuffles come from the seeded draws alone.
+class PlayLoopTest : public PlayTest {
+public:
+    PlayLoopTest() { game.choices.freshPuzzles = false; }
+};
 
 TEST_F(PlayLoopTest, NewGameShufflesARecordOfTheLevelsCollectionAndTimesIt) {
     command(MenuCommand::LevelHard);

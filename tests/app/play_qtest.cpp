@@ -102,6 +102,20 @@ private slots:
                 QCOMPARE(game_.play.clockLabel->caption(), std::string(" 99:99:99"));
         }
     }
+
+    // The puzzle a worker thread made ahead is the next game's, named in the help panel.
+    void aFreshPuzzleMadeOnAWorkerIsTheNextGame() {
+        QVERIFY(game_.choices.freshPuzzles);
+        QVERIFY(QTest::qWaitFor([this] { return game_.puzzles.ready(); }));
+        const std::optional<PuzzleNumber> ahead = game_.puzzles.awaiting();
+        QVERIFY(ahead && ahead->level == game_.choices.level);
+        window_->action(8)->trigger(); // "Neues Spiel"
+        QVERIFY(QTest::qWaitFor([this] { return game_.play.mode == GameMode::PlayLoop; }));
+        QVERIFY(game_.play.puzzle == ahead && game_.play.gameRunning && !game_.board.noSolution);
+        QCOMPARE(game_.view.hintText, "Rätsel " + formatPuzzleNumber(*ahead));
+        QTest::keyClick(&canvas(), Qt::Key_Escape);
+        QTRY_VERIFY(game_.play.mode == GameMode::Idle);
+    }
 };
 
 // The platform owns the application object, so it is made before the test runs instead of by QTEST_MAIN.

@@ -30,6 +30,7 @@ TEST_F(SessionTest, EveryCommandEndsIdleWithTheButtonBarWiped) {
 }
 
 TEST_F(SessionTest, MenusOffIgnoreChoicesThePointerRoundsHalfToEvenAndDrawsComeFromThePlatform) {
+    game.choices.freshPuzzles = false; // no fresh puzzle's number drawn ahead
     window.setMenuBarEnabled(false);
     platform.inject(menuEvent(MenuCommand::LevelMedium));
     platform.inject(Event::moved(10.5, 11.5));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 #include <tuple>
 
 #include "record_fixture.h"
@@ -88,7 +89,7 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
     b.candidateBytes[candidateIndex(1, 1, 1, 0)] = 0x55; // a stale byte the writer must not keep
     test::CountingRandom filler;
     std::vector<std::uint8_t> out(kRecordSize, 0xEE);
-    encodeBoardRecord(b, RecordClock{0xFF, 1234.5, 3}, filler,
+    encodeBoardRecord(b, RecordClock{0xFF, 1234.5, 3, std::nullopt}, filler,
                       std::span<std::uint8_t, kRecordSize>(out.data(), kRecordSize));
 
     RecordBytes expected;
@@ -104,6 +105,36 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
     for (int i = 0; i < kRecordSize; ++i) ASSERT_EQ(out[i], expected.bytes[i]) << "byte " << i;
     EXPECT_TRUE(std::equal(b.candidateBytes.begin(), b.candidateBytes.end(), expected.bytes.begin() + 800))
         << "candidateBytes is refreshed";
+}
+
+// A fresh puzzle's number at the start of the filler: marker, text and zero byte, read back only whole.
+TEST(RecordPuzzleNumber, IsWrittenIntoTheFillerAndReadBackOnlyWhenWhole) {
+    Board b;
+    b.board[cellIndex(2, 2, 1)] = b.givens[cellIndex(2, 2, 1)] = 5;
+    std::vector<std::uint8_t> plain(kRecordSize), numbered(kRecordSize);
+    test::CountingRandom fillerA, fillerB;
+    encodeBoardRecord(b, RecordClock{}, fillerA, std::span<std::uint8_t, kRecordSize>(plain.data(), kRecordSize));
+    encodeBoardRecord(b, RecordClock{0, 0.0, 0, PuzzleNumber{3, 987654321}}, fillerB,
+                      std::span<std::uint8_t, kRecordSize>(numbered.data(), kRecordSize));
+    EXPECT_EQ(std::string(numbered.begin() + 4811, numbered.begin() + 4827), std::string("Nr:L3-987654321\0", 16));
+    EXPECT_TRUE(std::all_of(numbered.begin() + 4827, numbered.end(), [](std::uint8_t v) { return v >= 1 && v <= 9; }));
+    EXPECT_TRUE(std::equal(plain.begin(), plain.begin() + 4811, numbered.begin())) << "the data stay as they were";
+
+    const auto read = [](std::vector<std::uint8_t> bytes, auto&& change) {
+        change(bytes);
+        Board back;
+        RecordClock clock;
+        clock.puzzle = PuzzleNumber{0, 0}; // reading clears the last number
+        EXPECT_TRUE(decodeBoardRecord(bytes, back, clock));
+        return clock.puzzle;
+    };
+    const auto unchanged = [](auto&) {};
+    EXPECT_EQ(read(numbered, unchanged), (PuzzleNumber{3, 987654321}));
+    EXPECT_EQ(read(plain, unchanged), std::nullopt) << "filler never forms the marker";
+    EXPECT_EQ(read(numbered, [](auto& v) { v[4811] = 'n'; }), std::nullopt) << "marker";
+    EXPECT_EQ(read(numbered, [](auto& v) { v[4815] = '4'; }), std::nullopt) << "level 4";
+    EXPECT_EQ(read(numbered, [](auto& v) { v[4826] = 5; }), std::nullopt) << "no zero byte within the field";
+    EXPECT_EQ(read(numbered, [](auto& v) { v.resize(4826); }), std::nullopt) << "cut off before its zero byte";
 }
 
 TEST(BoardFileWithRecord, OtherLengthsKeepEveryCompleteRecordAndDropTheTailBeyondTheFourth) {

@@ -162,7 +162,7 @@ int saveRounds(const std::string& path, int slot, int rounds) {
         if (n > 1 &&
             (readBoardRecord(path, slot, mine, stored) != ReadStatus::Loaded || stored.elapsedSeconds != n - 1))
             ++problems;
-        if (!writeBoardRecord(path, slot, b, RecordClock{0xFF, double(n), 0}, filler, error)) ++problems;
+        if (!writeBoardRecord(path, slot, b, RecordClock{0xFF, double(n), 0, std::nullopt}, filler, error)) ++problems;
         if (std::filesystem::file_size(path) != 24000) ++problems;
     }
     return problems;

@@ -37,6 +37,7 @@ TEST(PrintLayoutTest, LinesKeepTheScreensWeightAtAnyResolution) {
 
 TEST(PrintLayoutTest, FooterKeepsTheLevelNamesOwnBlanks) {
     EXPECT_EQ(printFooter("Extrem ", 78), "Schwierigkeitsgrad: Extrem mit 78 Zahlen"); // " Leicht " in a printed game
+    EXPECT_EQ(printFooter(" Leicht ", 130, "Rätsel L0-5"), "Schwierigkeitsgrad:  Leicht (Rätsel L0-5) mit 130 Zahlen");
 }
 
 } // namespace
