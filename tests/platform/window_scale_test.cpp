@@ -27,8 +27,8 @@ TEST(WindowScaleTest, TheAreaFitsTheWindowByOneFactorCentredOnWholeDevicePixels)
              {1500, 787, 1, {1, 1, 224, 0, 1052, 787}},     // wider: bands left and right
              {1052, 1000, 1, {1, 1, 0, 106, 1052, 787}},    // taller: bands above and below
              {1052, 787, 1.25, {1, 1.25, 0, 0, 1315, 983}}, // 983.75 device rows: the last one is background
-             {526, 787, 1, {0.5, 0.5, 0, 197, 526, 393}},
-             {0, 0, 1, {1.0 / 64, 1.0 / 64, 0, 0, 16, 12}},
+             {526, 787, 1, {0.5, 0.5, 0, 196, 526, 394}},   // the last row's line gets a device pixel of its own
+             {0, 0, 1, {1.0 / 64, 1.0 / 64, 0, 0, 17, 13}},
              {1052, 787, -3, {1, 1, 0, 0, 1052, 787}}, // no ratio: taken as 1
          }) {
         const ScaledArea a = fitArea(kGameWidth, kGameHeight, k.windowWidth, k.windowHeight, k.ratio);
