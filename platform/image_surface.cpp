@@ -279,6 +279,8 @@ struct SavedDrawing {
     Box box;
     std::vector<DrawOp> ops;
     std::vector<Box> bounds;
+    const void* surface = nullptr; // where it was saved, and which save there it was
+    std::uint64_t save = 0;
 };
 
 struct ImageSurface::Impl {
@@ -295,6 +297,10 @@ struct ImageSurface::Impl {
     std::size_t pruneAt = kFirstPrune;
     std::vector<std::uint32_t> marks; // below 100 %: the line mark of every device pixel
     Coverage coverage;
+    // The last save: its number (0 once the list no longer holds what it was) and how many steps the
+    // list held then. Painted back where it was, it takes the list back there instead of adding to it.
+    std::uint64_t lastSave = 0, saves = 0;
+    std::size_t stepsAtSave = 0;
 
     const QFont& font(const FontRequest& request) {
         const auto it =
@@ -433,14 +439,17 @@ struct ImageSurface::Impl {
         CoverIndex covers(width, height);
         std::vector<bool> hidden(ops.size(), false);
         for (std::size_t i = ops.size(); i-- > 0;) {
+            // What the last save holds is dropped only where it was hidden when it was saved.
+            if (lastSave != 0 && i + 1 == stepsAtSave) covers = CoverIndex(width, height);
             if (covers.hides(bounds[i])) {
                 hidden[i] = true;
                 continue;
             }
             if (const Box cover = coverOf(ops[i], bounds[i]); !cover.empty()) covers.add(cover);
         }
-        std::size_t kept = 0;
+        std::size_t kept = 0, keptAtSave = 0;
         for (std::size_t i = 0; i < ops.size(); ++i) {
+            if (i == stepsAtSave) keptAtSave = kept;
             if (hidden[i]) continue;
             if (kept != i) {
                 ops[kept] = std::move(ops[i]);
@@ -448,9 +457,11 @@ struct ImageSurface::Impl {
             }
             ++kept;
         }
+        stepsAtSave = stepsAtSave >= ops.size() ? kept : keptAtSave;
         ops.resize(kept);
         bounds.resize(kept);
         if (ops.size() > kMostKeptOps) {
+            lastSave = 0;
             DrawOp copy;
             copy.kind = OpKind::Paint;
             copy.saved = std::make_shared<const SavedRectangle>(pixelsOf(whole(), nullptr));
@@ -475,8 +486,39 @@ struct ImageSurface::Impl {
 
     // A saved drawing painted back with its top-left corner at (x, y): its steps join the list, moved
     // there and kept inside the box, and are drawn again unless the saved pixels fit this resolution.
+    // Takes the list back to the last save when the saved rectangle goes back where it came from and what
+    // was drawn since lies inside it (it goes) or away from it (it stays); false when it cannot.
+    bool restoreSave(const SavedDrawing& drawing, int x, int y) {
+        if (drawing.surface != this || drawing.save != lastSave || lastSave == 0 || x != drawing.box.left ||
+            y != drawing.box.top || stepsAtSave > ops.size())
+            return false;
+        for (std::size_t i = stepsAtSave; i < ops.size(); ++i)
+            if (bounds[i].meets(drawing.box) && !drawing.box.contains(bounds[i])) return false;
+        std::size_t kept = stepsAtSave;
+        for (std::size_t i = stepsAtSave; i < ops.size(); ++i) {
+            if (drawing.box.contains(bounds[i])) continue;
+            ops[kept] = std::move(ops[i]);
+            bounds[kept++] = bounds[i];
+        }
+        ops.resize(kept);
+        bounds.resize(kept);
+        return true;
+    }
+
     void paintDrawing(const SavedRectangle& saved, int x, int y) {
         const SavedDrawing& drawing = *saved.drawing();
+        if (restoreSave(drawing, x, y)) {
+            const Box target = drawing.box.cut(whole());
+            const bool pixelsFit = scale.ratio >= 1 && !saved.empty() &&
+                                   scale.edge(x + saved.width()) - scale.edge(x) == saved.deviceWidth() &&
+                                   scale.edge(y + saved.height()) - scale.edge(y) == saved.deviceHeight();
+            if (pixelsFit) return paintPixels(saved, x, y, whole());
+            // At another resolution, or below 100 % where the lines' marks come back only with the steps.
+            fillBox(target, packed(base), target);
+            for (std::size_t i = 0; i < ops.size(); ++i)
+                if (bounds[i].meets(target)) draw(ops[i], target);
+            return;
+        }
         const int dx = x - drawing.box.left, dy = y - drawing.box.top;
         const Box target{x, y, x + saved.width() - 1, y + saved.height() - 1};
         const int dw = scale.edge(x + saved.width()) - scale.edge(x);
@@ -582,6 +624,9 @@ SavedRectangle ImageSurface::saveRectangle(int x1, int y1, int x2, int y2) const
     auto drawing = std::make_shared<SavedDrawing>();
     drawing->base = impl_->base;
     drawing->box = box;
+    drawing->surface = impl_.get();
+    drawing->save = impl_->lastSave = ++impl_->saves;
+    impl_->stepsAtSave = impl_->ops.size();
     for (std::size_t i = 0; i < impl_->ops.size(); ++i)
         if (impl_->bounds[i].meets(box)) {
             drawing->ops.push_back(impl_->ops[i]);
@@ -609,6 +654,7 @@ Rgb ImageSurface::pixel(int x, int y) const {
 }
 
 void ImageSurface::clear(Rgb c) {
+    impl_->lastSave = 0;
     impl_->ops.clear();
     impl_->bounds.clear();
     impl_->pruneAt = kFirstPrune;
