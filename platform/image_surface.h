@@ -3,6 +3,7 @@
 
 #include "platform/surface.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -11,8 +12,8 @@ namespace quintaro::platform {
 class ImageSurface final : public Surface {
 public:
     // A surface of width x height pixels, white at first. Needs a running Qt GUI application (fonts).
-    // Backed at pixelRatio device pixels per pixel (kept within 1..8): the coordinates stay the game's,
-    // lines and rectangles cover whole blocks, text is drawn at the finer resolution.
+    // Backed at pixelRatio device pixels per pixel (kept within 0.5..8): the coordinates stay the game's,
+    // lines and rectangles cover whole device pixels (every line at least one), text is drawn at that size.
     ImageSurface(int width, int height, double pixelRatio = 1.0);
     ~ImageSurface() override;
     ImageSurface(const ImageSurface&) = delete;
@@ -32,8 +33,11 @@ public:
     void clear(Rgb c) override;
 
     double pixelRatio() const;
-    // Backs the surface at another ratio (the window moved to another screen); what is drawn stays.
+    // Backs the surface at another ratio (kept within 0.5..8; the window was resized or moved to another
+    // screen) and draws everything kept again at it.
     void setPixelRatio(double pixelRatio);
+    // How many drawing steps the surface keeps for drawing again; bounded however long it is drawn on.
+    std::size_t keptSteps() const;
 
     // Called on the drawing thread after every change with the bounding box (x, y, w, h) it touched;
     // the window uses it to schedule a repaint without waiting for it.

@@ -16,11 +16,8 @@ constexpr double kBias = 1e-6;
 
 } // namespace
 
-int deviceEdge(int v, double scale) { return int(std::floor(v * scale + kBias)); }
-
 int gamePixelAt(int d, double scale) {
-    if (scale < 1) return int(std::floor((d + 0.5) / scale + kBias));
-    int v = int(std::floor(d / scale));
+    int v = int(std::floor((scale < 1 ? d + 0.5 : d) / scale));
     // The division may land one block off where the edges were rounded; the edges decide.
     while (deviceEdge(v + 1, scale) <= d) ++v;
     while (deviceEdge(v, scale) > d) --v;
@@ -34,8 +31,8 @@ ScaledArea fitArea(int gameWidth, int gameHeight, int windowWidth, int windowHei
     ScaledArea area;
     area.factor = factor;
     area.scale = factor * ratio;
-    area.width = std::max(1, deviceEdge(gameWidth, area.scale));
-    area.height = std::max(1, deviceEdge(gameHeight, area.scale));
+    area.width = deviceSize(gameWidth, area.scale);
+    area.height = deviceSize(gameHeight, area.scale);
     // Centred in the window's device pixels; a window too small for the smallest factor shows its corner.
     area.left = std::max(0, (int(std::lround(windowWidth * ratio)) - area.width) / 2);
     area.top = std::max(0, (int(std::lround(windowHeight * ratio)) - area.height) / 2);

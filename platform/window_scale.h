@@ -1,14 +1,29 @@
 // The game's client area scaled into a window of any size: one factor, centred, on whole device pixels.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 namespace quintaro::platform {
 
 // Game pixel v covers the device pixels deviceEdge(v, scale) .. deviceEdge(v + 1, scale) - 1, at `scale`
-// device pixels per game pixel; below scale 1 neighbouring game pixels may share one device pixel.
-int deviceEdge(int v, double scale);
+// device pixels per game pixel. From scale 1 up every game pixel has a block of its own; below 1 each
+// device pixel belongs to the game pixel under its centre, and some game pixels get none.
+inline int deviceEdge(int v, double scale) {
+    // The bias keeps exact products (2 x 3 = 6, 1052 x 1.25) from landing a hair off a whole number.
+    constexpr double kBias = 1e-6;
+    return scale >= 1 ? int(std::floor(v * scale + kBias)) : int(std::ceil(v * scale - 0.5 - kBias));
+}
 
-// The game pixel under device pixel d (d counted from the area's edge): the one whose block holds it, or
-// below scale 1 the one under the device pixel's centre. Outside the area the answer lies outside it too.
+// Past the last device pixel game pixel v is drawn on: its block, or below scale 1 at least the device
+// pixel its block begins at, so that no line vanishes.
+inline int deviceEnd(int v, double scale) { return std::max(deviceEdge(v + 1, scale), deviceEdge(v, scale) + 1); }
+
+// The device pixels that hold `size` game pixels (at least 1), the last one drawn included.
+inline int deviceSize(int size, double scale) { return size < 1 ? 1 : deviceEnd(size - 1, scale); }
+
+// The game pixel under device pixel d (d counted from the area's edge): the one whose block holds it.
+// Outside the area the answer lies outside it too.
 int gamePixelAt(int d, double scale);
 
 // Where the game's area lies in a window, in the window's device pixels.

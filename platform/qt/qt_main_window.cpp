@@ -54,8 +54,8 @@ void Canvas::fitArea() {
         platform::fitArea(surface_->width(), surface_->height(), width(), height(), devicePixelRatioF());
     if (area == area_) return;
     area_ = area;
-    // Below one device pixel per game pixel the image stays at the game's pixels and is shown smaller.
-    surface_->setPixelRatio(std::max(1.0, area.scale));
+    // The image is drawn at the area's scale (below one half the surface stops and is shown smaller).
+    surface_->setPixelRatio(area.scale);
     if (areaListener_) areaListener_();
     update();
 }

@@ -4,6 +4,7 @@
 #include "platform/image_surface.h"
 #include "platform/qt_image_surface.h"
 #include "platform/rgb_printer.h"
+#include "platform/window_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <optional>
 #include <random>
 #include <stdexcept>
+#include <string>
 
 namespace quintaro::platform {
 namespace {
@@ -252,14 +254,81 @@ TEST_F(ImageSurfaceTest, ANewResolutionDrawsEverythingAsIfItHadBeenDrawnThereFro
     }
 }
 
-TEST_F(ImageSurfaceTest, AFullListOfPrimitivesGivesWayToPixelsAndStillRescales) {
-    // Xor lines hide nothing, so none of them is dropped as hidden.
+// Cells of `size` pixels in the game's way: a grid of outlines over white, then every cell's inside
+// erased to its paper colour (outline and fill alike).
+void drawCells(Surface& s, int columns, int rows, int size = 10) {
+    s.clear(kWhite);
+    s.setForeground(kBlack);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            s.rectangle(2 + size * c, 2 + size * r, 2 + size * (c + 1), 2 + size * (r + 1));
+    s.setForeground(kPaper);
+    s.setBackground(kPaper);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            s.filledRectangle(3 + size * c, 3 + size * r, 1 + size * (c + 1), 1 + size * (r + 1));
+}
+
+TEST_F(ImageSurfaceTest, BelowFullSizeEveryLineKeepsADevicePixelBesideTheFillsAndRedrawsTheSame) {
+    for (const double ratio : {0.915, 0.75, 0.5}) {
+        ImageSurface small(64, 48, ratio), rescaled(64, 48);
+        drawCells(small, 6, 4);
+        drawCells(rescaled, 6, 4);
+        rescaled.setPixelRatio(ratio);
+        ASSERT_EQ(imageOf(rescaled), imageOf(small)) << ratio;
+        const QImage& image = imageOf(small);
+        ASSERT_EQ(image.width(), deviceSize(64, ratio)) << ratio;
+        // Every grid line shows along a cell's middle, and no colour but the three drawn appears.
+        for (int k = 0; k <= 6; ++k)
+            EXPECT_EQ(image.pixel(deviceEdge(2 + 10 * k, ratio), deviceEdge(7, ratio)), qRgb(0, 0, 0))
+                << ratio << ' ' << k;
+        for (int k = 0; k <= 4; ++k)
+            EXPECT_EQ(image.pixel(deviceEdge(7, ratio), deviceEdge(2 + 10 * k, ratio)), qRgb(0, 0, 0))
+                << ratio << ' ' << k;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                ASSERT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255) || p == qRgb(0x10, 0x20, 0x40))
+                    << ratio << " at " << x << ',' << y;
+            }
+    }
+}
+
+TEST_F(ImageSurfaceTest, ALongSessionKeepsTheListBoundedAndAFullOneGivesWayToPixels) {
+    const std::uint32_t seed = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    std::mt19937 random(seed);
+    auto any = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    // As in play: a chooser over a cell and back, then the cell erased and written, again and again.
+    ImageSurface surface(400, 300);
+    drawCells(surface, 19, 14, 20);
+    surface.setFont(FontRequest::pixels("ARIAL", 12, 6, 700));
+    for (int i = 0; i < 20000; ++i) {
+        const int x = 2 + 20 * any(0, 18), y = 2 + 20 * any(0, 13);
+        const SavedRectangle under = surface.saveRectangle(x - 20, y - 20, x + 40, y + 40);
+        surface.setBackground(kRed);
+        surface.filledRectangle(x - 20, y - 20, x + 40, y + 40);
+        surface.paintRectangle(under, x - 20, y - 20);
+        surface.setForeground(kPaper);
+        surface.setBackground(kPaper);
+        surface.filledRectangle(x + 1, y + 1, x + 19, y + 19);
+        surface.setForeground(kInk);
+        surface.setTextBackground(TextBackground::Transparent);
+        surface.text(x + 6, y + 3, std::to_string(any(1, 9)));
+        ASSERT_LT(surface.keptSteps(), 4096u) << "step " << i;
+    }
+    // Xor lines hide nothing: past the most kept the list becomes one copy of the pixels.
     surface.setMixMode(MixMode::Xor);
     surface.setForeground(kRed);
-    for (int i = 0; i < 20001; ++i) surface.line(i % 64, 0, i % 64, 47);
+    for (int i = 0; i < 40000; ++i) {
+        surface.line(i % 64, 0, i % 64, 47);
+        ASSERT_LE(surface.keptSteps(), 40000u) << "line " << i;
+    }
+    EXPECT_LT(surface.keptSteps(), 20000u);
+    const Rgb twice = surface.pixel(0, 20);
     surface.setPixelRatio(2);
-    EXPECT_EQ(surface.pixel(0, 10), (Rgb{0, 255, 255})); // 313 times: once more red than not
-    EXPECT_EQ(imageOf(surface).pixel(1, 21), imageOf(surface).pixel(0, 20));
+    EXPECT_EQ(surface.pixel(0, 20), twice); // 625 red lines over each column
+    EXPECT_EQ(imageOf(surface).pixel(1, 41), imageOf(surface).pixel(0, 40));
 }
 
 } // namespace

@@ -165,10 +165,11 @@ private slots:
         QCOMPARE(window->formCorner(at.x + 238, at.y + 281),
                  canvasCorner + QPoint(100 + 2 * (238 - around.x()), 2 * (281 - around.y())));
 
-        // Half the size: the image stays at the game's pixels and is shown smaller.
+        // Half the size: drawn again at half the size, the line still a device pixel thick.
         window->zoomTo(0.5);
         QCOMPARE(canvas.area().factor, 0.5);
-        QCOMPARE(image.width(), 1052);
+        QCOMPARE(image.size(), QSize(canvas.area().width, canvas.area().height));
+        QCOMPARE(image.pixel(10, 2), qRgb(0, 0, 188));
         QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(50, 100));
         QCOMPARE(events.back(), Event::pressed(MouseButton::Left, 101, 201)); // the device pixel's middle
     }
