@@ -93,7 +93,7 @@ bool readSettings(const CommandLine& line, Streams& io, Settings& s) {
            integer("attempts", 1, 1000000, s.attempts) && integer("jobs", 1, 64, s.jobs);
 }
 
-// --one: the fresh puzzle as record 0, the other records never written.
+// --one: the fresh puzzle as record 0 with its number, the other records never written.
 int runOne(const Settings& s, Streams& io) {
     const PuzzleNumber number{s.level, static_cast<std::uint32_t>(s.seed)};
     const std::string name = formatPuzzleNumber(number);
@@ -107,7 +107,8 @@ int runOne(const Settings& s, Streams& io) {
            << made->attempts << (made->attempts == 1 ? " full field" : " full fields") << " tried)\n";
     SeededRandom filler(s.seed);
     std::string error;
-    if (!writeOutputFile(s.output, collectionFile({made->givens}, s.level, filler), error)) return failInput(io, error);
+    if (!writeOutputFile(s.output, collectionFile({made->givens}, s.level, filler, number), error))
+        return failInput(io, error);
     io.out << shownName(s.output) << ": puzzle " << name << " written as record 0, records 1-3 empty\n";
     return kExitOk;
 }
@@ -180,10 +181,11 @@ const Command kGenerateCommand{
     "The same level and seed give the same file, whatever the number of jobs.\n"
     "\n"
     "With --one, writes the puzzle that the game calls \"Rätsel LN-S\" (S 0..999999999), made as the\n"
-    "game makes it, as record 0 of FILE; records 1-3 are left empty (never written), the filler bytes\n"
-    "come from S. That puzzle is thinned from the first full field drawn for LN-S that gives the\n"
-    "level's givens and passes the game grades as level N (Leicht 1..2, Mittel 4, Schwer 6..8,\n"
-    "Extrem 9..12); it is not tried against shuffles (the game checks the shuffle it plays).\n"
+    "game makes it, as record 0 of FILE with its number, so the game names it when it loads it;\n"
+    "records 1-3 are left empty (never written), the filler bytes come from S. That puzzle is\n"
+    "thinned from the first full field drawn for LN-S that gives the level's givens and passes the\n"
+    "game grades as level N (Leicht 1..2, Mittel 4, Schwer 6..8, Extrem 9..12); it is not tried\n"
+    "against shuffles (the game checks the shuffle it plays).\n"
     "\n"
     "  -l, --level N     level 0..3\n"
     "  -s, --seed S      seed of everything random: full fields, thinning, shuffles, filler bytes\n"

@@ -7,7 +7,8 @@
 
 namespace quintaro {
 
-std::vector<std::uint8_t> collectionFile(const std::vector<CellLayer>& puzzles, int level, RandomSource& filler) {
+std::vector<std::uint8_t> collectionFile(const std::vector<CellLayer>& puzzles, int level, RandomSource& filler,
+                                         std::optional<PuzzleNumber> firstNumber) {
     std::vector<std::uint8_t> file(kBoardFileSize);
     for (int n = 0; n < kRecordCount; ++n) {
         const std::span<std::uint8_t, kRecordSize> record(file.data() + n * kRecordSize, kRecordSize);
@@ -18,7 +19,9 @@ std::vector<std::uint8_t> collectionFile(const std::vector<CellLayer>& puzzles, 
         Board b;
         b.board = puzzles[n];
         b.givens = puzzles[n];
-        encodeBoardRecord(b, RecordClock{0x00, 0.0, static_cast<std::int16_t>(level), std::nullopt}, filler, record);
+        encodeBoardRecord(b,
+                          RecordClock{0x00, 0.0, static_cast<std::int16_t>(level), n == 0 ? firstNumber : std::nullopt},
+                          filler, record);
     }
     return file;
 }

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <span>
 #include <sstream>
 
 #include "engine/field_text.h"
@@ -18,6 +19,7 @@
 #include "engine/grade.h"
 #include "engine/puzzle_checks.h"
 #include "engine/puzzle_maker.h"
+#include "storage/board_record.h"
 #include "tools/collection_file.h"
 
 namespace quintaro {
@@ -363,10 +365,14 @@ TEST_F(QbrTest, GenerateOneWritesTheGamesPuzzleOfItsNumberAsRecordZero) {
     ASSERT_TRUE(made.has_value());
     EXPECT_TRUE(exits(qbr({"show", out, "0", "--givens"}), 0, {fieldToText(made->givens)}));
     SeededRandom filler(4711);
-    const std::vector<std::uint8_t> file = collectionFile({made->givens}, 2, filler);
+    const std::vector<std::uint8_t> file = collectionFile({made->givens}, 2, filler, PuzzleNumber{2, 4711});
     EXPECT_EQ(contents(out),
               QByteArray(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size())))
         << "records 1-3 never written, the level in record 0's clock fields";
+    Board loaded;
+    RecordClock clock;
+    ASSERT_TRUE(decodeBoardRecord(std::span(file).first(kRecordSize), loaded, clock));
+    EXPECT_EQ(clock.puzzle, (PuzzleNumber{2, 4711})) << "a load of the file names the puzzle as the game does";
 
     EXPECT_TRUE(exits(qbr({"generate", "-l", "2", "-s", "1000000000", "--one", "-o", out}), 2, {"0..999999999"}));
     for (const char* option : {"--shuffles", "--attempts", "--jobs"})
