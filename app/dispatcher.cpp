@@ -84,7 +84,12 @@ void Game::performCommand(MenuCommand command) {
         solveCommand(true);
         break;
     case MenuCommand::ShuffleBoard:
-        shuffleBoard(board, randomSource, choices.puzzleSymmetry);
+        // A fresh puzzle is proven by its hidden solve, not against every shuffle: it takes only a
+        // shuffle that the hidden solve completes, as when its game started.
+        if (play.puzzle)
+            shuffleCheckedBoard(board, randomSource, choices.puzzleSymmetry);
+        else
+            shuffleBoard(board, randomSource, choices.puzzleSymmetry);
         drawBoard();
         countSymbols();
         break;
@@ -156,10 +161,6 @@ bool Game::loadPuzzleOfLevel() {
         countGivensNow();
         shuffleCheckedBoard(board, randomSource, choices.puzzleSymmetry);
         play.puzzle = fresh->number;
-        // Until the first entry replaces it, the help panel names the puzzle, so it can be made again.
-        view.hintText = puzzleTitle(fresh->number);
-        Display d = display();
-        drawHint(d, view.hintText);
         prepareFreshPuzzle();
         return true;
     }

@@ -8,6 +8,7 @@
 #include "engine/candidates.h"
 #include "engine/shuffle.h"
 #include "engine/solution.h"
+#include "ui/help_panel.h"
 
 namespace quintaro {
 
@@ -38,6 +39,12 @@ void Game::runPlayLoop() {
     drawBoard();
     Display d = display();
     drawButtonBar(d);
+    // A fresh puzzle's game starts with its number in the help panel, so that it can be made again; the
+    // first entry's prompt replaces it. New, loaded and continued games alike.
+    if (play.puzzle) {
+        view.hintText = puzzleTitle(*play.puzzle);
+        drawHint(d, view.hintText);
+    }
     // The redraw stops the timing when it computes the candidates, before a clock would start.
     // An untimed game shows the stopped clock, not the last time of a game left with a key.
     if (play.gameRunning)
