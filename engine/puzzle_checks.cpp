@@ -6,6 +6,8 @@
 #include "engine/shuffle.h"
 #include "engine/solution.h"
 
+#include <algorithm>
+
 namespace quintaro {
 
 namespace {
@@ -72,6 +74,18 @@ int countFilled(const CellLayer& layer) {
         for (int x = 0; x < kFieldSize; ++x)
             if (fieldValue(layer, {x, y}) != 0) ++n;
     return n;
+}
+
+std::vector<int> boxGivenCounts(const CellLayer& givens) {
+    std::vector<int> counts;
+    for (int g = 0; g < kGridCount; ++g)
+        for (int box = 0; box < 9; ++box) {
+            int n = 0;
+            for (int k = 0; k < 9; ++k) n += cellAt(givens, box % 3 * 3 + k % 3 + 1, box / 3 * 3 + k / 3 + 1, g) != 0;
+            counts.push_back(n);
+        }
+    std::sort(counts.begin(), counts.end());
+    return counts;
 }
 
 bool isHalfTurnSymmetric(const CellLayer& layer) {

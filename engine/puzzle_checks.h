@@ -36,6 +36,11 @@ int countFilled(const CellLayer& layer);
 // True when a half turn about the field centre maps the filled cells onto filled cells.
 bool isHalfTurnSymmetric(const CellLayer& layer);
 
+// The givens of each of the 36 grid boxes (a shared box once per grid), counted and sorted: a shuffle
+// moves boxes as wholes, so every shuffle of a puzzle keeps these, and puzzles whose counts differ are
+// no shuffles of each other.
+std::vector<int> boxGivenCounts(const CellLayer& givens);
+
 // Field cells where the two copies of a shared cell differ.
 std::vector<FieldCell> unequalSharedCopies(const CellLayer& layer);
 

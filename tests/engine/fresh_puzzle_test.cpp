@@ -24,19 +24,6 @@ namespace {
 constexpr std::uint64_t kBaseSeed = 0x5EED0025;
 constexpr int kNumbersPerLevel = 40;
 
-// The givens of each grid box, counted and sorted: a shuffle moves boxes as wholes, so it keeps these.
-std::vector<int> boxCounts(const CellLayer& givens) {
-    std::vector<int> counts;
-    for (int g = 0; g < kGridCount; ++g)
-        for (int box = 0; box < 9; ++box) {
-            int n = 0;
-            for (int k = 0; k < 9; ++k) n += cellAt(givens, box % 3 * 3 + k % 3 + 1, box / 3 * 3 + k / 3 + 1, g) != 0;
-            counts.push_back(n);
-        }
-    std::sort(counts.begin(), counts.end());
-    return counts;
-}
-
 // The givens of the sixteen records of the shipped collections, read from the build folder.
 std::vector<CellLayer> collectionRecords() {
     const char* bin = std::getenv("QUINTARO_BIN");
@@ -66,9 +53,10 @@ TEST(FreshPuzzle, KeepsTheRulesIsSymmetricGradedSolvedAfterShufflesAndNoneOfTheC
     ASSERT_EQ(records.size(), 16u) << "the collections are read from QUINTARO_BIN or the working folder";
     std::set<std::vector<int>> recordCounts;
     for (const CellLayer& record : records) {
-        recordCounts.insert(boxCounts(record));
+        recordCounts.insert(boxGivenCounts(record));
         for (std::uint64_t seed = 0; seed < 10; ++seed)
-            ASSERT_EQ(boxCounts(shuffledGivens(record, seed)), boxCounts(record)) << "shuffles keep box counts";
+            ASSERT_EQ(boxGivenCounts(shuffledGivens(record, seed)), boxGivenCounts(record))
+                << "shuffles keep box counts";
     }
     SCOPED_TRACE("seed " + std::to_string(kBaseSeed));
     SeededRandom rnd(kBaseSeed);
@@ -95,12 +83,12 @@ TEST(FreshPuzzle, KeepsTheRulesIsSymmetricGradedSolvedAfterShufflesAndNoneOfTheC
                 EXPECT_TRUE(literal.complete && literal.solution == fast.solution) << "the literal passes agree";
             }
             // Other box counts than every record's, or else unlike every shuffle tried of those that share them.
-            if (!recordCounts.contains(boxCounts(givens))) {
+            if (!recordCounts.contains(boxGivenCounts(givens))) {
                 newExtremCounts += level == 3;
                 continue;
             }
             for (const CellLayer& record : records)
-                for (std::uint64_t seed = 0; seed < 400 && boxCounts(record) == boxCounts(givens); ++seed)
+                for (std::uint64_t seed = 0; seed < 400 && boxGivenCounts(record) == boxGivenCounts(givens); ++seed)
                     EXPECT_NE(shuffledGivens(record, seed), givens) << "shuffle seed " << seed;
         }
     }
@@ -156,7 +144,7 @@ TEST(CheckedShuffle, KeepsTheFirstShuffleWithASolutionElseTheUnshuffledBoard) {
         SeededRandom a(seed), b(seed);
         EXPECT_TRUE(shuffleCheckedBoard(checked, a, seed % 2 == 0)) << seed;
         shuffleBoard(plain, b, seed % 2 == 0);
-        EXPECT_TRUE(!checked.noSolution && boxCounts(checked.givens) == boxCounts(puzzle)) << seed;
+        EXPECT_TRUE(!checked.noSolution && boxGivenCounts(checked.givens) == boxGivenCounts(puzzle)) << seed;
         EXPECT_EQ(solveGivens(checked.givens).solution, checked.solution) << seed;
         EXPECT_EQ(checked.givens == plain.givens, !plain.noSolution) << "the first is kept when it completes";
         redrawn += plain.noSolution;
