@@ -131,9 +131,10 @@ TEST_F(FreshPuzzlePlayTest, UntickedARecordIsPlayedAndTheNumberIsKeptBySaveAndLo
     const auto load = [&](char slot) {
         platform.scriptRecordForm(RecordFormAction::keyPress(0, slot));
         command(MenuCommand::LoadBoard);
-        if (game.play.puzzle)
+        if (game.play.puzzle) {
             EXPECT_TRUE(helpPanelShows("Rätsel " + formatPuzzleNumber(*game.play.puzzle)))
                 << "named as its game starts";
+        }
         leaveLoop();
         return game.play.puzzle;
     };
