@@ -17,20 +17,30 @@ std::uint8_t fillerByte(RandomSource& filler) { return static_cast<std::uint8_t>
 
 constexpr std::string_view kMarker{kPuzzleNumberMarker};
 
+// The field's check byte: the sum of the bytes before it, modulo 256.
+std::uint8_t checkByte(std::span<const std::uint8_t> field) {
+    unsigned sum = 0;
+    for (std::size_t i = 0; i + 1 < field.size(); ++i) sum += field[i];
+    return static_cast<std::uint8_t>(sum);
+}
+
 std::optional<PuzzleNumber> decodePuzzleNumber(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < static_cast<std::size_t>(kPuzzleNumberOffset + kPuzzleNumberSize)) return std::nullopt;
-    const auto* first = reinterpret_cast<const char*>(bytes.data()) + kPuzzleNumberOffset;
-    const std::string_view field(first, kPuzzleNumberSize);
-    if (!field.starts_with(kMarker)) return std::nullopt;
-    const std::size_t end = field.find('\0', kMarker.size());
-    if (end == std::string_view::npos) return std::nullopt;
-    return parsePuzzleNumber(field.substr(kMarker.size(), end - kMarker.size()));
+    const std::span<const std::uint8_t> field = bytes.subspan(kPuzzleNumberOffset, kPuzzleNumberSize);
+    const std::string_view text(reinterpret_cast<const char*>(field.data()), field.size() - 1);
+    if (!text.starts_with(kMarker) || field.back() != checkByte(field)) return std::nullopt;
+    const std::size_t end = text.find('\0', kMarker.size());
+    if (end == std::string_view::npos || text.find_first_not_of('\0', end) != std::string_view::npos)
+        return std::nullopt;
+    return parsePuzzleNumber(text.substr(kMarker.size(), end - kMarker.size()));
 }
 
 void encodePuzzleNumber(PuzzleNumber number, std::span<std::uint8_t, kRecordSize> out) {
+    const std::span<std::uint8_t> field = std::span(out).subspan(kPuzzleNumberOffset, kPuzzleNumberSize);
     const std::string text = std::string(kMarker) + formatPuzzleNumber(number);
-    std::copy(text.begin(), text.end(), out.begin() + kPuzzleNumberOffset);
-    out[kPuzzleNumberOffset + text.size()] = 0;
+    std::fill(field.begin(), field.end(), 0);
+    std::copy(text.begin(), text.end(), field.begin());
+    field.back() = checkByte(field);
 }
 
 } // namespace

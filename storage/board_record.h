@@ -29,11 +29,13 @@ constexpr int kRecordDataSize = kFillerOffset; // bytes a reader needs: everythi
 constexpr int kEmptyRecordZeros = 4800;        // a never-written record: these zeros, then filler
 
 // The number of a fresh puzzle played, kept at the start of the filler: the marker "Nr:", the number
-// as formatPuzzleNumber writes it ("L3-12345", at most 12 characters), a zero byte, then filler again.
-// Filler bytes are 1..9, so they never form the marker; a record without a number has filler there,
-// and a reader that knows nothing of the number still reads the record as before.
+// as formatPuzzleNumber writes it ("L3-12345", at most 12 characters), zero bytes up to the field's
+// last byte, which is the sum of the 16 before it modulo 256; then filler again. Filler bytes are
+// 1..9, so they never form the marker; a record without a number has filler there, and a reader that
+// knows nothing of the number still reads the record as before. Any one byte of the field damaged,
+// the number reads as none, never as another.
 constexpr int kPuzzleNumberOffset = kFillerOffset;
-constexpr int kPuzzleNumberSize = 16; // marker, the longest number and its zero byte
+constexpr int kPuzzleNumberSize = 17; // marker, the longest number, at least one zero byte, the check byte
 constexpr char kPuzzleNumberMarker[] = "Nr:";
 
 // Loaded elapsed times outside 0..kMaxElapsedSeconds (about three years) are damage and read as 0.

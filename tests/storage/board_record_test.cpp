@@ -107,7 +107,7 @@ TEST(EncodeBoardRecord, LaysDownTheRecordByteForByte) {
         << "candidateBytes is refreshed";
 }
 
-// A fresh puzzle's number at the start of the filler: marker, text and zero byte, read back only whole.
+// A fresh puzzle's number at the start of the filler: marker, text, zero bytes and check byte, read back only whole.
 TEST(RecordPuzzleNumber, IsWrittenIntoTheFillerAndReadBackOnlyWhenWhole) {
     Board b;
     b.board[cellIndex(2, 2, 1)] = b.givens[cellIndex(2, 2, 1)] = 5;
@@ -116,8 +116,12 @@ TEST(RecordPuzzleNumber, IsWrittenIntoTheFillerAndReadBackOnlyWhenWhole) {
     encodeBoardRecord(b, RecordClock{}, fillerA, std::span<std::uint8_t, kRecordSize>(plain.data(), kRecordSize));
     encodeBoardRecord(b, RecordClock{0, 0.0, 0, PuzzleNumber{3, 987654321}}, fillerB,
                       std::span<std::uint8_t, kRecordSize>(numbered.data(), kRecordSize));
-    EXPECT_EQ(std::string(numbered.begin() + 4811, numbered.begin() + 4827), std::string("Nr:L3-987654321\0", 16));
-    EXPECT_TRUE(std::all_of(numbered.begin() + 4827, numbered.end(), [](std::uint8_t v) { return v >= 1 && v <= 9; }));
+    const std::string text("Nr:L3-987654321\0", 16);
+    EXPECT_EQ(std::string(numbered.begin() + 4811, numbered.begin() + 4827), text);
+    unsigned sum = 0;
+    for (unsigned char c : text) sum += c;
+    EXPECT_EQ(numbered[4827], sum % 256) << "the check byte";
+    EXPECT_TRUE(std::all_of(numbered.begin() + 4828, numbered.end(), [](std::uint8_t v) { return v >= 1 && v <= 9; }));
     EXPECT_TRUE(std::equal(plain.begin(), plain.begin() + 4811, numbered.begin())) << "the data stay as they were";
 
     const auto read = [](std::vector<std::uint8_t> bytes, auto&& change) {
@@ -131,10 +135,14 @@ TEST(RecordPuzzleNumber, IsWrittenIntoTheFillerAndReadBackOnlyWhenWhole) {
     const auto unchanged = [](auto&) {};
     EXPECT_EQ(read(numbered, unchanged), (PuzzleNumber{3, 987654321}));
     EXPECT_EQ(read(plain, unchanged), std::nullopt) << "filler never forms the marker";
-    EXPECT_EQ(read(numbered, [](auto& v) { v[4811] = 'n'; }), std::nullopt) << "marker";
-    EXPECT_EQ(read(numbered, [](auto& v) { v[4815] = '4'; }), std::nullopt) << "level 4";
-    EXPECT_EQ(read(numbered, [](auto& v) { v[4826] = 5; }), std::nullopt) << "no zero byte within the field";
-    EXPECT_EQ(read(numbered, [](auto& v) { v.resize(4826); }), std::nullopt) << "cut off before its zero byte";
+    // Any one byte of the field changed to any other value: no number, never another one.
+    for (int at = 4811; at < 4828; ++at)
+        for (int value = 0; value < 256; ++value) {
+            if (value == numbered[std::size_t(at)]) continue;
+            ASSERT_EQ(read(numbered, [&](auto& v) { v[std::size_t(at)] = std::uint8_t(value); }), std::nullopt)
+                << "byte " << at << " set to " << value;
+        }
+    EXPECT_EQ(read(numbered, [](auto& v) { v.resize(4827); }), std::nullopt) << "cut off before its check byte";
 }
 
 TEST(BoardFileWithRecord, OtherLengthsKeepEveryCompleteRecordAndDropTheTailBeyondTheFourth) {
