@@ -2,24 +2,17 @@
 #pragma once
 
 #include "game_fixture.h"
+#include "storage/file_bytes.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <unistd.h>
 
 namespace quintaro {
 
-// The whole contents of the file at path; empty when there is none.
-inline std::string fileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::fileBytes;
 
 // A game on a headless platform of its own, played through its events; start() runs its start-up.
 class GameDriver {
