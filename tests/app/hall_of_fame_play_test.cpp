@@ -9,18 +9,7 @@ namespace {
 using platform::ChampionNameAnswer;
 using platform::HallOfFameAction;
 
-class HallOfFamePlayTest : public PlayTest {
-public:
-    // A timed game, solved by the player's last entry at `seconds`.
-    void solveTimedGame(double seconds) {
-        if (game.play.mode != GameMode::Idle) click(650, 740); // Abbruch
-        platform.setTime(1000.0);
-        command(MenuCommand::NewGame);
-        const Cell last = fillAllButOne();
-        platform.setTime(1000.0 + seconds);
-        type(last, '0' + solutionAt(last));
-    }
-};
+using HallOfFamePlayTest = PlayTest;
 
 TEST_F(HallOfFamePlayTest, AFirstSolvedGameTakesRankOneOfItsLevel) {
     platform.setToday("08.12.2026");

@@ -15,15 +15,9 @@ using platform::Event;
 
 class KeptBetweenRunsTest : public PlayTest {
 public:
-    // The next start of the game in the same folders, its timer at `now`; answers are scripted before.
-    struct NextRun {
-        explicit NextRun(double now) { platform.setTime(now); }
-        void start() {
-            platform.setEventHandler(&game);
-            game.startUp();
-        }
-        platform::HeadlessPlatform platform{8, {1280, 1024}};
-        Game game{platform};
+    // The next start of the game in the same folders, its timer at `now`; answers are scripted before start().
+    struct NextRun : GameDriver {
+        explicit NextRun(double now) : GameDriver(8) { platform.setTime(now); }
     };
 
     void quit(const Event& how = menuEvent(MenuCommand::Quit)) {
@@ -92,18 +86,10 @@ TEST_F(KeptBetweenRunsTest, AGameQuitInItsLoopContinuesWithItsEntriesAndItsClock
 
     // Solved 20 seconds on: the hall of fame gets the kept time and the time since, no more.
     next.platform.scriptChampionName({true, "Ute"});
-    std::vector<Cell> open;
-    forEachCell([&](GridCell k) {
-        if (cellAt(g.board.board, k.column, k.row, k.grid) == 0 || Cell{k.column, k.row, k.grid} == wrong)
-            open.push_back({k.column, k.row, k.grid});
-    });
-    for (std::size_t i = 0; i < open.size(); ++i) {
-        if (i + 1 == open.size()) next.platform.setTime(5020.0);
-        const auto [x, y] = centre(std::get<0>(open[i]), std::get<1>(open[i]), std::get<2>(open[i]));
-        next.platform.click(platform::MouseButton::Left, x, y);
-        next.platform.inject(Event::character('0' + at(g.board.solution, open[i])));
-        next.platform.deliverPending();
-    }
+    next.type(wrong, '0' + next.solutionAt(wrong));
+    const Cell last = next.fillAllButOne();
+    next.platform.setTime(5020.0);
+    next.type(last, '0' + next.solutionAt(last));
     ASSERT_EQ(next.platform.championForms().size(), 1u);
     EXPECT_EQ(g.play.clock->finalTime(), "00:02:00.0");
 }
@@ -124,8 +110,7 @@ TEST_F(KeptBetweenRunsTest, AGameQuitAfterItsLoopWasLeftComesBackUntimedAndNeinD
 
     // Kept again, then declined: the board is empty and the game gone.
     next.platform.scriptAlertAnswer(1);
-    next.platform.inject(Event::closeRequested());
-    next.platform.deliverPending();
+    next.deliver(Event::closeRequested());
     NextRun declined(0.0);
     declined.platform.scriptAlertAnswer(2);
     declined.start();
@@ -171,15 +156,13 @@ TEST_F(KeptBetweenRunsTest, UnwritableFoldersAreToldOnceAndTheGameGoesOn) {
     NextRun next(0.0);
     next.start();
     ASSERT_EQ(next.platform.messages().size(), 1u) << "the kept games cannot be read";
-    next.platform.inject(menuEvent(MenuCommand::LevelHard));
-    next.platform.inject(menuEvent(MenuCommand::Letters));
-    next.platform.deliverPending();
+    next.command(MenuCommand::LevelHard);
+    next.command(MenuCommand::Letters);
     ASSERT_EQ(next.platform.messages().size(), 2u);
     EXPECT_EQ(next.platform.messages()[1].rfind("Die Einstellungen werden nicht gespeichert: ", 0), 0u);
-    next.platform.inject(menuEvent(MenuCommand::NewGame));
+    next.command(MenuCommand::NewGame);
     next.platform.scriptAlertAnswer(1);
-    next.platform.inject(Event::closeRequested());
-    next.platform.deliverPending();
+    next.deliver(Event::closeRequested());
     EXPECT_FALSE(next.platform.window().isOpen());
     ASSERT_EQ(next.platform.messages().size(), 3u) << "the settings' failure is not told again";
     EXPECT_EQ(next.platform.messages()[2].rfind("Das laufende Spiel konnte nicht aufbewahrt werden", 0), 0u)

@@ -1,47 +1,26 @@
-// A game in a working folder of its own holding the collections and help pages, played through its events.
+// Games played through their events on the headless platform, one in a working folder with the collections.
 #pragma once
 
 #include "game_fixture.h"
+#include "storage/file_bytes.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <unistd.h>
 
 namespace quintaro {
 
-// The whole contents of the file at path; empty when there is none.
-inline std::string fileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::fileBytes;
 
-class PlayTest : public ::testing::Test {
+// A game on a headless platform of its own, played through its events; start() runs its start-up.
+class GameDriver {
 public:
     using Cell = std::tuple<int, int, int>; // column, row, grid
 
-    PlayTest() {
-        namespace fs = std::filesystem;
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        const char* bin = std::getenv("QUINTARO_BIN");
-        const fs::path data = bin ? fs::path(bin) : fs::current_path();
-        for (const char* name :
-             {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr", "Übersicht.htm", "Erklärung.htm"})
-            fs::copy_file(data / name, dir / name);
-        fs::current_path(dir);
-        platform.setEventHandler(&game);
-        game.startUp();
-    }
-    ~PlayTest() override {
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(dir);
-    }
+    explicit GameDriver(std::uint64_t seed) : platform(seed, {1280, 1024}) { platform.setEventHandler(&game); }
+    void start() { game.startUp(); }
 
     void deliver(const platform::Event& e) {
         platform.inject(e);
@@ -113,14 +92,46 @@ public:
             << after;
     }
 
+    // A new timed game at timer 1000, solved by the last entry `seconds` later.
+    void solveTimedGame(double seconds) {
+        if (game.play.mode != GameMode::Idle) click(650, 740); // Abbruch
+        platform.setTime(1000.0);
+        command(MenuCommand::NewGame);
+        const Cell last = fillAllButOne();
+        platform.setTime(1000.0 + seconds);
+        type(last, '0' + solutionAt(last));
+    }
+
+    platform::HeadlessPlatform platform;
+    Game game{platform};
+    platform::HeadlessMainWindow& window = platform.window();
+};
+
+// A game in a working folder of its own holding the collections and help pages.
+class PlayTest : public ::testing::Test, public GameDriver {
+public:
+    PlayTest() : GameDriver(7) {
+        namespace fs = std::filesystem;
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const char* bin = std::getenv("QUINTARO_BIN");
+        const fs::path data = bin ? fs::path(bin) : fs::current_path();
+        for (const char* name :
+             {"leicht.qbr", "mittel.qbr", "schwer.qbr", "extrem.qbr", "Übersicht.htm", "Erklärung.htm"})
+            fs::copy_file(data / name, dir / name);
+        fs::current_path(dir);
+        start();
+    }
+    ~PlayTest() override {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(dir);
+    }
+
     const std::filesystem::path previous = std::filesystem::current_path();
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("quintaro-play-" + std::to_string(::getpid()) + "-" +
                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
     PrivateSettingsFolder settingsFolder;
-    platform::HeadlessPlatform platform{7, {1280, 1024}};
-    Game game{platform};
-    platform::HeadlessMainWindow& window = platform.window();
 };
 
 } // namespace quintaro

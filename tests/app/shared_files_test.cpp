@@ -11,62 +11,20 @@ namespace quintaro {
 namespace {
 
 using namespace std::chrono_literals;
-using platform::Event;
 using platform::RecordFormAction;
 
-// A game of its own on the test's folder, on a headless platform of its own, played by events.
-struct Player {
-    explicit Player(std::uint64_t seed) : platform(seed, {1280, 1024}) {
-        platform.setEventHandler(&game);
-        game.startUp();
-    }
-    void deliver(const Event& e) {
-        platform.inject(e);
-        platform.deliverPending();
-    }
-    void key(int virtualKey) {
-        platform.inject(Event::keyPressed(virtualKey));
-        platform.inject(Event::keyReleased(virtualKey));
-        platform.deliverPending();
-    }
-    void type(const PlayTest::Cell& k, int symbol) {
-        const auto [x, y] = std::apply(PlayTest::centre, k);
-        platform.click(platform::MouseButton::Left, x, y);
-        platform.deliverPending();
-        deliver(Event::character('0' + symbol));
-    }
-    void leaveGame() {
-        if (game.play.mode == GameMode::Idle) return;
-        platform.click(platform::MouseButton::Left, 650, 740); // Abbruch
-        platform.deliverPending();
-    }
-    // A new timed game, solved by the last entry `seconds` after it began; the name form gets name.
+// A second game on the test's folder, started at once; the name form of a champion gets name.
+struct Player : GameDriver {
+    explicit Player(std::uint64_t seed) : GameDriver(seed) { start(); }
     void solveTimedGame(double seconds, const std::string& name) {
-        leaveGame();
         platform.scriptChampionName({true, name});
-        platform.setTime(1000.0);
-        deliver(menuEvent(MenuCommand::NewGame));
-        std::vector<PlayTest::Cell> open;
-        for (int g = 0; g < 4; ++g)
-            for (int c = 1; c <= 9; ++c)
-                for (int r = 1; r <= 9; ++r)
-                    if (cellAt(game.board.board, c, r, g) == 0) open.push_back({c, r, g});
-        const auto solution = [&](const PlayTest::Cell& k) {
-            return std::apply([&](int c, int r, int g) { return int(cellAt(game.board.solution, c, r, g)); }, k);
-        };
-        for (std::size_t i = 0; i + 1 < open.size(); ++i) type(open[i], solution(open[i]));
-        platform.setTime(1000.0 + seconds);
-        type(open.back(), solution(open.back()));
+        GameDriver::solveTimedGame(seconds);
     }
     std::vector<std::string> listedNames(int level) const {
         std::vector<std::string> names;
         for (const auto& row : platform.hallOfFameForms().back().lists[std::size_t(level)]) names.push_back(row.name);
         return names;
     }
-
-    PrivateSettingsFolder settingsFolder;
-    platform::HeadlessPlatform platform;
-    Game game{platform};
 };
 
 // Champions of Leicht, Mittel and Extrem, stored before the games below store theirs.
@@ -102,8 +60,8 @@ TEST_F(SharedFilesTest, TwoGamesInOneFolderEnteringEqualTimesBothStandInTheList)
     EXPECT_TRUE(a.platform.messages().empty() && b.platform.messages().empty());
 
     // B's hall of fame, opened afterwards, shows A's entry too.
-    b.leaveGame();
-    b.deliver(menuEvent(MenuCommand::HallOfFame));
+    b.click(650, 740); // Abbruch
+    b.command(MenuCommand::HallOfFame);
     ASSERT_EQ(b.platform.hallOfFameForms().size(), 2u);
     EXPECT_EQ(b.listedNames(0), a.listedNames(0));
 
@@ -119,8 +77,8 @@ TEST_F(SharedFilesTest, TwoGamesInOneFolderEnteringEqualTimesBothStandInTheList)
 
 TEST_F(SharedFilesTest, TwoGamesInOneFolderSavingIntoDifferentSlotsKeepBoth) {
     Player a(11), b(12);
-    a.deliver(menuEvent(MenuCommand::NewGame));
-    b.deliver(menuEvent(MenuCommand::NewGame));
+    a.command(MenuCommand::NewGame);
+    b.command(MenuCommand::NewGame);
     a.platform.scriptRecordForm(RecordFormAction::click(0));
     a.key('S');
     b.platform.scriptRecordForm(RecordFormAction::click(2));

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include <fstream>
-#include <iterator>
 
+#include "storage/file_bytes.h"
 #include "storage/file_size_limit.h"
 #include "storage/hall_of_fame.h"
 #include "storage/hall_of_fame_file.h"
@@ -22,11 +22,6 @@ protected:
     QTemporaryDir dir;
     std::string file = dir.filePath("Champions.qhf").toStdString();
     std::string error;
-
-    static std::string readBytes(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 };
 
 TEST_F(HallOfFameTest, WritesThreeCrLfLinesPerRankInWindows1252WithClearedLevelsEmptyAndReadsThemBack) {
@@ -42,7 +37,7 @@ TEST_F(HallOfFameTest, WritesThreeCrLfLinesPerRankInWindows1252WithClearedLevels
     hof.championNames[10][3] = "Ω\n"; // put in directly, past the name cleaning
     clearLevel(hof, 2);
     ASSERT_TRUE(writeHallOfFame(file, hof, error)) << error;
-    EXPECT_EQ(readBytes(file), expected);
+    EXPECT_EQ(test::fileBytes(file), expected);
 
     HallOfFame back;
     back.championNames[5][0] = "verloren";
@@ -104,7 +99,7 @@ TEST_F(HallOfFameTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     HallOfFame hof;
     insertChampion(hof, 0, 1, "Alt", "01.01.2020", "00:01:00.0");
     ASSERT_TRUE(writeHallOfFame(file, hof, error)) << error;
-    const std::string old = readBytes(file);
+    const std::string old = test::fileBytes(file);
     insertChampion(hof, 0, 1, "Neu", "02.01.2020", "00:00:59.0");
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("Ordner.qhf"));
@@ -119,7 +114,7 @@ TEST_F(HallOfFameTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         test::FileSizeLimit full(100);
         failedSave(file);
     }
-    EXPECT_EQ(readBytes(file), old);
+    EXPECT_EQ(test::fileBytes(file), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Champions.qhf"}) << "no temporary file left";
 }
 

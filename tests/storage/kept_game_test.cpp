@@ -5,12 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include <sys/stat.h>
 
 #include "engine/grid_cell.h"
+#include "file_bytes.h"
 #include "locked_folder.h"
 #include "storage/kept_game_file.h"
 
@@ -34,11 +34,6 @@ KeptGame randomGame(SeededRandom& random) {
     g.timed = random.random(2) == 1;
     if (random.random(2)) g.puzzle = PuzzleNumber{random.random(4), static_cast<std::uint32_t>(random.random(1 << 30))};
     return g;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // bytes with a CRC-32 (IEEE) of all after the magic, computed here apart from the writer's own.
@@ -142,8 +137,8 @@ TEST_F(KeptGameFileTest, GamesComeBackNewestFirstOnceEachAndDamagedFilesAreRenam
     const KeepResult kept = keepGame(file, games[0]);
     EXPECT_TRUE(kept.kept);
     EXPECT_NE(kept.message.find("ist keine Datei aufbewahrter Spiele"), std::string::npos) << kept.message;
-    EXPECT_EQ(readBytes(file + ".defekt"), damaged);
-    EXPECT_EQ(readBytes(file + ".defekt-2"), "fremd");
+    EXPECT_EQ(test::fileBytes(file + ".defekt"), damaged);
+    EXPECT_EQ(test::fileBytes(file + ".defekt-2"), "fremd");
     EXPECT_TRUE(takeKeptGame(file).game == games[0]);
 }
 
@@ -159,7 +154,7 @@ TEST_F(KeptGameFileTest, AFolderFifoOrUnwritableFolderLosesNothingAndSaysSo) {
 
     const KeptGame first = randomGame(random);
     ASSERT_TRUE(keepGame(file, first).kept);
-    const std::string before = readBytes(file), cut = dir.filePath("kurz.qsp").toStdString();
+    const std::string before = test::fileBytes(file), cut = dir.filePath("kurz.qsp").toStdString();
     std::ofstream(cut, std::ios::binary) << "QKEEP";
     test::LockedFolder locked(dir.path().toStdString());
     if (!locked.locked) GTEST_SKIP() << "this process can write into every folder";
@@ -169,11 +164,11 @@ TEST_F(KeptGameFileTest, AFolderFifoOrUnwritableFolderLosesNothingAndSaysSo) {
     const TakeResult taken = takeKeptGame(file);
     EXPECT_TRUE(taken.status == Status::Taken && taken.game == first);
     EXPECT_EQ(taken.message.rfind("Das fortgesetzte Spiel bleibt auch aufbewahrt", 0), 0u) << taken.message;
-    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(test::fileBytes(file), before);
     const TakeResult stuck = takeKeptGame(cut);
     EXPECT_EQ(stuck.status, Status::Failed);
     EXPECT_NE(stuck.message.find("ist unvollständig, und " + cut + " lässt sich nicht umbenennen"), std::string::npos);
-    EXPECT_EQ(readBytes(cut), "QKEEP");
+    EXPECT_EQ(test::fileBytes(cut), "QKEEP");
 }
 
 TEST_F(KeptGameFileTest, TwoGamesKeepingOrTakingAtOnceLoseNoGameAndShareNone) {

@@ -8,7 +8,6 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <thread>
 
@@ -16,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "file_bytes.h"
 #include "record_fixture.h"
 #include "storage/board_file.h"
 #include "storage/hall_of_fame_file.h"
@@ -37,10 +37,6 @@ protected:
             ++changes;
             return std::string(now) + line + "\n";
         };
-    }
-    static std::string readBytes(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
     std::optional<UpdateFailure> update(const std::string& path, std::chrono::milliseconds patience = 50ms) {
         return updateFile(path, 1000, appendLine("neu"), WriteRules{.regularOnly = true}, patience);
@@ -70,7 +66,7 @@ TEST_F(LockedUpdateTest, ALockHeldTooLongWritesNothingAndSaysSoInGerman) {
 
     other.unlock();
     EXPECT_FALSE(update(file));
-    EXPECT_EQ(readBytes(file), "alt\nneu\n");
+    EXPECT_EQ(test::fileBytes(file), "alt\nneu\n");
     EXPECT_FALSE(std::filesystem::exists(file + ".lock")) << "the lock goes with the write";
 }
 
@@ -86,7 +82,7 @@ TEST_F(LockedUpdateTest, ALockLeftByAnEndedGameIsTakenOverAtOnce) {
     ASSERT_EQ(status, 0);
     ASSERT_TRUE(std::filesystem::exists(file + ".lock"));
     EXPECT_FALSE(update(file, 2s)) << "the lock of a process that has ended is stale";
-    EXPECT_EQ(readBytes(file), "neu\n");
+    EXPECT_EQ(test::fileBytes(file), "neu\n");
 }
 
 TEST_F(LockedUpdateTest, AFolderAFifoOrAnUnreadableFileIsNeitherChangedNorReplaced) {
@@ -107,7 +103,7 @@ TEST_F(LockedUpdateTest, AFolderAFifoOrAnUnreadableFileIsNeitherChangedNorReplac
     }
     EXPECT_EQ(changes, 0);
     ::chmod(secret.c_str(), 0600);
-    EXPECT_EQ(readBytes(secret), "alt\n");
+    EXPECT_EQ(test::fileBytes(secret), "alt\n");
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include <sys/stat.h>
 
 #include "engine/random_source.h"
+#include "file_bytes.h"
 #include "locked_folder.h"
 #include "storage/player_settings.h"
 
@@ -34,10 +34,6 @@ protected:
         std::filesystem::create_directories(dir.filePath("quintaro").toStdString());
         std::ofstream(file, std::ios::binary) << text;
     }
-    std::string readText(const std::string& path) const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 };
 
 TEST_F(PlayerSettingsTest, NoFileGivesTheClassicStartAndRandomSettingsReadBackAsWritten) {
@@ -58,7 +54,7 @@ TEST_F(PlayerSettingsTest, NoFileGivesTheClassicStartAndRandomSettingsReadBackAs
         ASSERT_EQ(writePlayerSettings(file, s), "");
         const SettingsReading r = readPlayerSettings(file);
         EXPECT_TRUE(r.status == Status::Loaded && r.reset.empty() && r.settings == s);
-        EXPECT_NE(readText(file).find("level=" + std::to_string(s.level)), std::string::npos) << "on the disk";
+        EXPECT_NE(test::fileBytes(file).find("level=" + std::to_string(s.level)), std::string::npos) << "on the disk";
     }
 }
 
@@ -78,7 +74,7 @@ TEST_F(PlayerSettingsTest, EachDamagedValueIsResetOnItsOwnAndUnknownKeysSurviveA
     }
     writeText("[game]\nfuture=42\n");
     ASSERT_EQ(writePlayerSettings(file, PlayerSettings{}), "");
-    EXPECT_NE(readText(file).find("future=42"), std::string::npos);
+    EXPECT_NE(test::fileBytes(file).find("future=42"), std::string::npos);
 }
 
 TEST_F(PlayerSettingsTest, AFileQSettingsCannotParseGivesDefaultsEveryTimeAndIsSetAsideOnWriting) {
@@ -92,7 +88,7 @@ TEST_F(PlayerSettingsTest, AFileQSettingsCannotParseGivesDefaultsEveryTimeAndIsS
         }
         ASSERT_EQ(writePlayerSettings(file, s), "");
         EXPECT_EQ(readPlayerSettings(file).settings.level, 3);
-        EXPECT_EQ(readText(file + aside), damaged);
+        EXPECT_EQ(test::fileBytes(file + aside), damaged);
     }
     writeText(std::string(kSettingsReadLimit + 1, '\n'));
     EXPECT_EQ(readPlayerSettings(file).status, Status::Unusable) << "too long to be ours";
@@ -108,11 +104,11 @@ TEST_F(PlayerSettingsTest, AFolderFifoOrUnwritableFolderIsReportedAndNothingIsLo
     EXPECT_EQ(writePlayerSettings(fifo, PlayerSettings{}), fifo + " ist keine gewöhnliche Datei");
 
     ASSERT_EQ(writePlayerSettings(file, PlayerSettings{}), "");
-    const std::string before = readText(file);
+    const std::string before = test::fileBytes(file);
     test::LockedFolder locked(dir.filePath("quintaro").toStdString());
     if (!locked.locked) GTEST_SKIP() << "this process can write into every folder";
     EXPECT_EQ(writePlayerSettings(file, atLevel(2)), file + " lässt sich nicht schreiben");
-    EXPECT_EQ(readText(file), before);
+    EXPECT_EQ(test::fileBytes(file), before);
     EXPECT_EQ(writePlayerSettings(file + ".d/x.conf", PlayerSettings{}),
               "der Ordner " + file + ".d lässt sich nicht anlegen");
 }

@@ -9,11 +9,10 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "engine/field_text.h"
+#include "storage/file_bytes.h"
 #include "storage/locked_folder.h"
 #include "tools/output_file.h"
 #include "tools/qbr.h"
@@ -65,11 +64,6 @@ std::vector<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
-std::string contentsOf(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(QbrOutput, ReplacesAFileUnderItsExactBytesKeepingItsPermissionsAndLeavesNothingElse) {
     QTemporaryDir dir;
     // A folder whose name is no UTF-8: the bytes given are the bytes used. Qt cannot name it, so it
@@ -94,7 +88,7 @@ TEST(QbrOutput, ReplacesAFileUnderItsExactBytesKeepingItsPermissionsAndLeavesNot
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_EQ(contentsOf(file), std::string(24000, 2));
+    EXPECT_EQ(test::fileBytes(file), std::string(24000, 2));
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"\xfe.qbr"}) << "no new file left beside it";
 
     test::LockedFolder lock(folder);
@@ -103,7 +97,7 @@ TEST(QbrOutput, ReplacesAFileUnderItsExactBytesKeepingItsPermissionsAndLeavesNot
     const std::string shown = dir.path().toStdString() + "/\\xff\\x1b/\\xfe.qbr";
     EXPECT_EQ(error.rfind("cannot write the board file: " + shown + " cannot be created (", 0), 0u) << error;
     EXPECT_FALSE(checkOutputFile(file, error));
-    EXPECT_EQ(contentsOf(file), std::string(24000, 2)) << "the old file stays";
+    EXPECT_EQ(test::fileBytes(file), std::string(24000, 2)) << "the old file stays";
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"\xfe.qbr"});
 }
 
