@@ -9,7 +9,7 @@ namespace quintaro {
 void Game::confirmQuit() {
     // The clock's time as the question comes up: the time spent answering is no play.
     const bool timed = play.gameRunning;
-    const double elapsed = platform.timer() - play.gameStart;
+    const double elapsed = play.clock->elapsed(platform.timer());
     const int answer = platform.alertBox(platform::AlertIcon::Question, "Spiel beenden?", "&JA|&NEIN", 2);
     if (answer != 1) {
         platform.restoreFocus();

@@ -87,6 +87,9 @@ public:
     // time away), the label shows it and a new clock thread starts. Nothing happens unless paused.
     void resume(double at);
     bool paused() const { return pausedAt_.has_value(); }
+    // The running game's time at timer reading `now`; while paused, the time it had when the window went
+    // out of sight, so the time away is never the player's.
+    double elapsed(double now) const { return pausedAt_.value_or(now) - flags_.gameStart; }
 
     // The record of the last solved game; "X" after a new game.
     const std::string& finalTime() const { return finalTime_; }

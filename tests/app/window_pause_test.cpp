@@ -1,6 +1,8 @@
 // A minimised window stops the clock of a timed game: the time away is never charged.
 #include "play_fixture.h"
 
+#include "storage/kept_game_file.h"
+
 namespace quintaro {
 namespace {
 
@@ -37,6 +39,22 @@ TEST_F(WindowPauseTest, AMinimisedHourIsNotCountedInTheLabelOrTheRecord) {
     platform.deliverPending();
     EXPECT_EQ(game.play.gameStart, start);
     EXPECT_EQ(window.label("clock")->caption(), "00:00:15.0");
+}
+
+// Quit from out of sight: the kept game has the time it had when the window went away.
+TEST_F(WindowPauseTest, AGameQuitWhileMinimisedKeepsTheTimeItHadWhenTheWindowWentAway) {
+    platform.setTime(1000.0);
+    command(MenuCommand::NewGame);
+    platform.setTime(1010.0);
+    platform.setMinimised(true);
+    platform.deliverPending();
+    platform.setTime(4610.0);
+    platform.scriptAlertAnswer(1); // "&JA"
+    deliver(platform::Event::closeRequested());
+    const TakeResult kept = takeKeptGame(game.keptGamesPath());
+    ASSERT_TRUE(kept.game.has_value());
+    EXPECT_TRUE(kept.game->timed);
+    EXPECT_EQ(kept.game->elapsedSeconds, 10.0);
 }
 
 } // namespace
