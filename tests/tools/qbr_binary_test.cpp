@@ -225,7 +225,6 @@ TEST_F(QbrTest, OutputNamesAreEscapedAndWrittenAsGivenAndNoOptionIsTakenTwice) {
     const std::pair<std::string, std::string> refused[] = {
         {"q pack -o \"$(printf 'a\\033]0;x\\007b')/nicht/x.qbr\" f.txt",
          "the folder " + title + "/nicht does not exist\n"},
-        {"q pack -o \"$(printf 'a\\033]0;x\\007b')\" f.txt", title + " is a folder\n"},
         {"q pack -o \"" + longName + "/x.qbr\" f.txt",
          "the folder " + longName.substr(0, 100) + "…" + longName.substr(0, 99) + " does not exist\n"},
         {"q generate -l 0 -s 1 -o a.qbr -ob.qbr", "option --output is given more than once"},
@@ -304,7 +303,6 @@ TEST_F(QbrTest, PackThenShowAndSolveTheRecords) {
 
     EXPECT_TRUE(exits(qbr({"pack", a}), 2)) << "no output named";
     EXPECT_TRUE(exits(qbr({"pack", "-o", path("x.qbr"), a, a, a, a, a}), 2)) << "five fields";
-    EXPECT_TRUE(exits(qbr({"pack", "-o", a + "/x.qbr", a}), 2, {"cannot write the board file: "}));
 }
 
 TEST_F(QbrTest, CheckPassesAGoodCollectionAndNamesEachProblem) {
@@ -369,7 +367,6 @@ TEST_F(QbrTest, GenerateOneWritesTheGamesPuzzleOfItsNumberAsRecordZero) {
     for (const char* option : {"--shuffles", "--attempts", "--jobs"})
         EXPECT_TRUE(exits(qbr({"generate", "-l", "2", "-s", "1", "--one", option, "2", "-o", out}), 2,
                           {std::string("takes no ") + option}));
-    EXPECT_TRUE(exits(qbr({"generate", "-l", "4", "-s", "1", "--one", "-o", out}), 2));
 }
 
 } // namespace

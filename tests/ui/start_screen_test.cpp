@@ -21,42 +21,26 @@ protected:
     }
 };
 
+// The bevels' own lines are the primitives' and the button bar's tests; here their places and widths.
 TEST_F(StartScreenTest, RaisedBevelsHaveThreeLinesPerEdgeSunkenTwo) {
     // Bottom bar (0, 764)-(1051, 786), raised; its dark right edge is drawn last.
     expectProbes({{500, 764, White},
                   {500, 766, White},
                   {500, 767, Background},
-                  {500, 783, Background},
-                  {500, 784, DarkGrey},
                   {500, 786, DarkGrey},
                   {2, 775, White},
-                  {3, 775, Background},
-                  {1048, 775, Background},
-                  {1049, 775, DarkGrey},
                   {1051, 764, DarkGrey}});
     // Button-bar recess (16, 725)-(709, 754) and middle recess (321, 321)-(401, 401), sunken.
-    expectProbes({{300, 725, DarkGrey},
-                  {300, 726, DarkGrey},
+    expectProbes({{300, 726, DarkGrey},
                   {300, 727, Background},
-                  {300, 752, Background},
-                  {300, 753, White},
                   {300, 754, White},
                   {17, 740, DarkGrey},
-                  {18, 740, Background},
                   {708, 740, White},
-                  {707, 740, Background},
                   {360, 321, DarkGrey},
                   {360, 401, White}});
     // The cross's frame: light above and left, black below and right.
-    expectProbes({{300, 5, White},
-                  {300, 6, White},
-                  {202, 100, White},
-                  {519, 100, Black},
-                  {520, 100, Black},
-                  {521, 100, Background},
-                  {300, 718, Black},
-                  {300, 719, Black},
-                  {300, 720, Background}});
+    expectProbes(
+        {{300, 5, White}, {202, 100, White}, {520, 100, Black}, {521, 100, Background}, {300, 720, Background}});
 }
 
 TEST_F(StartScreenTest, APixelFallsInTheCellWhoseLinesHoldItInTheLowestGridThatHasIt) {
