@@ -10,15 +10,11 @@ namespace quintaro {
 
 namespace {
 
-// The client area at factor 1, in game pixels.
-constexpr int kClientWidth = kWindowWidth;
-constexpr int kClientHeight = kWindowHeight - platform::MainWindow::kFrameAllowance;
 // How much of the caption must lie on the screen for the player to grab it.
 constexpr int kReachableWidth = 100;
 
 bool fitsFreeArea(const platform::WindowGeometry& g, const platform::ScreenSize& free) {
-    const int width = platform::windowSizeFor(kClientWidth, g.zoom);
-    const int height = platform::windowSizeFor(kClientHeight, g.zoom) + platform::MainWindow::kFrameAllowance;
+    const auto [width, height] = outerSizeAt(g.zoom);
     if (width > free.width || height > free.height) return false;
     const int top = free.top, bottom = free.top + free.height - platform::MainWindow::kFrameAllowance;
     if (g.y < top || g.y > bottom) return false;
@@ -60,7 +56,7 @@ platform::WindowGeometry openingGeometry(const PlayerSettings& settings, const p
 
 PlayerSettings withWindow(PlayerSettings settings, const platform::WindowGeometry& geometry) {
     const double zoom = std::clamp(geometry.zoom, kMinScaleFactor, kMaxScaleFactor);
-    settings.window = WindowPlace{geometry.x, geometry.y, platform::windowSizeFor(kClientWidth, zoom),
+    settings.window = WindowPlace{geometry.x, geometry.y, platform::windowSizeFor(kWindowWidth, zoom),
                                   platform::windowSizeFor(kClientHeight, zoom)};
     settings.scaleFactor = zoom;
     settings.fullScreen = geometry.fullScreen;

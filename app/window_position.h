@@ -10,6 +10,15 @@ namespace quintaro {
 // The outer size at factor 1: the client area of 1052 x 787 game pixels and the frame allowance.
 constexpr int kWindowWidth = 1052;
 constexpr int kWindowHeight = 835;
+// The client area's height at factor 1, in game pixels.
+constexpr int kClientHeight = kWindowHeight - platform::MainWindow::kFrameAllowance;
+
+// The outer size of the main window showing the client area at factor zoom: the client area scaled
+// (rounded up, see platform::windowSizeFor), the frame allowance not.
+struct OuterSize {
+    int width = 0, height = 0;
+};
+OuterSize outerSizeAt(double zoom);
 
 // Zoom 1 where 1052 x 835 fits the free area, else the largest factor at which the client area, scaled,
 // and the frame allowance, not scaled, fit. Relative to the free area's corner, with the outer size w x h
